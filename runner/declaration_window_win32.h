@@ -1,0 +1,9 @@
+// The declaration window: full screen, on top, showing the site's declaration.
+#pragma once
+
+#include <windows.h>
+
+class RunControl;
+
+// Creates and shows the window without waiting; the program ends when it unloads.
+HWND CreateDeclarationWindow(HINSTANCE instance, RunControl& run);

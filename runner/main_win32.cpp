@@ -1,0 +1,34 @@
+// Entry of the declaration program: decide at once whether the declaration
+// is due; when it is not, end before anything else is loaded.
+#include <windows.h>
+
+#include "runner/declaration_window_win32.h"
+#include "runner/run_control.h"
+#include "shared/calendar_win32.h"
+#include "shared/identity.h"
+
+namespace {
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int Main(HINSTANCE instance, const char* commandLine) {
+    Win32Calendar calendar;
+    RunControl run(commandLine ? commandLine : "", AppFolder(), calendar, GetLogonUserName);
+    run.LoadSettings();
+    if (!run.IsDeclarationDue()) return 0;
+    if (!CreateDeclarationWindow(instance, run)) return 0;
+    return RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    return Main(instance, commandLine);
+}
