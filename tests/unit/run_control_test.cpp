@@ -3,21 +3,36 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "runner/command_line.h"
 #include "runner/run_control.h"
 #include "shared/file_routines.h"
+#include "shared/text_routines.h"
 #include "support/test_calendar.h"
 #include "support/temp_folder.h"
+#ifdef _WIN32
+#include "shared/calendar_win32.h"
+#endif
 
 namespace {
 
-class RunControlTest : public ::testing::Test {
+// Runs each case with a fixed calendar and, on Windows, with the system's
+// own clock and regional settings.
+std::unique_ptr<Calendar> MakeCalendar(const std::string& kind) {
+#ifdef _WIN32
+    if (kind == "system") return std::make_unique<Win32Calendar>();
+#endif
+    (void)kind;
+    return std::make_unique<TestCalendar>(CivilDate{2026, 12, 7});  // a Monday
+}
+
+class RunControlTest : public ::testing::TestWithParam<std::string> {
 protected:
-    // Monday 7 December 2026.
-    TestCalendar calendar{CivilDate{2026, 12, 7}};
+    std::unique_ptr<Calendar> clock = MakeCalendar(GetParam());
+    const Calendar& calendar = *clock;
     TempFolder folder;
     std::string logonUser = "winuser";
 
@@ -40,7 +55,11 @@ protected:
         folder.MakeFolder("Profiles");
         WriteFile("Profiles/" + user + ".ini", text);
     }
-    std::string Date(int offsetDays) { return calendar.Format(AddDays(calendar.Today(), offsetDays)); }
+    std::string Format(const CivilDate& date) { return FormatShortDate(date, calendar); }
+    std::string Date(int offsetDays) { return Format(AddDays(calendar.Today(), offsetDays)); }
+    std::string DayName(int offsetDays, bool abbreviated) {
+        return calendar.DayName(WeekdayOf(AddDays(calendar.Today(), offsetDays)), abbreviated);
+    }
     bool DueFor(const std::string& period, const std::string& commandLine = "") {
         Settings("Declaration Period Days=" + period + "\r\n");
         return Start(commandLine).IsDeclarationDue();
@@ -59,7 +78,7 @@ TEST(CommandLineTest, MarkersAreCaseSensitivePlainText) {
     EXPECT_EQ(CommandLineUserName(std::string(32768, 'x') + "-U bob"), "bob");
 }
 
-TEST_F(RunControlTest, ProfileUserComesFromCommandLineOrLogon) {
+TEST_P(RunControlTest, ProfileUserComesFromCommandLineOrLogon) {
     Settings("");
     EXPECT_EQ(Start("-U anna").ProfileUserName(), "anna");
     EXPECT_EQ(Start("").ProfileUserName(), "");  // "Single User Logon" missing means yes
@@ -70,7 +89,7 @@ TEST_F(RunControlTest, ProfileUserComesFromCommandLineOrLogon) {
     EXPECT_EQ(FileNameOf(run.ProfileFilePath()), "jsmith.ini");
 }
 
-TEST_F(RunControlTest, ProfileIsMergedOverMainSettings) {
+TEST_P(RunControlTest, ProfileIsMergedOverMainSettings) {
     Settings("Declaration Period Days=7\r\nMessage=main\r\n");
     Profile("anna", "Message=mine\r\nVoice=x\r\n");
     const RunControl run = Start("-U anna");
@@ -81,7 +100,7 @@ TEST_F(RunControlTest, ProfileIsMergedOverMainSettings) {
     EXPECT_EQ(FileNameOf(run.SettingsFilePath), "anna.ini");
 }
 
-TEST_F(RunControlTest, ScreenSaverFileLoadsOverMainFileByPosition) {
+TEST_P(RunControlTest, ScreenSaverFileLoadsOverMainFileByPosition) {
     Settings("Message=main\r\nCaption=main\r\nLate=kept\r\n");
     WriteFile("ScreenSaver.ini", "Message=saver\r\n");
     const RunControl run = Start("/s");
@@ -91,7 +110,7 @@ TEST_F(RunControlTest, ScreenSaverFileLoadsOverMainFileByPosition) {
     EXPECT_EQ(GetSettingValue("Late", run.Settings), "kept");
 }
 
-TEST_F(RunControlTest, WithoutProfileUserPeriodDecidesAlone) {
+TEST_P(RunControlTest, WithoutProfileUserPeriodDecidesAlone) {
     EXPECT_FALSE(DueFor("7"));
     EXPECT_TRUE(DueFor("0"));
     EXPECT_TRUE(DueFor("-1"));
@@ -102,7 +121,7 @@ TEST_F(RunControlTest, WithoutProfileUserPeriodDecidesAlone) {
     EXPECT_TRUE(Start("").IsDeclarationDue());  // no settings at all: period 0
 }
 
-TEST_F(RunControlTest, PeriodCountsDaysSinceLastRun) {
+TEST_P(RunControlTest, PeriodCountsDaysSinceLastRun) {
     Profile("anna", "Last Run=" + Date(-6) + "\r\n");
     EXPECT_FALSE(DueFor("7", "-U anna"));
     Profile("anna", "Last Run=" + Date(-7) + "\r\n");
@@ -117,25 +136,25 @@ TEST_F(RunControlTest, PeriodCountsDaysSinceLastRun) {
     EXPECT_TRUE(DueFor("7 , days between showings", "-U anna"));
 }
 
-TEST_F(RunControlTest, OnceShowsUntilAcceptedThenNeverAgain) {
+TEST_P(RunControlTest, OnceShowsUntilAcceptedThenNeverAgain) {
     Settings("Declaration Period Days=-1\r\n");
     Profile("anna", "Keep=me\r\n");
     RunControl run = Start("-U anna");
     EXPECT_TRUE(run.IsDeclarationDue());
     run.UpdateLastRun();
     const std::string profile = ReadFile("Profiles/anna.ini");
-    EXPECT_EQ(profile, "Keep=me\r\nLast Run=" + calendar.Format(AddYears(calendar.Today(), 99)) + "\r\n");
+    EXPECT_EQ(profile, "Keep=me\r\nLast Run=" + Format(AddYears(calendar.Today(), 99)) + "\r\n");
     EXPECT_FALSE(Start("-U anna").IsDeclarationDue());
 }
 
-TEST_F(RunControlTest, MinusThreeRecordsTheRunWithoutShowing) {
+TEST_P(RunControlTest, MinusThreeRecordsTheRunWithoutShowing) {
     Settings("Declaration Period Days=-3\r\n");
     Profile("anna", "Last Run=1/1/2000\r\n");
     EXPECT_FALSE(Start("-U anna").IsDeclarationDue());
     EXPECT_EQ(ReadFile("Profiles/anna.ini"), "Last Run=" + Date(0) + "\r\n");
 }
 
-TEST_F(RunControlTest, UpdateLastRunNeedsAProfileUserAndAFolder) {
+TEST_P(RunControlTest, UpdateLastRunNeedsAProfileUserAndAFolder) {
     Settings("Declaration Period Days=7\r\n");
     RunControl run = Start("");
     run.UpdateLastRun();
@@ -145,15 +164,15 @@ TEST_F(RunControlTest, UpdateLastRunNeedsAProfileUserAndAFolder) {
     EXPECT_FALSE(FileExists(named.ProfileFilePath()));
 }
 
-TEST_F(RunControlTest, WeekdayNamesMatchTodayOnly) {
-    EXPECT_TRUE(DueFor("monday"));
-    EXPECT_TRUE(DueFor("Monday"));
-    EXPECT_TRUE(DueFor("MON"));
-    EXPECT_FALSE(DueFor("tuesday"));
-    EXPECT_FALSE(DueFor("sun"));
+TEST_P(RunControlTest, WeekdayNamesMatchTodayOnly) {
+    EXPECT_TRUE(DueFor(ToLower(DayName(0, false))));
+    EXPECT_TRUE(DueFor(DayName(0, false)));  // the item is lower-cased first
+    EXPECT_TRUE(DueFor(DayName(0, true)));
+    EXPECT_FALSE(DueFor(DayName(1, false)));
+    EXPECT_FALSE(DueFor(DayName(-1, true)));
 }
 
-TEST_F(RunControlTest, DatesAndRangesIncludeBothEnds) {
+TEST_P(RunControlTest, DatesAndRangesIncludeBothEnds) {
     EXPECT_TRUE(DueFor(Date(0)));
     EXPECT_FALSE(DueFor(Date(1)));
     EXPECT_TRUE(DueFor(Date(-3) + "-" + Date(0)));
@@ -164,7 +183,7 @@ TEST_F(RunControlTest, DatesAndRangesIncludeBothEnds) {
     EXPECT_FALSE(DueFor("x-y"));
 }
 
-TEST_F(RunControlTest, ScreenSaverIgnoresLastRunButKeepsTheProfile) {
+TEST_P(RunControlTest, ScreenSaverIgnoresLastRunButKeepsTheProfile) {
     Settings("Declaration Period Days=7\r\nSingle User Logon=no\r\n");
     Profile("winuser", "Last Run=" + Date(-1) + "\r\nSpeaker Voice=Anna\r\n");
     RunControl run = Start("/s");
@@ -174,5 +193,11 @@ TEST_F(RunControlTest, ScreenSaverIgnoresLastRunButKeepsTheProfile) {
     EXPECT_EQ(ReadFile("Profiles/winuser.ini"),
               "Last Run=" + Date(0) + "\r\nSpeaker Voice=Anna\r\n");
 }
+
+#ifdef _WIN32
+INSTANTIATE_TEST_SUITE_P(Calendars, RunControlTest, ::testing::Values("fixed", "system"));
+#else
+INSTANTIATE_TEST_SUITE_P(Calendars, RunControlTest, ::testing::Values("fixed"));
+#endif
 
 }  // namespace
