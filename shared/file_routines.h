@@ -1,18 +1,23 @@
 // File checks and whole-file reads and writes.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
-// True when the path is not empty and a directory search finds a file (not a folder).
+// True when the path is not empty and a directory search finds a file (not a
+// folder). A path with wildcards names no one file and answers false.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Whole file as bytes; false when it cannot be opened. A read error part-way
 // leaves what was read in *content and answers true if anything was read.
 bool ReadWholeFile(const std::string& path, std::string* content);
+// As ReadWholeFile, but stops after maxBytes.
+bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content);
 // Writes to a temporary file beside the target and then replaces the target,
 // so a failed write never leaves a truncated file. False on any error.
 bool ReplaceFileAtomically(const std::string& path, const std::string& content);
-// Creates or replaces the file with the text followed by CR LF.
+// Creates or replaces the file with the text followed by CR LF; false when
+// the file could not be written (the old file then stays as it was).
 bool WriteTextFile(const std::string& text, const std::string& path);
 // The folder part of a path (without the trailing separator) and the file name.
 std::string FolderOf(const std::string& path);

@@ -5,6 +5,7 @@
 
 std::string Trim(const std::string& text);            // spaces only
 std::string ToLower(const std::string& text);         // ASCII and the ANSI code page's letters
+char ToLowerChar(char c);
 bool EqualsNoCase(const std::string& a, const std::string& b);
 
 bool IsYes(const std::string& text);                  // false only for "no"

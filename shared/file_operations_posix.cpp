@@ -1,0 +1,35 @@
+#include "shared/file_operations.h"
+
+#include <cstdio>
+#include <ctime>
+#include <sys/stat.h>
+
+#include "shared/file_routines.h"
+
+bool CopyFileTo(const std::string& source, const std::string& destination, bool overwrite) {
+    if (!overwrite && FileExists(destination)) return false;
+    std::string content;
+    if (!FileExists(source) || !ReadWholeFile(source, &content)) return false;
+    return ReplaceFileAtomically(destination, content);
+}
+
+void DeleteFileAt(const std::string& path) {
+    if (FileExists(path)) std::remove(path.c_str());
+}
+
+std::string FileModifiedDate(const std::string& path, int kind) {
+    if (kind != 4 || !FileExists(path)) return std::string();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::string();
+    std::tm local {};
+    time_t when = st.st_mtime;
+    if (!localtime_r(&when, &local)) return std::string();
+    std::string text = std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) +
+                       "/" + std::to_string(local.tm_year + 1900);
+    if (local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0) return text;
+    char time[32];
+    int hour12 = local.tm_hour % 12 == 0 ? 12 : local.tm_hour % 12;
+    std::snprintf(time, sizeof time, " %d:%02d:%02d %s", hour12, local.tm_min, local.tm_sec,
+                  local.tm_hour < 12 ? "AM" : "PM");
+    return text + time;
+}

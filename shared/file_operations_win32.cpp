@@ -1,0 +1,42 @@
+#include "shared/file_operations.h"
+
+#include "shared/file_routines.h"
+#include "shared/win32_handles.h"
+
+namespace {
+
+std::string DateText(const SYSTEMTIME& when, bool withTime) {
+    char date[128] = {};
+    if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, sizeof date))
+        return std::string();
+    std::string text = date;
+    if (!withTime) return text;
+    char time[128] = {};
+    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &when, nullptr, time, sizeof time))
+        text += std::string(" ") + time;
+    return text;
+}
+
+}  // namespace
+
+bool CopyFileTo(const std::string& source, const std::string& destination, bool overwrite) {
+    if (!overwrite && FileExists(destination)) return false;
+    return CopyFileA(source.c_str(), destination.c_str(), FALSE) != 0;
+}
+
+void DeleteFileAt(const std::string& path) {
+    if (FileExists(path)) DeleteFileA(path.c_str());
+}
+
+std::string FileModifiedDate(const std::string& path, int kind) {
+    if (kind != 4 || !FileExists(path)) return std::string();
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::string();
+    FILETIME local;
+    SYSTEMTIME when;
+    if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+        !FileTimeToSystemTime(&local, &when))
+        return std::string();
+    bool midnight = when.wHour == 0 && when.wMinute == 0 && when.wSecond == 0;
+    return DateText(when, !midnight);
+}

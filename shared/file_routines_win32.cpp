@@ -1,0 +1,75 @@
+#include "shared/file_routines.h"
+
+#include "shared/win32_handles.h"
+
+namespace {
+
+bool HasWildcard(const std::string& path) {
+    return path.find_first_of("*?") != std::string::npos;
+}
+
+bool WriteAll(HANDLE file, const std::string& content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        DWORD chunk = static_cast<DWORD>(content.size() - done > 0x10000000 ? 0x10000000
+                                                                            : content.size() - done);
+        DWORD written = 0;
+        if (!WriteFile(file, content.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    if (path.empty() || HasWildcard(path)) return false;
+    WIN32_FIND_DATAA found;
+    FindHandle search(FindFirstFileA(path.c_str(), &found));
+    if (!search.Valid()) return false;
+    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::string& path) {
+    if (path.empty() || HasWildcard(path)) return false;
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content) {
+    content->clear();
+    if (path.empty()) return false;
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return false;
+    char buffer[65536];
+    while (content->size() < maxBytes) {
+        DWORD want = sizeof buffer;
+        if (maxBytes - content->size() < want) want = static_cast<DWORD>(maxBytes - content->size());
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), buffer, want, &got, nullptr)) return !content->empty();
+        if (got == 0) break;
+        content->append(buffer, got);
+    }
+    return true;
+}
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
+    if (path.empty() || FolderExists(path)) return false;
+    std::string folder = FolderOf(path);
+    if (folder.empty()) folder = ".";
+    char temp[MAX_PATH + 1] = {};
+    // GetTempFileNameA creates the (empty) file, so the name is ours alone.
+    if (!GetTempFileNameA(folder.c_str(), "tsr", 0, temp)) return false;
+    bool ok;
+    {
+        FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        ok = file.Valid() && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
+        ok = file.Reset() && ok;
+    }
+    ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileA(temp);
+    return ok;
+}
