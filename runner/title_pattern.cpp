@@ -8,7 +8,7 @@ namespace {
 enum class TokenKind { Star, AnyChar, Digit, CharSet, Literal };
 
 struct Token {
-    TokenKind Kind;
+    TokenKind Kind = TokenKind::Literal;
     char Literal = 0;
     std::string Set;  // expanded characters of a bracketed list
     bool Negated = false;
@@ -40,7 +40,7 @@ bool ReadCharSet(const std::string& pattern, std::size_t& at, Token& token) {
 std::vector<Token> Tokenize(const std::string& pattern) {
     std::vector<Token> tokens;
     for (std::size_t at = 0; at < pattern.size(); ++at) {
-        Token token{TokenKind::Literal};
+        Token token;
         switch (pattern[at]) {
         case '*':
             token.Kind = TokenKind::Star;
@@ -52,7 +52,10 @@ std::vector<Token> Tokenize(const std::string& pattern) {
             token.Kind = TokenKind::Digit;
             break;
         case '[':
-            if (!ReadCharSet(pattern, at, token)) token = Token{TokenKind::Literal, '['};
+            if (!ReadCharSet(pattern, at, token)) {
+                token = Token();
+                token.Literal = '[';
+            }
             break;
         default:
             token.Literal = pattern[at];

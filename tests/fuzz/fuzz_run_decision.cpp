@@ -5,7 +5,7 @@
 #include <string>
 
 #include "runner/run_control.h"
-#include "support/test_calendar.h"
+#include "support/fake_calendar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         first == std::string::npos ? std::string() : input.substr(first + 1, second - first - 1);
     const std::string commandLine = second == std::string::npos ? std::string() : input.substr(second + 1);
 
-    static TestCalendar calendar(CivilDate{2026, 12, 7});
+    static FakeCalendar calendar(CivilDate{2026, 12, 7});
     // A folder that does not exist: saves of "Last Run" fail quietly.
     RunControl run(commandLine, "/nonexistent/tsr-fuzz", calendar, [] { return std::string("fuzz"); });
     LoadSettingsText(settings, run.Settings);

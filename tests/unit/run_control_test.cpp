@@ -11,7 +11,7 @@
 #include "runner/run_control.h"
 #include "shared/file_routines.h"
 #include "shared/text_routines.h"
-#include "support/test_calendar.h"
+#include "support/fake_calendar.h"
 #include "support/temp_folder.h"
 #ifdef _WIN32
 #include "shared/calendar_win32.h"
@@ -26,7 +26,7 @@ std::unique_ptr<Calendar> MakeCalendar(const std::string& kind) {
     if (kind == "system") return std::make_unique<Win32Calendar>();
 #endif
     (void)kind;
-    return std::make_unique<TestCalendar>(CivilDate{2026, 12, 7});  // a Monday
+    return std::make_unique<FakeCalendar>(CivilDate{2026, 12, 7});  // a Monday
 }
 
 class RunControlTest : public ::testing::TestWithParam<std::string> {
