@@ -144,6 +144,8 @@ public:
     void SetColSel(long col);
     // Row and Col together, selection collapsed, one notification.
     void SetCurrentCell(long row, long col);
+    // Current cell and selection end at once, one notification.
+    void SetSelection(long row, long col, long rowSel, long colSel);
     GridRange Selection() const;
 
     long TopRow() const { return topRow_; }
@@ -207,6 +209,9 @@ public:
     void RemoveItem(long index);
     // Empties every cell and its formatting; sizes stay.
     void Clear();
+    // Rows first..first+n-1 take the contents (cells, row data) of the
+    // given rows, a permutation of that same range; heights stay in place.
+    void ArrangeRows(long first, const std::vector<long>& sourceRows);
     // Sorts the selected rows (data rows only) by the selected columns,
     // kinds 1..8 (generic, numeric, no case, string; ascending, descending).
     // Rows move whole: cells, attributes, row data and height. Stable.
