@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kMaxFractionDigits = 30;
+constexpr size_t kMaxFormatPattern = 255;   // longer patterns are not formats
 
 std::string Lower(const std::string& s) {
     std::string r = s;
@@ -304,8 +305,8 @@ std::string FormatDateSection(const DateTimeValue& v, const std::string& s, cons
     Walk(s,
          [&](size_t i) {
              char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
-             size_t run = 1;
-             while (i + run < s.size() && std::tolower(static_cast<unsigned char>(s[i + run])) == c) ++run;
+             size_t run = 1;   // no token is longer than 6 letters
+             while (i + run < s.size() && run < 8 && std::tolower(static_cast<unsigned char>(s[i + run])) == c) ++run;
              std::string rest = Lower(s.substr(i, 5));
              if (c == 'a' && rest == "am/pm") {
                  bool upper = s[i] == 'A';
@@ -408,7 +409,7 @@ std::string FormatTextSection(const std::string& value, const std::string& s) {
         if (upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
         else if (lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     }
-    if (places == 0) return v.substr(0, kMaxFormatOutput);
+    if (places == 0) return v;
     const int n = static_cast<int>(v.size());
     // Which value character each placeholder takes (-1: none).
     int surplus = n > places ? n - places : 0;
@@ -421,17 +422,17 @@ std::string FormatTextSection(const std::string& value, const std::string& s) {
                  int idx;
                  if (leftToRight) idx = k;
                  else idx = n - places + k;
-                 if (!leftToRight && k == 0 && surplus > 0) Append(out, v.substr(0, static_cast<size_t>(surplus)));
-                 if (idx >= 0 && idx < n) Append(out, v[static_cast<size_t>(idx)]);
-                 else if (c == '@') Append(out, ' ');
+                 if (!leftToRight && k == 0 && surplus > 0) out += v.substr(0, static_cast<size_t>(surplus));
+                 if (idx >= 0 && idx < n) out += v[static_cast<size_t>(idx)];
+                 else if (c == '@') out += ' ';
                  ++k;
-                 if (leftToRight && k == places && surplus > 0) Append(out, v.substr(static_cast<size_t>(places)));
+                 if (leftToRight && k == places && surplus > 0) out += v.substr(static_cast<size_t>(places));
              } else if (c != '!' && c != '<' && c != '>') {
-                 Append(out, c);
+                 out += c;
              }
              return i;
          },
-         [&](const std::string& lit) { Append(out, lit); });
+         [&](const std::string& lit) { out += lit; });
     return out;
 }
 
@@ -500,13 +501,14 @@ std::string VbFormatDate(const DateTimeValue& value, const std::string& pattern,
 }
 
 std::string VbFormatText(const std::string& value, const std::string& pattern) {
+    if (pattern.size() > kMaxFormatPattern) return value;
     std::string sec0 = Sections(pattern)[0];
     if (Classify(sec0) != PatternKind::Text) return value;
     return FormatTextSection(value, sec0);
 }
 
 std::string VbFormat(const std::string& value, const std::string& pattern, const FormatLocale& locale) {
-    if (TrimSpaces(pattern).empty() || TrimSpaces(value).empty()) return value;
+    if (TrimSpaces(pattern).empty() || TrimSpaces(value).empty() || pattern.size() > kMaxFormatPattern) return value;
     std::string name = Lower(TrimSpaces(pattern));
     std::string sec0 = Sections(pattern)[0];
     PatternKind kind = Classify(sec0);

@@ -30,8 +30,8 @@
 // Literals in every kind: "quoted text", \x (the next character), and
 //   - + ( ) $ blank as themselves. Unknown letters are copied as they stand.
 //
-// Garbage never fails: an unusable pattern gives the value back unchanged,
-// and output is bounded (at most kMaxFormatOutput characters).
+// Garbage never fails: an unusable pattern (or one over 255 characters)
+// gives the value back unchanged, and output is bounded (at most kMaxFormatOutput characters).
 #pragma once
 
 #include <string>
