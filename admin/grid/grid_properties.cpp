@@ -242,7 +242,7 @@ void MemoryPropertyBag::Write(const std::string& name, const std::string& value)
 
 bool SettingsPropertyBag::Read(const std::string& name, std::string* value) const {
     const std::string want = Lower(TrimSpaces(name));
-    for (const SettingEntry& e : store_.Entries()) {
+    for (const SettingEntry& e : entries_) {
         if (Lower(TrimSpaces(e.Section)) == Lower(TrimSpaces(section_)) && Lower(TrimSpaces(e.Key)) == want) {
             *value = e.Value;
             return true;
@@ -253,13 +253,13 @@ bool SettingsPropertyBag::Read(const std::string& name, std::string* value) cons
 
 void SettingsPropertyBag::Write(const std::string& name, const std::string& value) {
     const std::string want = Lower(TrimSpaces(name));
-    for (SettingEntry& e : store_.Entries()) {
+    for (SettingEntry& e : entries_) {
         if (Lower(TrimSpaces(e.Section)) == Lower(TrimSpaces(section_)) && Lower(TrimSpaces(e.Key)) == want) {
             e.Value = value;
             return;
         }
     }
-    store_.Entries().push_back(SettingEntry{section_, name, value});
+    entries_.push_back(SettingEntry{section_, name, value});
 }
 
 const std::vector<GridPropertyDefault>& GridPropertyDefaults() {

@@ -9,7 +9,7 @@
 
 #include "admin/grid/grid_model.h"
 
-class SettingsStore;
+struct SettingEntry;
 
 // A name/value store (the owner's form file, a settings file section ...).
 class PropertyBag {
@@ -29,17 +29,17 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-// Entries "Name=value" of one section of a settings store. Names compare
-// without regard to case; a written name is replaced where it stands or
-// appended to the store.
+// Entries "Name=value" of one section of a settings store (pass the
+// store's Entries()). Names compare without regard to case; a written name
+// is replaced where it stands or appended to the store.
 class SettingsPropertyBag : public PropertyBag {
 public:
-    SettingsPropertyBag(SettingsStore& store, std::string section)
-        : store_(store), section_(std::move(section)) {}
+    SettingsPropertyBag(std::vector<SettingEntry>& entries, std::string section)
+        : entries_(entries), section_(std::move(section)) {}
     bool Read(const std::string& name, std::string* value) const override;
     void Write(const std::string& name, const std::string& value) override;
 private:
-    SettingsStore& store_;
+    std::vector<SettingEntry>& entries_;
     std::string section_;
 };
 
