@@ -46,7 +46,6 @@ void FlexGrid::SetRows(long rows) {
     if (rows < Rows()) {
         rows_.resize(static_cast<size_t>(rows));
     } else {
-        rows_.reserve(static_cast<size_t>(rows));
         while (Rows() < rows) rows_.push_back(NewRow());
     }
     if (fixedRows_ > rows) fixedRows_ = rows;
