@@ -298,38 +298,46 @@ void FlexGrid::SetDefaultRowHeight(int twips) {
     defaultRowHeight_ = twips < 1 ? kStandardRowHeight : std::min(twips, 32767);
 }
 
+namespace {
+// Sums in 64 bits; a position past what a long holds is pinned to its end.
+long PinToLong(long long v) {
+    const long long lo = -2147483647LL, hi = 2147483647LL;
+    return static_cast<long>(v < lo ? lo : (v > hi ? hi : v));
+}
+}  // namespace
+
 long FlexGrid::RowPos(long row) const {
     if (!ValidRow(row)) return 0;
-    long pos = 0;
+    long long pos = 0;
     long fixed = std::min(fixedRows_, Rows());
     for (long i = 0; i < fixed && i < row; ++i) pos += rows_[static_cast<size_t>(i)].Height;
-    if (row < fixed) return pos;
+    if (row < fixed) return PinToLong(pos);
     if (row >= topRow_) {
         for (long i = topRow_; i < row; ++i) pos += rows_[static_cast<size_t>(i)].Height;
     } else {
         for (long i = row; i < topRow_; ++i) pos -= rows_[static_cast<size_t>(i)].Height;
     }
-    return pos;
+    return PinToLong(pos);
 }
 
 long FlexGrid::ColPos(long col) const {
     if (!ValidCol(col)) return 0;
-    long pos = 0;
+    long long pos = 0;
     long fixed = std::min(fixedCols_, cols_);
     for (long j = 0; j < fixed && j < col; ++j) pos += columns_[static_cast<size_t>(j)].Width;
-    if (col < fixed) return pos;
+    if (col < fixed) return PinToLong(pos);
     if (col >= leftCol_) {
         for (long j = leftCol_; j < col; ++j) pos += columns_[static_cast<size_t>(j)].Width;
     } else {
         for (long j = col; j < leftCol_; ++j) pos -= columns_[static_cast<size_t>(j)].Width;
     }
-    return pos;
+    return PinToLong(pos);
 }
 
 long FlexGrid::TotalColWidth() const {
-    long total = 0;
+    long long total = 0;
     for (const auto& c : columns_) total += c.Width;
-    return total;
+    return PinToLong(total);
 }
 
 const CellAttributes& FlexGrid::CellAttr(long row, long col) const {

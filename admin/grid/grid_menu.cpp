@@ -182,15 +182,15 @@ bool FindNext(EditGridModel& grid, const std::string& text, bool matchCase) {
     const long rows = g.Rows(), cols = g.Cols();
     if (text.empty() || rows < 2 || cols < 2) return false;
     const std::string needle = matchCase ? text : Lower(text);
-    const long dataCols = cols - 1;
-    const long cells = (rows - 1) * dataCols;
+    // 64-bit positions: rows x columns passes what a 32-bit long holds.
+    const long long dataCols = cols - 1;
+    const long long cells = static_cast<long long>(rows - 1) * dataCols;
     // Position of the current cell in data-cell order (-1 before the first).
-    long start = -1;
-    if (g.Row() >= 1 && g.Col() >= 1) start = (g.Row() - 1) * dataCols + (g.Col() - 1);
-    for (long k = 1; k <= cells; ++k) {
-        long idx = (start + k) % cells;
-        if (idx < 0) idx += cells;
-        long r = idx / dataCols + 1, c = idx % dataCols + 1;
+    long long start = -1;
+    if (g.Row() >= 1 && g.Col() >= 1) start = static_cast<long long>(g.Row() - 1) * dataCols + (g.Col() - 1);
+    for (long long k = 1; k <= cells; ++k) {
+        long long idx = (start + k) % cells;
+        const long r = static_cast<long>(idx / dataCols + 1), c = static_cast<long>(idx % dataCols + 1);
         if (g.ColWidth(c) == 0) continue;
         const std::string& cell = g.TextMatrix(r, c);
         if (cell.size() < needle.size()) continue;

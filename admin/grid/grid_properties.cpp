@@ -316,13 +316,14 @@ void ReadGridProperties(FlexGrid& grid, const PropertyBag& bag) {
 
 GridSizeResult ComputeGridSize(const FlexGrid& grid, long controlWidth, long controlHeight) {
     GridSizeResult r;
-    long total = grid.TotalColWidth() + 300;
+    // 64-bit sums: a long is 32 bits on Windows.
+    long long total = static_cast<long long>(grid.TotalColWidth()) + 300;
     bool needH = controlWidth < total;
-    r.Width = needH ? controlWidth : total;
-    long rowHeight = grid.Rows() > 1 ? grid.RowHeight(1) : kStandardRowHeight;
-    long product = rowHeight * grid.Rows();
+    r.Width = needH ? controlWidth : static_cast<long>(total);
+    long long rowHeight = grid.Rows() > 1 ? grid.RowHeight(1) : kStandardRowHeight;
+    long long product = rowHeight * grid.Rows();
     bool needV = controlHeight < product;
-    r.Height = needV ? controlHeight : product;
+    r.Height = needV ? controlHeight : static_cast<long>(product);
     if (needH && needV) r.ScrollBars = ScrollBoth;
     else if (needH) r.ScrollBars = ScrollHorizontal;
     else if (needV) r.ScrollBars = ScrollVertical;
@@ -332,7 +333,7 @@ GridSizeResult ComputeGridSize(const FlexGrid& grid, long controlWidth, long con
 
 GridSizeResult ComputeGridWidthByCaller(const FlexGrid&, long iWidth, long controlWidth, long) {
     GridSizeResult r;
-    bool needH = iWidth > controlWidth;
+    bool needH = iWidth > controlWidth || iWidth > 2147483647L - 290;
     r.Width = needH ? controlWidth : iWidth + 290;
     r.Height = 0;   // unchanged
     r.ScrollBars = needH ? ScrollBoth : ScrollVertical;
