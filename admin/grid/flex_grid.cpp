@@ -85,7 +85,9 @@ const std::string& FlexGrid::TextMatrix(long row, long col) const {
 
 void FlexGrid::SetTextMatrix(long row, long col, const std::string& text) {
     if (!ValidCell(row, col)) return;
-    rows_[static_cast<size_t>(row)].Cells[static_cast<size_t>(col)].Text = text;
+    std::string& cell = rows_[static_cast<size_t>(row)].Cells[static_cast<size_t>(col)].Text;
+    if (cell == text) return;   // renumbering rewrites mostly equal texts
+    cell = text;
     Notify(GridChange::Cells);
 }
 

@@ -336,7 +336,7 @@ public:
     void SetupColHeaders(const std::vector<std::string>& sGridColNames,
                          const std::vector<std::string>& sColHeaders);
     void SetColFormat(const std::string& sInColFormat);
-    void SetRowHeight(int Height = kStandardRowHeight, long iStart = 1);
+    void SetRowHeight(int Height = kStandardRowHeight, long iStart = 0);
 
     // --- per-column state (index 0..Cols) ---
     std::vector<ColumnEditor>& ColEditors() { return colEditors_; }
