@@ -18,7 +18,7 @@ std::string NameAt(const std::vector<std::string>& names, int index) {
 
 }  // namespace
 
-int DaysInMonth(int year, int month) {
+int MonthLength(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
     bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -35,7 +35,7 @@ int WeekdayOfDate(int year, int month, int day) {
 
 int DayOfYear(int year, int month, int day) {
     int n = day;
-    for (int m = 1; m < month && m <= 12; ++m) n += DaysInMonth(year, m);
+    for (int m = 1; m < month && m <= 12; ++m) n += MonthLength(year, m);
     return n;
 }
 

@@ -9,7 +9,7 @@
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
-int DaysInMonth(int year, int month);
+int MonthLength(int year, int month);
 int WeekdayOfDate(int year, int month, int day);   // 0 = Sunday
 int DayOfYear(int year, int month, int day);       // 1..366
 // Which of day, month and year the short date pattern puts first.

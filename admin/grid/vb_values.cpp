@@ -74,7 +74,7 @@ int TwoDigitYear(int y) { return y < 30 ? 2000 + y : 1900 + y; }
 
 bool ValidDate(int y, int m, int d) {
     if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1) return false;
-    return d <= DaysInMonth(y, m);
+    return d <= MonthLength(y, m);
 }
 
 std::string Lower(const std::string& s) {
