@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "runner/task_manager_policy.h"
 #include "runner/window_finder_win32.h"
 #include "shared/registry_win32.h"
 
 namespace {
 
-const char kPolicyKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-const char kPolicyValue[] = "DisableTaskMgr";
 const char kTaskbarClass[] = "Shell_traywnd";
 
 void CloseFoundWindow(const char* title, bool close) {
@@ -49,19 +48,6 @@ void AlwaysOnTop(HWND window, bool& onTop) {
 
 void SetScreenSaverRunning(bool running) {
     SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, running ? 1 : 0, nullptr, 0);
-}
-
-void SetTaskManagerPolicy(Registry& registry, bool forbid) {
-    if (forbid) {
-        // Rewriting an unchanged value would wake every policy watcher on
-        // each tick; the outcome is the same.
-        if (RegGetString(registry, kHkeyCurrentUser, kPolicyKey, kPolicyValue, "") != "1") {
-            RegSetString(registry, kHkeyCurrentUser, kPolicyKey, kPolicyValue, "1");
-        }
-        return;
-    }
-    RegSetString(registry, kHkeyCurrentUser, kPolicyKey, kPolicyValue, "");
-    RegDelete(registry, kHkeyCurrentUser, kPolicyKey, kPolicyValue);
 }
 
 void CloseTaskManager(Registry& registry, bool close) {

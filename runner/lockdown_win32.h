@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
+#include "runner/task_manager_policy.h"
 #include "shared/registry.h"
 
 void AlwaysOnTop(HWND window, bool& onTop);
 void SetScreenSaverRunning(bool running);
-void SetTaskManagerPolicy(Registry& registry, bool forbid);
 void CloseTaskManager(Registry& registry, bool close);
 void HideTaskbar(bool hide);
 void HideTaskbarWindow();
