@@ -57,6 +57,10 @@ bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* c
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
     if (path.empty() || FolderExists(path)) return false;
+    // Windows refuses to replace a read-only file; say so before writing
+    // anything rather than rely on every file system doing the same.
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     std::string folder = FolderOf(path);
     if (folder.empty()) folder = ".";
     char temp[MAX_PATH + 1] = {};
