@@ -340,3 +340,36 @@ TEST(SettingsFile, OversizedFileLoadsItsFirstPartOnly) {
     EXPECT_EQ("1", GetSettingItem("First", store));
     EXPECT_EQ("0", GetSettingItem("Last", store));
 }
+
+// ---- What both store variants share -------------------------------------------
+
+class BothVariants : public ::testing::TestWithParam<StoreVariant> {};
+
+TEST_P(BothVariants, LoadLookupAndSaveAreTheSame) {
+    SettingsStore store(GetParam());
+    for (int i = 1; i <= 10; ++i) store.At(i).Key = "k" + std::to_string(i);
+    LoadSettingsText("Main:Caption=Hello\r\nx=a=b\r\nremark\r\n", store);
+    EXPECT_EQ(10u, store.Count());
+    EXPECT_EQ("Hello", GetSettingValue("caption", store));
+    EXPECT_EQ("a=b", GetSettingValue("X", store));
+    EXPECT_EQ("", GetSettingValue("missing", store));
+    EXPECT_EQ("Hello", GetSettingItem("caption", store, "", "d"));
+    SetSettingValue("x", " v ", store);
+    SetSettingByKey("Caption", "^Bye", store);
+    EXPECT_EQ("Main:Caption=Bye\r\nx=v\r\nremark=\r\nk4=\r\nk5=\r\nk6=\r\nk7=\r\nk8=\r\nk9=\r\nk10=\r\n",
+              SettingsFileText(store));
+    SetSettingItem("Caption", "Hi", store);
+    EXPECT_EQ("Hi", GetSettingValue("caption", store));
+}
+
+TEST_P(BothVariants, MissingFileLeavesEveryLookupAtItsDefault) {
+    TempFolder folder;
+    SettingsStore store(GetParam());
+    EXPECT_FALSE(LoadSettingsFile(folder.File("Tessarin.ini"), store));
+    EXPECT_EQ("", GetSettingValue("Declaration Period Days", store));
+    std::string expected = GetParam() == StoreVariant::Declaration ? "0" : "7";
+    EXPECT_EQ(expected, GetSettingItem("Declaration Period Days", store, "", "7"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, BothVariants,
+                         ::testing::Values(StoreVariant::Declaration, StoreVariant::Console));
