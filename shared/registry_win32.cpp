@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "shared/file_routines.h"
+#include "shared/identity.h"
+
 namespace {
 
 // The predefined root keys are 32-bit values that a 64-bit HKEY holds
@@ -78,5 +81,9 @@ long Win32Registry::CloseKey(RegKeyId key) {
 }
 
 void Win32Registry::ShowError(const std::string& message) {
-    MessageBoxA(nullptr, message.c_str(), "", MB_OK | MB_ICONSTOP);
+    // Captioned with the program's title, as the programs' other boxes are.
+    std::string title = FileNameOf(AppExePath());
+    std::size_t dot = title.rfind('.');
+    if (dot != std::string::npos) title.erase(dot);
+    MessageBoxA(nullptr, message.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
 }
