@@ -10,7 +10,7 @@ namespace {
 // A settings file is a few kilobytes; past this a file is not a settings
 // file, and reading on would only exhaust memory. The load then ends as on
 // a read error part-way: the lines read so far are kept.
-constexpr std::size_t kSettingsFileLimit = 4u * 1024u * 1024u;
+constexpr std::size_t kSettingsFileLimit = 64u * 1024u * 1024u;
 
 struct SplitLine {
     bool HasSection = false;

@@ -46,8 +46,8 @@ std::vector<std::string> SplitSettingLines(const std::string& text);
 bool LoadSettingsText(const std::string& text, SettingsStore& store);
 bool MergeSettingsText(const std::string& text, SettingsStore& store);
 
-// Files load whole, however many lines they have; only a file past 4 MiB
-// (no settings file, but something else by mistake) loads its first 4 MiB,
+// Files load whole, however many lines they have; only a file past 64 MiB
+// (no settings file, but something else by mistake) loads its first 64 MiB,
 // as a read error there would end the load.
 bool LoadSettingsFile(const std::string& path, SettingsStore& store);
 bool MergeSettingsFile(const std::string& path, SettingsStore& store);
