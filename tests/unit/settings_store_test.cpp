@@ -331,9 +331,17 @@ TEST(SettingsFile, FortyThousandLinesLoadCompletely) {
     EXPECT_EQ("39999", GetSettingItem("Key39999", merged));
 }
 
+TEST(SettingsFile, LargeFileLoadsWhole) {
+    TempFolder folder;
+    folder.Write("large.ini", "First=1\r\n" + std::string(5 * 1024 * 1024, 'x') + "\r\nLast=2\r\n");
+    SettingsStore store;
+    EXPECT_TRUE(LoadSettingsFile(folder.File("large.ini"), store));
+    EXPECT_EQ("2", GetSettingItem("Last", store));
+}
+
 TEST(SettingsFile, OversizedFileLoadsItsFirstPartOnly) {
     TempFolder folder;
-    std::string text = "First=1\r\n" + std::string(5 * 1024 * 1024, 'x') + "\r\nLast=2\r\n";
+    std::string text = "First=1\r\n" + std::string(65 * 1024 * 1024, 'x') + "\r\nLast=2\r\n";
     folder.Write("huge.ini", text);
     SettingsStore store;
     EXPECT_TRUE(LoadSettingsFile(folder.File("huge.ini"), store));
