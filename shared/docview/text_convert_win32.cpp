@@ -36,7 +36,7 @@ std::string CodePointToAnsi(std::uint32_t codePoint) {
     char out[8];
     BOOL usedDefault = FALSE;
     int n = WideCharToMultiByte(CP_ACP, 0, wide, count, out, sizeof(out), nullptr, &usedDefault);
-    if (n <= 0) return "?";
+    if (n <= 0 || usedDefault) return "?";
     return std::string(out, static_cast<size_t>(n));
 }
 
