@@ -3,7 +3,9 @@
 // follows, and anything it does not know is read as a plain container.
 #include "shared/docview/html_reader.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 namespace {
 
@@ -48,8 +50,50 @@ std::string PrepareText(const std::string& bytes, const ReadOptions& options, bo
     return text;
 }
 
+enum class Tag {
+    Unknown, Block, RawText, Title, Head, Body, Ignored,
+    Bold, Italic, Underline, Mono, Anchor, Br, Img, Cell, Hr, Heading, List, OrderedList, Li, Blockquote, Pre,
+};
+
+struct TagInfo {
+    Tag tag;
+    int level;  // heading level
+};
+
+const std::unordered_map<std::string, TagInfo>& TagTable() {
+    static const std::unordered_map<std::string, TagInfo> table = [] {
+        std::unordered_map<std::string, TagInfo> t;
+        for (const char* n : {"script", "style", "noscript", "template", "textarea", "xmp"}) t[n] = {Tag::RawText, 0};
+        t["title"] = {Tag::Title, 0};
+        t["head"] = {Tag::Head, 0};
+        t["body"] = {Tag::Body, 0};
+        for (const char* n : {"meta", "link", "base"}) t[n] = {Tag::Ignored, 0};
+        for (const char* n : {"b", "strong"}) t[n] = {Tag::Bold, 0};
+        for (const char* n : {"i", "em", "cite", "var", "dfn"}) t[n] = {Tag::Italic, 0};
+        for (const char* n : {"u", "ins"}) t[n] = {Tag::Underline, 0};
+        for (const char* n : {"code", "tt", "kbd", "samp"}) t[n] = {Tag::Mono, 0};
+        t["a"] = {Tag::Anchor, 0};
+        t["br"] = {Tag::Br, 0};
+        t["img"] = {Tag::Img, 0};
+        for (const char* n : {"td", "th"}) t[n] = {Tag::Cell, 0};
+        t["hr"] = {Tag::Hr, 0};
+        for (int level = 1; level <= 6; ++level) t[std::string("h") + static_cast<char>('0' + level)] = {Tag::Heading, level};
+        for (const char* n : {"ul", "dl", "menu", "dir"}) t[n] = {Tag::List, 0};
+        t["ol"] = {Tag::OrderedList, 0};
+        t["li"] = {Tag::Li, 0};
+        t["blockquote"] = {Tag::Blockquote, 0};
+        for (const char* n : {"pre", "listing", "plaintext"}) t[n] = {Tag::Pre, 0};
+        for (const char* n : {"p", "div", "section", "article", "header", "footer", "nav", "main", "aside", "address",
+                              "center", "form", "fieldset", "figure", "figcaption", "table", "tr", "caption", "dt",
+                              "dd", "details", "summary", "html", "thead", "tbody", "tfoot", "legend", "option"})
+            t[n] = {Tag::Block, 0};
+        return t;
+    }();
+    return table;
+}
+
 struct InlineElement {
-    std::string name;
+    Tag tag;
     std::string href;
 };
 
@@ -61,21 +105,24 @@ struct ListLevel {
 class HtmlReader {
 public:
     HtmlReader(const std::string& text, bool utf8, const ReadOptions& options)
-        : text_(text), utf8_(utf8), options_(options) {}
+        : text_(text), utf8_(utf8), options_(options), tags_(TagTable()) {}
 
     HtmlDocument Read() {
         const size_t n = text_.size();
+        const char* data = text_.data();
         while (pos_ < n) {
-            const char c = text_[pos_];
+            const char c = data[pos_];
             if (c == '<' && ReadMarkup()) continue;
             if (c == '&') {
-                AddText(ReadReference());
+                std::string piece;
+                pos_ = DecodeReferenceAt(text_, pos_, &piece);
+                AddText(piece.data(), piece.size());
                 continue;
             }
             // Plain text up to the next markup or reference.
             size_t end = pos_ + 1;
-            while (end < n && text_[end] != '<' && text_[end] != '&') ++end;
-            AddText(text_.substr(pos_, end - pos_));
+            while (end < n && data[end] != '<' && data[end] != '&') ++end;
+            AddText(data + pos_, end - pos_);
             pos_ = end;
         }
         FlushBlock();
@@ -107,16 +154,18 @@ private:
             ++p;
         }
         if (p >= n || !IsAlpha(text_[p])) return false;
-        size_t nameStart = p;
-        while (p < n && (IsAlpha(text_[p]) || IsDigit(text_[p]) || text_[p] == '-' || text_[p] == ':')) ++p;
-        std::string name;
-        name.reserve(p - nameStart);
-        for (size_t i = nameStart; i < p; ++i) name += Lower(text_[i]);
-        size_t tagEnd = FindTagEnd(p);
-        std::string attributes = text_.substr(p, tagEnd - p);
+        name_.clear();
+        while (p < n && (IsAlpha(text_[p]) || IsDigit(text_[p]) || text_[p] == '-' || text_[p] == ':')) {
+            if (name_.size() < 16) name_ += Lower(text_[p]);
+            ++p;
+        }
+        const size_t attributesBegin = p;
+        const size_t tagEnd = FindTagEnd(p);
         pos_ = (tagEnd < n) ? tagEnd + 1 : n;
-        if (closing) EndTag(name);
-        else StartTag(name, attributes);
+        auto found = tags_.find(name_);
+        const TagInfo info = found == tags_.end() ? TagInfo{Tag::Unknown, 0} : found->second;
+        if (closing) EndTag(info);
+        else StartTag(info, attributesBegin, tagEnd);
         return true;
     }
 
@@ -139,42 +188,43 @@ private:
         return plain == std::string::npos ? n : plain;
     }
 
-    static std::string Attribute(const std::string& attributes, const char* wanted) {
-        const size_t n = attributes.size();
-        size_t p = 0;
-        while (p < n) {
-            while (p < n && (IsSpace(attributes[p]) || attributes[p] == '/')) ++p;
+    // The value of one attribute of the tag whose attributes lie in [p, end).
+    std::string Attribute(size_t p, size_t end, const char* wanted) const {
+        const std::string& a = text_;
+        const size_t wantedLength = std::strlen(wanted);
+        while (p < end) {
+            while (p < end && (IsSpace(a[p]) || a[p] == '/')) ++p;
             size_t nameStart = p;
-            while (p < n && !IsSpace(attributes[p]) && attributes[p] != '=' && attributes[p] != '/') ++p;
-            std::string name;
-            for (size_t i = nameStart; i < p; ++i) name += Lower(attributes[i]);
-            while (p < n && IsSpace(attributes[p])) ++p;
-            std::string value;
-            if (p < n && attributes[p] == '=') {
+            while (p < end && !IsSpace(a[p]) && a[p] != '=' && a[p] != '/') ++p;
+            bool match = p - nameStart == wantedLength;
+            for (size_t i = 0; match && i < wantedLength; ++i) match = Lower(a[nameStart + i]) == wanted[i];
+            while (p < end && IsSpace(a[p])) ++p;
+            size_t valueBegin = p, valueEnd = p;
+            if (p < end && a[p] == '=') {
                 ++p;
-                while (p < n && IsSpace(attributes[p])) ++p;
-                if (p < n && (attributes[p] == '"' || attributes[p] == '\'')) {
-                    char quote = attributes[p++];
-                    size_t end = attributes.find(quote, p);
-                    if (end == std::string::npos) end = n;
-                    value = attributes.substr(p, end - p);
-                    p = (end < n) ? end + 1 : n;
+                while (p < end && IsSpace(a[p])) ++p;
+                if (p < end && (a[p] == '"' || a[p] == '\'')) {
+                    char quote = a[p++];
+                    valueBegin = p;
+                    while (p < end && a[p] != quote) ++p;
+                    valueEnd = p;
+                    if (p < end) ++p;
                 } else {
-                    size_t start = p;
-                    while (p < n && !IsSpace(attributes[p])) ++p;
-                    value = attributes.substr(start, p - start);
+                    valueBegin = p;
+                    while (p < end && !IsSpace(a[p])) ++p;
+                    valueEnd = p;
                 }
             }
-            if (name == wanted) return value;
+            if (match) return a.substr(valueBegin, valueEnd - valueBegin);
             if (p == nameStart) ++p;  // never stall on odd characters
         }
         return std::string();
     }
 
     // Skips raw text up to the matching end tag (script, style, title ...).
-    std::string RawTextUntil(const char* name) {
+    std::string RawTextUntil(const std::string& name) {
         const size_t n = text_.size();
-        const size_t len = std::strlen(name);
+        const size_t len = name.size();
         size_t p = pos_;
         while (p < n) {
             size_t lt = text_.find("</", p);
@@ -194,168 +244,129 @@ private:
         return raw;
     }
 
-    void StartTag(const std::string& name, const std::string& attributes) {
-        if (name == "script" || name == "style" || name == "noscript" || name == "template" ||
-            name == "textarea" || name == "xmp") {
-            RawTextUntil(name.c_str());
-            return;
-        }
-        if (name == "title") {
+    void StartTag(const TagInfo& info, size_t attributes, size_t attributesEnd) {
+        switch (info.tag) {
+        case Tag::RawText: RawTextUntil(name_); return;
+        case Tag::Title: {
             std::string raw = RawTextUntil("title");
             if (doc_.title.empty()) doc_.title = CollapseSpaces(DecodeReferences(raw));
             return;
         }
-        if (name == "head") { inHead_ = true; return; }
-        if (name == "body") { inHead_ = false; return; }
-        if (name == "meta" || name == "link" || name == "base") return;
-
-        if (name == "b" || name == "strong") { PushInline(name, ""); return; }
-        if (name == "i" || name == "em" || name == "cite" || name == "var" || name == "dfn") { PushInline(name, ""); return; }
-        if (name == "u" || name == "ins") { PushInline(name, ""); return; }
-        if (name == "code" || name == "tt" || name == "kbd" || name == "samp") { PushInline(name, ""); return; }
-        if (name == "a") {
-            PopInline("a");  // links do not nest
-            PushInline("a", Attribute(attributes, "href"));
+        case Tag::Head: inHead_ = true; return;
+        case Tag::Body: inHead_ = false; return;
+        case Tag::Ignored: case Tag::Unknown: return;
+        case Tag::Bold: case Tag::Italic: case Tag::Underline: case Tag::Mono: PushInline(info.tag, std::string()); return;
+        case Tag::Anchor:
+            PopInline(Tag::Anchor);  // links do not nest
+            PushInline(Tag::Anchor, Attribute(attributes, attributesEnd, "href"));
+            return;
+        case Tag::Br: inHead_ = false; AddBreak(); return;
+        case Tag::Img: {
+            std::string alt = DecodeReferences(Attribute(attributes, attributesEnd, "alt"));
+            AddText(alt.data(), alt.size());
             return;
         }
-        if (name == "br") { inHead_ = false; AddBreak(); return; }
-        if (name == "img") {
-            std::string alt = Attribute(attributes, "alt");
-            if (!alt.empty()) AddText(DecodeReferences(alt));
-            return;
+        case Tag::Cell: AddText(" ", 1); return;
+        default: break;
         }
-        if (name == "td" || name == "th") { AddText(" "); return; }
-        if (name == "hr") {
-            inHead_ = false;
-            FlushBlock();
+        inHead_ = false;
+        FlushBlock();
+        switch (info.tag) {
+        case Tag::Hr: {
             TextBlock rule;
             rule.kind = BlockKind::Rule;
             rule.indent = Indent();
             doc_.blocks.push_back(rule);
             return;
         }
-        if (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6') {
-            inHead_ = false;
-            FlushBlock();
-            heading_ = name[1] - '0';
-            return;
-        }
-        if (name == "ul" || name == "ol" || name == "dl" || name == "menu" || name == "dir") {
-            inHead_ = false;
-            FlushBlock();
+        case Tag::Heading: heading_ = info.level; return;
+        case Tag::List:
+        case Tag::OrderedList: {
+            if (lists_.size() >= 64) return;  // deeper nesting reads as the deepest level
             ListLevel level;
-            level.ordered = (name == "ol");
-            std::string start = Attribute(attributes, "start");
-            if (level.ordered && !start.empty() && start.size() < 9) level.next = std::atoi(start.c_str());
+            level.ordered = info.tag == Tag::OrderedList;
+            std::string start = level.ordered ? Attribute(attributes, attributesEnd, "start") : std::string();
+            if (!start.empty() && start.size() < 9) level.next = std::atoi(start.c_str());
             lists_.push_back(level);
+            ++listDepthOpened_;
             return;
         }
-        if (name == "li") {
-            inHead_ = false;
-            FlushBlock();
+        case Tag::Li: {
             if (lists_.empty()) lists_.push_back(ListLevel());
             ListLevel& list = lists_.back();
-            if (list.ordered) pendingMarker_ = std::to_string(list.next++) + ".";
-            else pendingMarker_ = Bullet();
+            pendingMarker_ = list.ordered ? std::to_string(list.next++) + "." : Bullet();
             return;
         }
-        if (name == "blockquote") {
-            inHead_ = false;
-            FlushBlock();
-            ++quoteDepth_;
-            return;
-        }
-        if (name == "pre" || name == "listing" || name == "plaintext") {
-            inHead_ = false;
-            FlushBlock();
+        case Tag::Blockquote: ++quoteDepth_; return;
+        case Tag::Pre:
             ++preDepth_;
             if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
             if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
             return;
-        }
-        if (IsBlockName(name)) {
-            inHead_ = false;
-            FlushBlock();
+        default: return;
         }
     }
 
-    void EndTag(const std::string& name) {
-        if (name == "head") { inHead_ = false; return; }
-        if (name == "b" || name == "strong" || name == "i" || name == "em" || name == "cite" || name == "var" ||
-            name == "dfn" || name == "u" || name == "ins" || name == "code" || name == "tt" || name == "kbd" ||
-            name == "samp" || name == "a") {
-            PopInline(name);
+    void EndTag(const TagInfo& info) {
+        switch (info.tag) {
+        case Tag::Head: inHead_ = false; return;
+        case Tag::Bold: case Tag::Italic: case Tag::Underline: case Tag::Mono: case Tag::Anchor:
+            PopInline(info.tag);
             return;
-        }
-        if (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6') {
-            FlushBlock();
-            heading_ = 0;
-            return;
-        }
-        if (name == "ul" || name == "ol" || name == "dl" || name == "menu" || name == "dir") {
+        case Tag::Heading: FlushBlock(); heading_ = 0; return;
+        case Tag::List:
+        case Tag::OrderedList:
             FlushBlock();
             if (!lists_.empty()) lists_.pop_back();
             return;
-        }
-        if (name == "blockquote") {
+        case Tag::Blockquote:
             FlushBlock();
             if (quoteDepth_ > 0) --quoteDepth_;
             return;
-        }
-        if (name == "pre" || name == "listing") {
+        case Tag::Pre:
             FlushBlock();
             if (preDepth_ > 0) --preDepth_;
             return;
+        case Tag::Li: case Tag::Block: FlushBlock(); return;
+        default: return;
         }
-        if (name == "li" || name == "p" || IsBlockName(name)) FlushBlock();
-    }
-
-    static bool IsBlockName(const std::string& name) {
-        static const char* const kBlocks[] = {
-            "p", "div", "section", "article", "header", "footer", "nav", "main", "aside", "address",
-            "center", "form", "fieldset", "figure", "figcaption", "table", "tr", "caption", "dt", "dd",
-            "details", "summary", "html", "body", "thead", "tbody", "tfoot", "legend", "option",
-        };
-        for (const char* block : kBlocks)
-            if (name == block) return true;
-        return false;
     }
 
     // --- inline style -------------------------------------------------------
 
-    void PushInline(const std::string& name, const std::string& href) {
+    void PushInline(Tag tag, std::string href) {
         if (inline_.size() >= 256) return;  // bounded: pathological pages cannot grow it without end
-        inline_.push_back(InlineElement{name, href});
+        inline_.push_back(InlineElement{tag, std::move(href)});
+        UpdateStyle();
     }
 
-    void PopInline(const std::string& name) {
+    void PopInline(Tag tag) {
         for (size_t i = inline_.size(); i > 0; --i) {
-            if (inline_[i - 1].name == name) {
+            if (inline_[i - 1].tag == tag) {
                 inline_.erase(inline_.begin() + static_cast<std::ptrdiff_t>(i - 1));
+                UpdateStyle();
                 return;
             }
         }
     }
 
-    TextRun CurrentStyle() const {
-        TextRun style;
+    void UpdateStyle() {
+        style_ = TextRun();
         for (const InlineElement& e : inline_) {
-            const std::string& n = e.name;
-            if (n == "b" || n == "strong") style.bold = true;
-            else if (n == "i" || n == "em" || n == "cite" || n == "var" || n == "dfn") style.italic = true;
-            else if (n == "u" || n == "ins") style.underline = true;
-            else if (n == "code" || n == "tt" || n == "kbd" || n == "samp") style.monospace = true;
-            else if (n == "a") style.href = e.href;
+            switch (e.tag) {
+            case Tag::Bold: style_.bold = true; break;
+            case Tag::Italic: style_.italic = true; break;
+            case Tag::Underline: style_.underline = true; break;
+            case Tag::Mono: style_.monospace = true; break;
+            case Tag::Anchor: style_.href = e.href; break;
+            default: break;
+            }
         }
-        return style;
     }
 
     // --- text ---------------------------------------------------------------
 
-    std::string Bullet() const {
-        if (options_.codePointToAnsi && !utf8_) return options_.codePointToAnsi(0x2022);
-        return utf8_ ? EncodeUtf8(0x2022) : EncodeWindows1252(0x2022);
-    }
+    std::string Bullet() const { return EncodeCodePoint(0x2022); }
 
     std::string EncodeCodePoint(std::uint32_t cp) const {
         if (utf8_) return EncodeUtf8(cp);
@@ -363,13 +374,7 @@ private:
         return EncodeWindows1252(cp);
     }
 
-    // Reads a character reference at '&'; a lone '&' stays itself.
-    std::string ReadReference() {
-        std::string out;
-        pos_ = DecodeReferenceAt(text_, pos_, &out);
-        return out;
-    }
-
+    // Decodes the character reference at s[p] ('&'); a lone '&' stays itself.
     size_t DecodeReferenceAt(const std::string& s, size_t p, std::string* out) const {
         const size_t n = s.size();
         size_t q = p + 1;
@@ -468,57 +473,56 @@ private:
         block_.quote = quoteDepth_ > 0;
     }
 
-    void Append(const std::string& piece) {
-        if (piece.empty()) return;
-        TextRun style = CurrentStyle();
+    TextRun& RunForCurrentStyle() {
         if (!block_.runs.empty()) {
             TextRun& last = block_.runs.back();
-            if (last.bold == style.bold && last.italic == style.italic && last.underline == style.underline &&
-                last.monospace == style.monospace && last.href == style.href) {
-                last.text += piece;
-                return;
-            }
+            if (last.bold == style_.bold && last.italic == style_.italic && last.underline == style_.underline &&
+                last.monospace == style_.monospace && last.href == style_.href)
+                return last;
         }
-        style.text = piece;
-        block_.runs.push_back(std::move(style));
+        block_.runs.push_back(style_);
+        return block_.runs.back();
     }
 
-    void AddText(const std::string& raw) {
-        if (inHead_ || raw.empty()) return;
+    char LastCharacter() const {
+        if (!open_ || block_.runs.empty() || block_.runs.back().text.empty()) return '\n';
+        return block_.runs.back().text.back();
+    }
+
+    void AddText(const char* raw, size_t length) {
+        if (inHead_ || length == 0) return;
         if (preDepth_ > 0) {
             BeginBlockIfNeeded();
-            std::string piece;
-            piece.reserve(raw.size());
-            for (char c : raw) {
-                if (c == '\r') continue;
-                if (c == '\t') piece.append(4, ' ');
-                else piece += c;
+            std::string& out = RunForCurrentStyle().text;
+            for (size_t i = 0; i < length; ++i) {
+                char c = raw[i];
+                if (c == '\r' || c == '\0') continue;
+                if (c == '\t') out.append(4, ' ');
+                else out += c;
             }
-            Append(piece);
             return;
         }
         // Runs of white space become one space; none at the start of a block or line.
-        std::string piece;
-        piece.reserve(raw.size());
-        bool lastIsSpace = true;
-        if (open_ && !block_.runs.empty() && !block_.runs.back().text.empty()) {
-            char last = block_.runs.back().text.back();
-            lastIsSpace = (last == ' ' || last == '\n');
-        }
-        for (char c : raw) {
+        std::string* out = nullptr;
+        bool lastIsSpace = LastCharacter() == ' ' || LastCharacter() == '\n';
+        for (size_t i = 0; i < length; ++i) {
+            char c = raw[i];
             if (c == '\0') continue;
             if (IsSpace(c)) {
                 if (!lastIsSpace && open_) {
-                    piece += ' ';
+                    if (!out) out = &RunForCurrentStyle().text;
+                    *out += ' ';
                     lastIsSpace = true;
                 }
                 continue;
             }
-            if (!open_) BeginBlockIfNeeded();
-            piece += c;
+            if (!out) {
+                BeginBlockIfNeeded();
+                out = &RunForCurrentStyle().text;
+            }
+            *out += c;
             lastIsSpace = false;
         }
-        Append(piece);
     }
 
     void AddBreak() {
@@ -526,13 +530,11 @@ private:
         // A space before a line break carries nothing.
         if (!block_.runs.empty() && !block_.runs.back().text.empty() && block_.runs.back().text.back() == ' ')
             block_.runs.back().text.pop_back();
-        Append("\n");
+        RunForCurrentStyle().text += '\n';
     }
 
     void FlushBlock() {
-        if (!open_) {
-            return;
-        }
+        if (!open_) return;
         open_ = false;
         // Trailing line breaks and spaces carry nothing.
         while (!block_.runs.empty()) {
@@ -550,14 +552,18 @@ private:
     const std::string& text_;
     bool utf8_;
     const ReadOptions& options_;
+    const std::unordered_map<std::string, TagInfo>& tags_;
     size_t pos_ = 0;
+    std::string name_;
     HtmlDocument doc_;
     TextBlock block_;
+    TextRun style_;
     bool open_ = false;
     bool inHead_ = false;
     int heading_ = 0;
     int quoteDepth_ = 0;
     int preDepth_ = 0;
+    int listDepthOpened_ = 0;
     std::string pendingMarker_;
     std::vector<ListLevel> lists_;
     std::vector<InlineElement> inline_;
