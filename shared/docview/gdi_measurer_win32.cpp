@@ -68,13 +68,16 @@ GdiMeasurer::GdiMeasurer(HDC dc, ReaderFonts& fonts)
 
 GdiMeasurer::~GdiMeasurer() { SelectObject(dc_, original_); }
 
+// Fills the font's cache on first use; selecting a font costs, so it is only
+// done when the cache cannot answer.
 void GdiMeasurer::Select(const FontKey& font) {
     const int index = font.Index();
+    Cached& c = cache_[index];
+    if (c.ready && singleByte_) return;
     if (selected_ != index) {
         SelectObject(dc_, fonts_.Get(dc_, font));
         selected_ = index;
     }
-    Cached& c = cache_[index];
     if (!c.ready) {
         TEXTMETRICA tm = {};
         GetTextMetricsA(dc_, &tm);
@@ -99,6 +102,6 @@ int GdiMeasurer::TextWidth(const FontKey& font, const char* text, size_t length)
 }
 
 FontMetrics GdiMeasurer::Metrics(const FontKey& font) {
-    Select(font);
+    if (!cache_[font.Index()].ready) Select(font);
     return cache_[font.Index()].metrics;
 }
