@@ -116,7 +116,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     QueryPerformanceCounter(&t1);
     state.view = options.reader ? CreateReaderView(window, kViewId) : CreateDocumentView(window, kViewId);
     if (!state.view) return 2;
-    state.view->BeforeNavigate = [&state](const std::string&, bool&) { ++state.announced; };
+    state.view->BeforeNavigate = [&state](const std::string&, bool&) {
+        ++state.announced;
+        ShowStatus();
+    };
     state.view->NavigateComplete = [](const std::string& url) {
         SetWindowTextA(GetAncestor(g_demo->status, GA_PARENT), ("Document view - " + url).c_str());
         ShowStatus();

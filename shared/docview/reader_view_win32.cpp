@@ -2,6 +2,7 @@
 // paints only the visible lines through a back buffer, scrolls and follows links.
 #include "shared/docview/reader_view_win32.h"
 
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -126,7 +127,7 @@ void ReaderView::Go(const std::string& url, bool announce) {
     }
     const bool fileOrWeb = IsWebUrl(target) || !FileUrlToPath(target).empty();
     if (!fileOrWeb) {  // mailto: and friends belong to their own programs
-        OpenExternally(target);
+        OpenExternally(target);  // nothing to show when it fails: the page stays
         return;
     }
     Load(target);
@@ -201,24 +202,33 @@ void ReaderView::FollowLink(int link) {
     if (notice_) {
         bool cancel = false;
         if (BeforeNavigate) BeforeNavigate(href, cancel);
-        if (!cancel) OpenExternally(href);
+        if (!cancel && !OpenExternally(href))
+            ShowNotice("The document \"" + NameOf(href) + "\" cannot be shown here, and no program here can open it.",
+                       "", "", "");
         return;
     }
     const std::string target = ResolveLink(location_, href);
     if (!target.empty()) Navigate(target);
 }
 
-void ReaderView::OpenExternally(const std::string& location) {
+bool ReaderView::OpenExternally(const std::string& location) {
     // shell32 is loaded only when a document is handed on, so it costs nothing at start.
-    typedef HINSTANCE(WINAPI * ShellExecuteProc)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    typedef BOOL(WINAPI * ShellExecuteExProc)(SHELLEXECUTEINFOA*);
     static HMODULE shell = LoadLibraryA("shell32.dll");
-    if (!shell) return;
-    ShellExecuteProc execute = reinterpret_cast<ShellExecuteProc>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
-    if (!execute) return;
-    std::string path = FileUrlToPath(location);
+    if (!shell) return false;
+    ShellExecuteExProc execute = reinterpret_cast<ShellExecuteExProc>(
+        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")));
+    if (!execute) return false;
+    const std::string path = FileUrlToPath(location);
     const std::string& what = path.empty() ? location : path;
-    execute(window_, "open", what.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI;  // the view says so itself when nothing can open it
+    info.hwnd = window_;
+    info.lpVerb = "open";
+    info.lpFile = what.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    return execute(&info) != FALSE;
 }
 
 // --- layout and scrolling ---------------------------------------------------
@@ -426,6 +436,13 @@ bool ReaderView::OnSetCursor() {
 void ReaderView::OnMouseMove(int x, int y) {
     const int link = LinkAtClient(x, y);
     if (link == hoverLink_) return;
+    if (link >= 0) {  // hear when the pointer leaves, to take the highlight off again
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = window_;
+        TrackMouseEvent(&track);
+    }
     hoverLink_ = link;
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -472,6 +489,7 @@ LRESULT ReaderView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONUP: OnLButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_MOUSELEAVE: OnMouseMove(-1, -1); return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
         break;

@@ -39,7 +39,7 @@ private:
                     const std::string& after);
     void SetDocument(HtmlDocument document, bool notice);
     void FollowLink(int link);
-    void OpenExternally(const std::string& location);
+    bool OpenExternally(const std::string& location);
 
     void Relayout(bool force);
     void UpdateScrollBar();
