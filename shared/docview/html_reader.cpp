@@ -258,7 +258,7 @@ private:
         case Tag::Bold: case Tag::Italic: case Tag::Underline: case Tag::Mono: PushInline(info.tag, std::string()); return;
         case Tag::Anchor:
             PopInline(Tag::Anchor);  // links do not nest
-            PushInline(Tag::Anchor, Attribute(attributes, attributesEnd, "href"));
+            PushInline(Tag::Anchor, DecodeReferences(Attribute(attributes, attributesEnd, "href")));
             return;
         case Tag::Br: inHead_ = false; AddBreak(); return;
         case Tag::Img: {
@@ -288,10 +288,10 @@ private:
             std::string start = level.ordered ? Attribute(attributes, attributesEnd, "start") : std::string();
             if (!start.empty() && start.size() < 9) level.next = std::atoi(start.c_str());
             lists_.push_back(level);
-            ++listDepthOpened_;
             return;
         }
         case Tag::Li: {
+            EmitEmptyItem();
             if (lists_.empty()) lists_.push_back(ListLevel());
             ListLevel& list = lists_.back();
             pendingMarker_ = list.ordered ? std::to_string(list.next++) + "." : Bullet();
@@ -317,6 +317,7 @@ private:
         case Tag::List:
         case Tag::OrderedList:
             FlushBlock();
+            EmitEmptyItem();
             if (!lists_.empty()) lists_.pop_back();
             return;
         case Tag::Blockquote:
@@ -327,7 +328,11 @@ private:
             FlushBlock();
             if (preDepth_ > 0) --preDepth_;
             return;
-        case Tag::Li: case Tag::Block: FlushBlock(); return;
+        case Tag::Li:
+            FlushBlock();
+            EmitEmptyItem();
+            return;
+        case Tag::Block: FlushBlock(); return;
         default: return;
         }
     }
@@ -533,6 +538,13 @@ private:
         RunForCurrentStyle().text += '\n';
     }
 
+    // An item that ended before any text still shows its bullet or number.
+    void EmitEmptyItem() {
+        if (pendingMarker_.empty()) return;
+        BeginBlockIfNeeded();
+        FlushBlock();
+    }
+
     void FlushBlock() {
         if (!open_) return;
         open_ = false;
@@ -563,7 +575,6 @@ private:
     int heading_ = 0;
     int quoteDepth_ = 0;
     int preDepth_ = 0;
-    int listDepthOpened_ = 0;
     std::string pendingMarker_;
     std::vector<ListLevel> lists_;
     std::vector<InlineElement> inline_;

@@ -130,3 +130,41 @@ TEST(PageLayout, TheTextColumnStopsAtTheReadableWidth) {
     ASSERT_EQ(layout.lines.size(), 2u);
     EXPECT_EQ(LineText(layout.lines[0]), "aaaa bbbb");
 }
+
+TEST(PageLayout, WrappedLinksStayLinksOnEveryLine) {
+    FixedMeasurer m;
+    PageLayout layout = LayOutDocument(ReadHtml("<p>see <a href=\"r.html\">the detailed rules</a> now</p>"), 120, m, Plain());
+    ASSERT_EQ(layout.lines.size(), 3u);  // "see the" / "detailed" / "rules now"
+    EXPECT_EQ(LineText(layout.lines[1]), "detailed");
+    EXPECT_EQ(layout.lines[1].fragments[0].link, 0);
+    EXPECT_EQ(LinkAt(layout, 15, layout.lines[1].top + 2), 0);
+    EXPECT_EQ(LinkAt(layout, 15, layout.lines[2].top + 2), 0);   // "rules"
+    EXPECT_EQ(LinkAt(layout, 75, layout.lines[2].top + 2), -1);  // "now"
+}
+
+TEST(PageLayout, Utf8CharactersAreNeverSplitWhenAWordMustBreak) {
+    FixedMeasurer m;
+    // Twelve two-byte characters in one word; the column holds ten bytes' worth.
+    std::string word;
+    for (int i = 0; i < 12; ++i) word += "\xC3\xBC";
+    PageLayout layout = LayOutDocument(ReadHtml("\xEF\xBB\xBF<p>" + word + "</p>"), 120, m, Plain());
+    ASSERT_GE(layout.lines.size(), 2u);
+    for (const LayoutLine& line : layout.lines)
+        for (const LayoutFragment& f : line.fragments) {
+            EXPECT_EQ(f.text.size() % 2, 0u);
+            EXPECT_EQ(static_cast<unsigned char>(f.text[0]), 0xC3u);
+        }
+}
+
+TEST(PageLayout, QuotationsCarryABarAndEmptyItemsKeepTheirLine) {
+    FixedMeasurer m;
+    PageLayout layout = LayOutDocument(ReadHtml("<blockquote>q</blockquote><ol><li></li><li>b</li></ol><p>p</p>"), 400, m,
+                                       Plain());
+    ASSERT_EQ(layout.lines.size(), 4u);
+    EXPECT_GE(layout.lines[0].quoteBarX, 0);
+    EXPECT_LT(layout.lines[0].quoteBarX, layout.lines[0].fragments[0].x);
+    EXPECT_EQ(LineText(layout.lines[1]), "1.");
+    EXPECT_EQ(LineText(layout.lines[2]), "2.b");
+    EXPECT_EQ(layout.lines[3].quoteBarX, -1);
+    EXPECT_GT(layout.lines[3].top, layout.lines[2].top + layout.lines[2].height);  // paragraphs stand apart
+}

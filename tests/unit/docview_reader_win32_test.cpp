@@ -176,3 +176,39 @@ TEST(TextConvert, Utf8PagesReachTheAnsiCodePage) {
     HtmlDocument doc = ReadHtml("\xEF\xBB\xBF<p>M\xC3\xBCnchen &ndash; &#x1F600;</p>", AnsiReadOptions());
     EXPECT_EQ(DocumentBodyText(doc), "M\xFCnchen \x96 ?");
 }
+
+TEST_F(DocumentViewWindow, ResizingKeepsTheReadersPlaceAndTheTextAnswersAnyBuffer) {
+    std::unique_ptr<ReaderView> view = ReaderView::Create(parent_, 1);
+    MoveWindow(view->Window(), 0, 0, 400, 300, TRUE);
+    view->Navigate(DataFile("long.html"));
+    for (int i = 0; i < 10; ++i) SendMessageA(view->Window(), WM_KEYDOWN, VK_NEXT, 0);
+    const int narrowPlace = view->ScrollPosition();
+    ASSERT_GT(narrowPlace, 0);
+    MoveWindow(view->Window(), 0, 0, 800, 300, TRUE);  // wider: fewer lines, the place moves up with them
+    EXPECT_GT(view->ScrollPosition(), 0);
+    EXPECT_LT(view->ScrollPosition(), narrowPlace);
+
+    char small[8];
+    LRESULT copied = SendMessageA(view->Window(), WM_GETTEXT, sizeof(small), reinterpret_cast<LPARAM>(small));
+    EXPECT_EQ(copied, 7);
+    EXPECT_STREQ(small, "Long po");
+    EXPECT_EQ(SendMessageA(view->Window(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(small)), 0);
+}
+
+TEST_F(DocumentViewWindow, ACancelledFirstNavigationShowsNothingAndKeepsTheSettings) {
+    std::unique_ptr<DocumentView> view = CreateDocumentView(parent_, 5);
+    ASSERT_TRUE(view);
+    Watch(*view);
+    view->SetFullScreen(true);
+    cancelNext_ = true;
+    view->Navigate(DataFile("rules.html"));
+    EXPECT_EQ(announced_.size(), 1u);
+    EXPECT_TRUE(completed_.empty());
+    EXPECT_EQ(view->BodyText(), "");
+    EXPECT_TRUE(view->FullScreen());
+    cancelNext_ = false;
+    view->Navigate(DataFile("rules.html"));
+    EXPECT_EQ(announced_.size(), 2u);
+    EXPECT_EQ(completed_.size(), 1u);
+    EXPECT_EQ(view->BodyText().compare(0, 14, "Detailed rules"), 0);
+}

@@ -220,3 +220,46 @@ TEST(HtmlReader, TwentyMegabytesReadWellUnderASecond) {
     std::printf("%zu MB read in %.3f s (%zu blocks)\n", kLargePageBytes >> 20, seconds, doc.blocks.size());
     EXPECT_LT(seconds, kLargePageSeconds);
 }
+
+TEST(HtmlReader, AttributesDecodeReferencesAndAcceptAnyQuoting) {
+    HtmlDocument doc = ReadHtml(
+        "<p><a title='x > y' href=\"find.html?a=1&amp;b=2\">one</a> <A\nHREF = 'two.html' >two</A> "
+        "<a name=x>plain</a> <a href=>empty</a></p>");
+    EXPECT_EQ(RunWith(doc, "one")->href, "find.html?a=1&b=2");
+    EXPECT_EQ(RunWith(doc, "two")->href, "two.html");
+    EXPECT_EQ(RunWith(doc, "plain")->href, "");
+    EXPECT_EQ(RunWith(doc, "empty")->href, "");
+}
+
+TEST(HtmlReader, StructuresNestInsideEachOther) {
+    HtmlDocument doc = ReadHtml(
+        "<ul><li><h3>Heading in an item</h3></li><li></li><li><blockquote>quoted item</blockquote></li></ul>"
+        "<blockquote><blockquote><p>twice quoted</p></blockquote></blockquote>"
+        "<pre><b>bold</b> code\n  kept</pre>");
+    ASSERT_EQ(doc.blocks.size(), 5u);
+    EXPECT_EQ(doc.blocks[0].kind, BlockKind::ListItem);  // the marker stays with the first text
+    EXPECT_EQ(doc.blocks[0].marker, EncodeWindows1252(0x2022));
+    EXPECT_EQ(doc.blocks[1].kind, BlockKind::ListItem);  // an empty item still shows its bullet
+    EXPECT_TRUE(doc.blocks[1].runs.empty());
+    EXPECT_EQ(DocumentBodyText(ReadHtml("<ol><li>a<li><li>c</ol>")), "a\r\n\r\nc");
+    EXPECT_EQ(ReadHtml("<ol><li>a<li><li>c</ol>").blocks[2].marker, "3.");
+    EXPECT_TRUE(doc.blocks[2].quote);
+    EXPECT_EQ(doc.blocks[2].indent, 2);
+    EXPECT_EQ(doc.blocks[3].indent, 2);
+    EXPECT_EQ(doc.blocks[4].kind, BlockKind::Preformatted);
+    EXPECT_EQ(BlockText(doc.blocks[4]), "bold code\n  kept");
+    EXPECT_TRUE(doc.blocks[4].runs[0].bold);
+}
+
+TEST(HtmlReader, DeepNestingIsBounded) {
+    std::string page;
+    for (int i = 0; i < 5000; ++i) page += "<ul><li><b><blockquote>";
+    page += "deep";
+    HtmlDocument doc = ReadHtml(page);
+    ASSERT_FALSE(doc.blocks.empty());
+    const TextBlock& last = doc.blocks.back();
+    EXPECT_EQ(BlockText(last), "deep");
+    EXPECT_LE(last.indent, 64 + 5000);  // quotes count, lists stop at 64
+    EXPECT_GE(last.indent, 64);
+    EXPECT_TRUE(last.runs[0].bold);
+}
