@@ -89,6 +89,7 @@ public:
     const OleRuntime& Ole() const { return ole_; }
     int announced = 0;
     bool documentComplete = false;
+    bool navigateFailed = false;  // the control gave up on the main document
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
@@ -182,6 +183,9 @@ public:
         switch (id) {
         case DISPID_BEFORENAVIGATE2: OnBeforeNavigate(*params); break;
         case DISPID_NAVIGATECOMPLETE2: OnNavigateComplete(*params); break;
+        case DISPID_NAVIGATEERROR:
+            if (params->cArgs >= 5 && IsMainDocument(params->rgvarg[4])) navigateFailed = true;
+            break;
         case DISPID_DOCUMENTCOMPLETE:
             if (params->cArgs >= 2 && IsMainDocument(params->rgvarg[1])) documentComplete = true;
             break;
@@ -301,6 +305,7 @@ void BrowserView::Navigate(const std::string& url) {
     const OleRuntime& ole = site_->Ole();
     OwnedBstr target(ole, url);
     site_->documentComplete = false;
+    site_->navigateFailed = false;
     site_->Browser()->Navigate(target.Get(), nullptr, nullptr, nullptr, nullptr);
 }
 
@@ -346,6 +351,7 @@ bool BrowserView::WaitForDocument(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     for (;;) {
         if (HasDocument()) return true;
+        if (site_ && site_->navigateFailed) return false;
         const DWORD spent = GetTickCount() - start;
         if (spent >= milliseconds) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(milliseconds - spent, 10), QS_ALLINPUT);

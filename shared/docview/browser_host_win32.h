@@ -23,7 +23,8 @@ public:
     bool FullScreen() const override;
 
     // Lets waiting messages run until the control offers a document, at most
-    // for the given time. False when none came (no HTML engine here).
+    // for the given time. False when none came or the control reported that
+    // the navigation failed (no HTML engine here does so at once).
     bool WaitForDocument(DWORD milliseconds);
     bool HasDocument() const;
     // How many times the control raised BeforeNavigate for the main document.

@@ -14,8 +14,10 @@ namespace {
 const char kContainerClass[] = "TsrDocumentView";
 const int kInnerId = 1;
 // How long the first navigation may take to offer a document before the
-// browser control is judged unable to show pages.
-const DWORD kDocumentProbeMs = 40;
+// browser control is judged unable to show pages. A control without an
+// engine reports the failed navigation at once, so the wait only runs long
+// where the control is alive but slow to start.
+const DWORD kDocumentProbeMs = 1500;
 
 class SwitchingView : public DocumentView {
 public:
@@ -115,16 +117,19 @@ void SwitchingView::Navigate(const std::string& url) {
         browser_->Navigate(url);
         return;
     }
-    // The first navigation tells whether the control has an engine to show pages with.
-    probed_ = true;
+    // The first navigation tells whether the control has an engine to show pages
+    // with. A first document the control fails to open (also a missing one)
+    // leaves the reader in charge for this view's life; the reader shows such
+    // pages with a notice.
     const int announcedBefore = browser_->AnnouncedNavigations();
     lastCancelled_ = false;
     browser_->Navigate(url);
-    if (browser_->WaitForDocument(kDocumentProbeMs)) return;
     const bool announced = browser_->AnnouncedNavigations() > announcedBefore;
-    const bool cancelled = announced && lastCancelled_;
+    if (announced && lastCancelled_) return;  // nothing was loaded: the next navigation probes
+    probed_ = true;
+    if (browser_->WaitForDocument(kDocumentProbeMs)) return;
     SwitchToReader();
-    if (!reader_ || cancelled) return;
+    if (!reader_) return;
     if (announced) reader_->NavigateAlreadyAnnounced(url);
     else reader_->Navigate(url);
 }
