@@ -1,0 +1,181 @@
+// CreateDocumentView: the browser control when it can show pages here,
+// otherwise the reader view, behind one child window that stays the same, so
+// the caller never notices the change.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "shared/docview/browser_host_win32.h"
+#include "shared/docview/document_view.h"
+#include "shared/docview/reader_view_win32.h"
+
+namespace {
+
+const char kContainerClass[] = "TsrDocumentView";
+const int kInnerId = 1;
+// How long the first navigation may take to offer a document before the
+// browser control is judged unable to show pages. A control without an
+// engine reports the failed navigation at once, so the wait only runs long
+// where the control is alive but slow to start.
+const DWORD kDocumentProbeMs = 1500;
+
+class SwitchingView : public DocumentView {
+public:
+    static std::unique_ptr<SwitchingView> Create(HWND parent, int controlId);
+    ~SwitchingView() override;
+
+    HWND Window() const override { return container_; }
+    void Navigate(const std::string& url) override;
+    std::string LocationURL() const override { return Active() ? Active()->LocationURL() : std::string(); }
+    std::string BodyText() const override { return Active() ? Active()->BodyText() : std::string(); }
+    void SetFullScreen(bool on) override {
+        fullScreen_ = on;
+        if (Active()) Active()->SetFullScreen(on);
+    }
+    bool FullScreen() const override { return fullScreen_; }
+
+private:
+    SwitchingView() = default;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    DocumentView* Active() const {
+        return reader_ ? static_cast<DocumentView*>(reader_.get()) : static_cast<DocumentView*>(browser_.get());
+    }
+    void Connect(DocumentView& inner);
+    void SwitchToReader();
+    void FitInner();
+
+    HWND container_ = nullptr;
+    std::unique_ptr<BrowserView> browser_;
+    std::unique_ptr<ReaderView> reader_;
+    bool probed_ = false;
+    bool fullScreen_ = false;
+    bool lastCancelled_ = false;
+};
+
+void RegisterContainerClass(WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kContainerClass;
+    registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::unique_ptr<SwitchingView> SwitchingView::Create(HWND parent, int controlId) {
+    RegisterContainerClass(&SwitchingView::WindowProc);
+    std::unique_ptr<SwitchingView> view(new SwitchingView());
+    RECT area = {};
+    GetClientRect(parent, &area);
+    view->container_ = CreateWindowExA(WS_EX_CONTROLPARENT, kContainerClass, "",
+                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, area.right,
+                                       area.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                       GetModuleHandleA(nullptr), view.get());
+    if (!view->container_) return nullptr;
+    view->browser_ = BrowserView::Create(view->container_, kInnerId);
+    if (view->browser_) view->Connect(*view->browser_);
+    else view->SwitchToReader();
+    if (!view->Active()) return nullptr;
+    return view;
+}
+
+SwitchingView::~SwitchingView() {
+    browser_.reset();
+    reader_.reset();
+    if (container_) {
+        SetWindowLongPtrA(container_, GWLP_USERDATA, 0);
+        DestroyWindow(container_);
+    }
+}
+
+void SwitchingView::Connect(DocumentView& inner) {
+    inner.BeforeNavigate = [this](const std::string& url, bool& cancel) {
+        if (BeforeNavigate) BeforeNavigate(url, cancel);
+        lastCancelled_ = cancel;
+    };
+    inner.NavigateComplete = [this](const std::string& url) {
+        if (NavigateComplete) NavigateComplete(url);
+    };
+    inner.SetFullScreen(fullScreen_);
+}
+
+void SwitchingView::SwitchToReader() {
+    browser_.reset();
+    reader_ = ReaderView::Create(container_, kInnerId);
+    if (reader_) Connect(*reader_);
+    FitInner();
+}
+
+void SwitchingView::Navigate(const std::string& url) {
+    if (reader_ || !browser_) {
+        if (reader_) reader_->Navigate(url);
+        return;
+    }
+    if (probed_) {
+        browser_->Navigate(url);
+        return;
+    }
+    // The first navigation tells whether the control has an engine to show pages
+    // with. A first document the control fails to open (also a missing one)
+    // leaves the reader in charge for this view's life; the reader shows such
+    // pages with a notice.
+    const int announcedBefore = browser_->AnnouncedNavigations();
+    lastCancelled_ = false;
+    browser_->Navigate(url);
+    const bool announced = browser_->AnnouncedNavigations() > announcedBefore;
+    if (announced && lastCancelled_) return;  // nothing was loaded: the next navigation probes
+    probed_ = true;
+    if (browser_->WaitForDocument(kDocumentProbeMs)) return;
+    SwitchToReader();
+    if (!reader_) return;
+    if (announced) reader_->NavigateAlreadyAnnounced(url);
+    else reader_->Navigate(url);
+}
+
+void SwitchingView::FitInner() {
+    DocumentView* inner = Active();
+    if (!inner || !inner->Window()) return;
+    RECT area = {};
+    GetClientRect(container_, &area);
+    MoveWindow(inner->Window(), 0, 0, area.right, area.bottom, TRUE);
+}
+
+LRESULT CALLBACK SwitchingView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    SwitchingView* view = reinterpret_cast<SwitchingView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!view) return DefWindowProcA(window, message, wParam, lParam);
+    DocumentView* inner = view->Active();
+    HWND innerWindow = inner ? inner->Window() : nullptr;
+    switch (message) {
+    case WM_SIZE: view->FitInner(); return 0;
+    case WM_ERASEBKGND: return 1;  // the inner view covers the whole area
+    case WM_SETFOCUS:
+        if (innerWindow) SetFocus(innerWindow);
+        return 0;
+    case WM_GETTEXTLENGTH:
+    case WM_GETTEXT:
+        // The text a UI driver reads is the shown document's text.
+        return innerWindow ? SendMessageA(innerWindow, message, wParam, lParam) : 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        view->container_ = nullptr;
+        break;
+    default: break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+std::unique_ptr<DocumentView> CreateDocumentView(HWND parent, int controlId) {
+    return SwitchingView::Create(parent, controlId);
+}
+
+std::unique_ptr<DocumentView> CreateReaderView(HWND parent, int controlId) {
+    return ReaderView::Create(parent, controlId);
+}

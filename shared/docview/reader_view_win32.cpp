@@ -1,0 +1,501 @@
+// The reader view window: loads a page, lays it out for the window's width,
+// paints only the visible lines through a back buffer, scrolls and follows links.
+#include "shared/docview/reader_view_win32.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "shared/docview/doc_location.h"
+#include "shared/docview/text_convert_win32.h"
+
+namespace {
+
+const char kClassName[] = "TsrReaderView";
+// Pages larger than this are offered to their own program instead.
+const unsigned long long kMaxPageBytes = 64ull * 1024 * 1024;
+
+const COLORREF kPaper = RGB(255, 255, 255);
+const COLORREF kInk = RGB(33, 33, 33);
+const COLORREF kHeadingInk = RGB(23, 55, 94);
+const COLORREF kQuoteInk = RGB(85, 85, 85);
+const COLORREF kLinkInk = RGB(0, 84, 166);
+const COLORREF kLinkHoverInk = RGB(0, 50, 120);
+const COLORREF kRuleInk = RGB(205, 205, 205);
+const COLORREF kQuoteBar = RGB(190, 202, 218);
+
+void RegisterReaderClass(WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = nullptr;  // painted whole in WM_PAINT
+    wc.lpszClassName = kClassName;
+    registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool IsExistingFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The whole file, or false when it cannot be read or is larger than the limit.
+bool ReadPageFile(const std::string& path, std::string* content, bool* tooLarge) {
+    *tooLarge = false;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) != 0;
+    if (ok && static_cast<unsigned long long>(size.QuadPart) > kMaxPageBytes) {
+        *tooLarge = true;
+        ok = false;
+    }
+    if (ok) {
+        content->assign(static_cast<size_t>(size.QuadPart), '\0');
+        DWORD done = 0;
+        size_t total = 0;
+        while (ok && total < content->size()) {
+            DWORD chunk = static_cast<DWORD>(std::min<size_t>(content->size() - total, 1u << 24));
+            ok = ReadFile(file, &(*content)[total], chunk, &done, nullptr) != 0 && done > 0;
+            total += done;
+        }
+        content->resize(total);
+        ok = ok || total > 0;
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+// Relative paths are taken from the current folder, as the browser control does.
+std::string FullPath(const std::string& path) {
+    char buffer[MAX_PATH * 4];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof(buffer), buffer, nullptr);
+    if (n == 0 || n >= sizeof(buffer)) return path;
+    return std::string(buffer, n);
+}
+
+std::string NameOf(const std::string& location) {
+    std::string path = FileUrlToPath(location);
+    if (path.empty()) path = location;
+    size_t cut = path.find_last_of("/\\");
+    std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    return name.empty() ? location : name;
+}
+
+}  // namespace
+
+std::unique_ptr<ReaderView> ReaderView::Create(HWND parent, int controlId) {
+    RegisterReaderClass(&ReaderView::WindowProc);
+    std::unique_ptr<ReaderView> view(new ReaderView());
+    RECT area = {};
+    GetClientRect(parent, &area);
+    HWND window = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS,
+                                  0, 0, area.right, area.bottom, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr),
+                                  view.get());
+    if (!window) return nullptr;
+    view->UpdateScrollBar();
+    return view;
+}
+
+ReaderView::~ReaderView() {
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+// --- navigation -----------------------------------------------------------
+
+void ReaderView::Navigate(const std::string& url) { Go(url, true); }
+
+void ReaderView::NavigateAlreadyAnnounced(const std::string& url) { Go(url, false); }
+
+void ReaderView::Go(const std::string& url, bool announce) {
+    if (url.empty()) return;
+    const std::string target = HasUrlScheme(url) ? url : PathToFileUrl(FullPath(url));
+    if (announce && BeforeNavigate) {
+        bool cancel = false;
+        BeforeNavigate(target, cancel);
+        if (cancel) return;
+    }
+    const bool fileOrWeb = IsWebUrl(target) || !FileUrlToPath(target).empty();
+    if (!fileOrWeb) {  // mailto: and friends belong to their own programs
+        OpenExternally(target);  // nothing to show when it fails: the page stays
+        return;
+    }
+    Load(target);
+    if (NavigateComplete) NavigateComplete(location_);
+}
+
+void ReaderView::Load(const std::string& url) {
+    location_ = url;
+    const std::string name = NameOf(url);
+    if (IsWebUrl(url)) {
+        ShowNotice("This web page cannot be shown here. ", "Open it in the web browser", url, ".");
+        return;
+    }
+    const std::string path = FileUrlToPath(url);
+    if (!IsExistingFile(path)) {
+        ShowNotice("The document \"" + path + "\" was not found.", "", "", "");
+        return;
+    }
+    const DocumentType type = DocumentTypeOf(path);
+    if (type == DocumentType::Other) {
+        ShowNotice("The document \"" + name + "\" cannot be shown here. ", "Open it with its program", url, ".");
+        return;
+    }
+    std::string bytes;
+    bool tooLarge = false;
+    if (!ReadPageFile(path, &bytes, &tooLarge)) {
+        if (tooLarge)
+            ShowNotice("The document \"" + name + "\" is too large to be shown here. ", "Open it with its program", url,
+                       ".");
+        else
+            ShowNotice("The document \"" + path + "\" could not be read.", "", "", "");
+        return;
+    }
+    const ReadOptions options = AnsiReadOptions();
+    SetDocument(type == DocumentType::Html ? ReadHtml(bytes, options) : ReadPlainText(bytes, options), false);
+}
+
+void ReaderView::ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,
+                            const std::string& after) {
+    HtmlDocument notice;
+    TextBlock line;
+    TextRun text;
+    text.text = before;
+    line.runs.push_back(text);
+    if (!linkText.empty()) {
+        TextRun link;
+        link.text = linkText;
+        link.href = linkTarget;
+        line.runs.push_back(link);
+        TextRun tail;
+        tail.text = after;
+        line.runs.push_back(tail);
+    }
+    notice.blocks.push_back(line);
+    SetDocument(std::move(notice), true);
+}
+
+void ReaderView::SetDocument(HtmlDocument document, bool notice) {
+    document_ = std::move(document);
+    notice_ = notice;
+    bodyText_ = DocumentBodyText(document_);
+    hoverLink_ = pressedLink_ = -1;
+    scrollY_ = 0;
+    Relayout(true);
+    UpdateScrollBar();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void ReaderView::FollowLink(int link) {
+    if (link < 0 || link >= static_cast<int>(layout_.links.size())) return;
+    const std::string href = layout_.links[static_cast<size_t>(link)];
+    if (notice_) {
+        bool cancel = false;
+        if (BeforeNavigate) BeforeNavigate(href, cancel);
+        if (!cancel && !OpenExternally(href))
+            ShowNotice("The document \"" + NameOf(href) + "\" cannot be shown here, and no program here can open it.",
+                       "", "", "");
+        return;
+    }
+    const std::string target = ResolveLink(location_, href);
+    if (!target.empty()) Navigate(target);
+}
+
+bool ReaderView::OpenExternally(const std::string& location) {
+    // shell32 is loaded only when a document is handed on, so it costs nothing at start.
+    typedef BOOL(WINAPI * ShellExecuteExProc)(SHELLEXECUTEINFOA*);
+    static HMODULE shell = LoadLibraryA("shell32.dll");
+    if (!shell) return false;
+    ShellExecuteExProc execute = reinterpret_cast<ShellExecuteExProc>(
+        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")));
+    if (!execute) return false;
+    const std::string path = FileUrlToPath(location);
+    const std::string& what = path.empty() ? location : path;
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI;  // the view says so itself when nothing can open it
+    info.hwnd = window_;
+    info.lpVerb = "open";
+    info.lpFile = what.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    return execute(&info) != FALSE;
+}
+
+// --- layout and scrolling ---------------------------------------------------
+
+void ReaderView::Relayout(bool force) {
+    if (!window_) return;
+    RECT client = {};
+    GetClientRect(window_, &client);
+    clientWidth_ = client.right;
+    clientHeight_ = client.bottom;
+    if (!force && clientWidth_ == layoutWidth_) return;
+    // Keep the reader's place: the same share of the page stays at the top.
+    const double share = layout_.height > 0 ? static_cast<double>(scrollY_) / layout_.height : 0.0;
+    WindowDC dc(window_);
+    GdiMeasurer measurer(dc.Get(), fonts_);
+    LayoutStyle style;
+    const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+    const int scale = dpi > 0 ? dpi : 96;
+    style.marginX = MulDiv(48, scale, 96);
+    style.marginTop = MulDiv(32, scale, 96);
+    style.marginBottom = MulDiv(40, scale, 96);
+    style.indentStep = MulDiv(30, scale, 96);
+    style.maxTextWidth = MulDiv(860, scale, 96);
+    // Centre the text column on wide windows, as a printed page would be.
+    const int column = style.maxTextWidth + 2 * style.marginX;
+    if (clientWidth_ > column) style.marginX += (clientWidth_ - column) / 2;
+    layout_ = LayOutDocument(document_, std::max(clientWidth_, 1), measurer, style);
+    layoutWidth_ = clientWidth_;
+    if (!force) scrollY_ = static_cast<int>(share * layout_.height);
+}
+
+int ReaderView::BodyLineHeight() {
+    WindowDC dc(window_);
+    GdiMeasurer measurer(dc.Get(), fonts_);
+    return std::max(1, measurer.Metrics(FontKey()).height);
+}
+
+void ReaderView::UpdateScrollBar() {
+    const int maxScroll = std::max(0, layout_.height - clientHeight_);
+    scrollY_ = std::min(std::max(scrollY_, 0), maxScroll);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = std::max(layout_.height - 1, 0);
+    info.nPage = static_cast<UINT>(std::max(clientHeight_, 0));
+    info.nPos = scrollY_;
+    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+}
+
+void ReaderView::ScrollTo(int y) {
+    const int maxScroll = std::max(0, layout_.height - clientHeight_);
+    y = std::min(std::max(y, 0), maxScroll);
+    if (y == scrollY_) return;
+    scrollY_ = y;
+    UpdateScrollBar();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+int ReaderView::LinkAtClient(int x, int y) const { return LinkAt(layout_, x, y + scrollY_); }
+
+// --- painting ----------------------------------------------------------------
+
+void ReaderView::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC screen = BeginPaint(window_, &ps);
+    if (!screen) return;
+    RECT client = {};
+    GetClientRect(window_, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        if (!backBuffer_.Get() || backWidth_ < client.right || backHeight_ < client.bottom) {
+            backWidth_ = std::max<int>(client.right, backWidth_);
+            backHeight_ = std::max<int>(client.bottom, backHeight_);
+            backBuffer_.Reset(CreateCompatibleBitmap(screen, backWidth_, backHeight_));
+        }
+        MemoryDC memory(screen);
+        if (memory.Get() && backBuffer_.Get()) {
+            SelectedObject bitmap(memory.Get(), backBuffer_.Get());
+            PaintPage(memory.Get(), ps.rcPaint);
+            BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+                   ps.rcPaint.bottom - ps.rcPaint.top, memory.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+        } else {
+            PaintPage(screen, ps.rcPaint);  // no memory for a buffer: paint straight
+        }
+    }
+    EndPaint(window_, &ps);
+}
+
+void ReaderView::PaintPage(HDC dc, const RECT& area) {
+    GdiObject<HBRUSH> paper(CreateSolidBrush(kPaper));
+    FillRect(dc, &area, paper.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
+    GdiObject<HBRUSH> rule(CreateSolidBrush(kRuleInk));
+    GdiObject<HBRUSH> bar(CreateSolidBrush(kQuoteBar));
+    HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
+    const int top = area.top + scrollY_;
+    const int bottom = area.bottom + scrollY_;
+    for (size_t i = FirstLineAtOrBelow(layout_, top); i < layout_.lines.size(); ++i) {
+        const LayoutLine& line = layout_.lines[i];
+        if (line.top >= bottom) break;
+        const int y = line.top - scrollY_;
+        if (line.quoteBarX >= 0) {
+            RECT r = {line.quoteBarX, y, line.quoteBarX + 4, y + line.height};
+            FillRect(dc, &r, bar.Get());
+        }
+        if (line.decoration == LineDecoration::Rule) {
+            for (const LayoutFragment& f : line.fragments) {
+                RECT r = {f.x, y + line.height / 2, f.x + f.width, y + line.height / 2 + 1};
+                FillRect(dc, &r, rule.Get());
+            }
+            continue;
+        }
+        for (const LayoutFragment& f : line.fragments) {
+            if (f.text.empty()) continue;
+            SelectObject(dc, fonts_.Get(dc, f.font));
+            COLORREF ink = kInk;
+            if (f.link >= 0) ink = (f.link == hoverLink_) ? kLinkHoverInk : kLinkInk;
+            else if (f.font.role >= FontRole::Heading1 && f.font.role <= FontRole::Heading6) ink = kHeadingInk;
+            else if (line.quoteBarX >= 0) ink = kQuoteInk;
+            SetTextColor(dc, ink);
+            TextOutA(dc, f.x, y + line.ascent, f.text.data(), static_cast<int>(f.text.size()));
+        }
+    }
+    SelectObject(dc, originalFont);
+}
+
+// --- input -------------------------------------------------------------------
+
+void ReaderView::OnSize() {
+    Relayout(false);
+    UpdateScrollBar();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void ReaderView::OnVScroll(int code) {
+    const int line = BodyLineHeight();
+    const int page = std::max(clientHeight_ - line, line);
+    switch (code) {
+    case SB_LINEUP: ScrollTo(scrollY_ - line); break;
+    case SB_LINEDOWN: ScrollTo(scrollY_ + line); break;
+    case SB_PAGEUP: ScrollTo(scrollY_ - page); break;
+    case SB_PAGEDOWN: ScrollTo(scrollY_ + page); break;
+    case SB_TOP: ScrollTo(0); break;
+    case SB_BOTTOM: ScrollTo(layout_.height); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(window_, SB_VERT, &info)) ScrollTo(info.nTrackPos);
+        break;
+    }
+    default: break;
+    }
+}
+
+void ReaderView::OnMouseWheel(int delta) {
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    if (lines == 0) return;
+    wheelRemainder_ += delta;
+    const int notches = wheelRemainder_ / WHEEL_DELTA;
+    wheelRemainder_ -= notches * WHEEL_DELTA;
+    if (notches == 0) return;
+    if (lines == WHEEL_PAGESCROLL) ScrollTo(scrollY_ - notches * std::max(clientHeight_ - BodyLineHeight(), 1));
+    else ScrollTo(scrollY_ - notches * static_cast<int>(lines) * BodyLineHeight());
+}
+
+bool ReaderView::OnKeyDown(WPARAM key) {
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    switch (key) {
+    case VK_UP: OnVScroll(SB_LINEUP); return true;
+    case VK_DOWN: OnVScroll(SB_LINEDOWN); return true;
+    case VK_PRIOR: OnVScroll(SB_PAGEUP); return true;
+    case VK_NEXT: OnVScroll(SB_PAGEDOWN); return true;
+    case VK_SPACE: OnVScroll(shift ? SB_PAGEUP : SB_PAGEDOWN); return true;
+    case VK_HOME: OnVScroll(SB_TOP); return true;
+    case VK_END: OnVScroll(SB_BOTTOM); return true;
+    default: return false;
+    }
+}
+
+void ReaderView::OnLButtonDown(int x, int y) {
+    SetFocus(window_);
+    pressedLink_ = LinkAtClient(x, y);
+}
+
+void ReaderView::OnLButtonUp(int x, int y) {
+    const int link = LinkAtClient(x, y);
+    const int pressed = pressedLink_;
+    pressedLink_ = -1;
+    if (link >= 0 && link == pressed) FollowLink(link);
+}
+
+bool ReaderView::OnSetCursor() {
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(window_, &p);
+    if (LinkAtClient(p.x, p.y) < 0) return false;
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    return true;
+}
+
+void ReaderView::OnMouseMove(int x, int y) {
+    const int link = LinkAtClient(x, y);
+    if (link == hoverLink_) return;
+    if (link >= 0) {  // hear when the pointer leaves, to take the highlight off again
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = window_;
+        TrackMouseEvent(&track);
+    }
+    hoverLink_ = link;
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+LRESULT ReaderView::OnGetText(WPARAM size, LPARAM buffer) const {
+    if (size == 0 || !buffer) return 0;
+    const size_t count = std::min<size_t>(bodyText_.size(), size - 1);
+    char* out = reinterpret_cast<char*>(buffer);
+    bodyText_.copy(out, count);
+    out[count] = '\0';
+    return static_cast<LRESULT>(count);
+}
+
+// --- window procedure ----------------------------------------------------------
+
+LRESULT CALLBACK ReaderView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        ReaderView* view = static_cast<ReaderView*>(create->lpCreateParams);
+        view->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    ReaderView* view = reinterpret_cast<ReaderView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && view) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        view->window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (!view) return DefWindowProcA(window, message, wParam, lParam);
+    return view->Handle(message, wParam, lParam);
+}
+
+LRESULT ReaderView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE: OnSize(); return 0;
+    case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_KEYDOWN:
+        if (OnKeyDown(wParam)) return 0;
+        break;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_LBUTTONDOWN: OnLButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_MOUSELEAVE: OnMouseMove(-1, -1); return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
+        break;
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(bodyText_.size());
+    case WM_GETTEXT: return OnGetText(wParam, lParam);
+    default: break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}

@@ -1,0 +1,80 @@
+// The built-in reader view: shows read pages in a scrolling child window of
+// class "TsrReaderView" and answers the questions of a document view.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "shared/docview/document_view.h"
+#include "shared/docview/gdi_handles_win32.h"
+#include "shared/docview/gdi_measurer_win32.h"
+#include "shared/docview/html_reader.h"
+#include "shared/docview/page_layout.h"
+
+class ReaderView : public DocumentView {
+public:
+    static std::unique_ptr<ReaderView> Create(HWND parent, int controlId);
+    ~ReaderView() override;
+
+    HWND Window() const override { return window_; }
+    void Navigate(const std::string& url) override;
+    std::string LocationURL() const override { return location_; }
+    std::string BodyText() const override { return bodyText_; }
+    void SetFullScreen(bool on) override { fullScreen_ = on; }
+    bool FullScreen() const override { return fullScreen_; }
+
+    // Navigates without raising BeforeNavigate (used when another view has
+    // already raised it for this navigation).
+    void NavigateAlreadyAnnounced(const std::string& url);
+    int ScrollPosition() const { return scrollY_; }
+
+private:
+    ReaderView() = default;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void Go(const std::string& url, bool announce);
+    void Load(const std::string& url);
+    void ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,
+                    const std::string& after);
+    void SetDocument(HtmlDocument document, bool notice);
+    void FollowLink(int link);
+    bool OpenExternally(const std::string& location);
+
+    void Relayout(bool force);
+    void UpdateScrollBar();
+    void ScrollTo(int y);
+    int BodyLineHeight();
+    int LinkAtClient(int x, int y) const;
+
+    void OnPaint();
+    void PaintPage(HDC dc, const RECT& area);
+    void OnSize();
+    void OnVScroll(int code);
+    void OnMouseWheel(int delta);
+    bool OnKeyDown(WPARAM key);
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp(int x, int y);
+    bool OnSetCursor();
+    void OnMouseMove(int x, int y);
+    LRESULT OnGetText(WPARAM size, LPARAM buffer) const;
+
+    HWND window_ = nullptr;
+    std::string location_;
+    HtmlDocument document_;
+    std::string bodyText_;
+    bool notice_ = false;
+    bool fullScreen_ = false;
+    ReaderFonts fonts_;
+    PageLayout layout_;
+    int layoutWidth_ = -1;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int scrollY_ = 0;
+    int wheelRemainder_ = 0;
+    int pressedLink_ = -1;
+    int hoverLink_ = -1;
+    GdiObject<HBITMAP> backBuffer_;
+    int backWidth_ = 0;
+    int backHeight_ = 0;
+};
