@@ -4,8 +4,10 @@
 
 #include "runner/declaration_window_win32.h"
 #include "runner/run_control.h"
+#include "runner/screen_saver.h"
 #include "shared/calendar_win32.h"
 #include "shared/identity.h"
+#include "shared/registry_win32.h"
 
 namespace {
 
@@ -22,9 +24,10 @@ int Main(HINSTANCE instance, const char* commandLine) {
     Win32Calendar calendar;
     RunControl run(commandLine ? commandLine : "", AppFolder(), calendar, GetLogonUserName);
     run.LoadSettings();
-    if (!run.IsDeclarationDue()) return 0;
-    if (!CreateDeclarationWindow(instance, run)) return 0;
-    return RunMessageLoop();
+    const bool shown = run.IsDeclarationDue() && CreateDeclarationWindow(instance, run);
+    Win32Registry registry;
+    RegisterScreenSaver(registry, run, AppExePath());
+    return shown ? RunMessageLoop() : 0;
 }
 
 }  // namespace
