@@ -10,16 +10,20 @@ source "$(dirname "$0")/lib.sh"
 RUN_KEY='Software\Microsoft\Windows\CurrentVersion\Run'
 export TSR_UNATTENDED=1
 
+# The registry view the tool of this flavour sees: reg.exe may be the 32-bit
+# one, for which HKLM\Software of a 64-bit program lies elsewhere.
+reg_view() { [ "$TSR_FLAVOUR" = win64 ] && echo /reg:64 || echo /reg:32; }
+
 # reg_get ROOT NAME: the data of the Run-key value NAME, or "<missing>".
 reg_get() {
   local line
-  line=$(wine reg query "$1\\$RUN_KEY" /v "$2" 2>/dev/null | tr -d '\r' | grep -i -m1 "^    $2    REG_SZ")
+  line=$(wine reg query "$1\\$RUN_KEY" /v "$2" "$(reg_view)" 2>/dev/null | tr -d '\r' | grep -i -m1 "^    $2    REG_SZ")
   if [ -z "$line" ]; then echo "<missing>"; else echo "${line#*    REG_SZ    }"; fi
 }
-reg_set() { wine reg add "$1\\$RUN_KEY" /v LoGonWindow /d "$2" /f >/dev/null 2>&1; }
+reg_set() { wine reg add "$1\\$RUN_KEY" /v LoGonWindow /d "$2" /f "$(reg_view)" >/dev/null 2>&1; }
 reg_clear() {
-  wine reg delete "HKCU\\$RUN_KEY" /v LoGonWindow /f >/dev/null 2>&1
-  wine reg delete "HKLM\\$RUN_KEY" /v LoGonWindow /f >/dev/null 2>&1
+  wine reg delete "HKCU\\$RUN_KEY" /v LoGonWindow /f "$(reg_view)" >/dev/null 2>&1
+  wine reg delete "HKLM\\$RUN_KEY" /v LoGonWindow /f "$(reg_view)" >/dev/null 2>&1
   return 0
 }
 
