@@ -100,8 +100,10 @@ int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root,
     const std::string option = arguments[0];
     std::string& location = arguments[1];
 
-    if (mayChangeRegistry && NamesProgramFile(system, option)) {
-        RegSetString(registry, root, kRunKeyPath, kRunValueName, option);
+    // A write that fails (the local machine without administrator rights)
+    // is not logged as set up: the check below records what the root holds.
+    if (mayChangeRegistry && NamesProgramFile(system, option) &&
+        RegSetString(registry, root, kRunKeyPath, kRunValueName, option)) {
         return WriteCheckLog(system, option, location) ? kExitDone : kExitLogNotWritten;
     }
     if (mayChangeRegistry && option == "None") {

@@ -101,6 +101,15 @@ for flavour in $(tsr_flavours); do
   kelvane "$APP,$LOGS,7"
   assert_eq "$APP" "$(reg_get HKCU LoGonWindow)" "HKCU value after set-up with 7"
 
+  # 3 and 4: the current configuration and the users root; 3.5 rounds to 4.
+  reg_clear
+  kelvane "$APP,$LOGS,3"
+  assert_eq "$APP" "$(reg_get HKCC LoGonWindow)" "HKCC value after set-up with 3"
+  kelvane "$APP,$LOGS,3.5"
+  assert_eq "$APP" "$(reg_get HKU LoGonWindow)" "HKU value after set-up with 3.5"
+  assert_eq "<missing>" "$(reg_get HKCU LoGonWindow)" "HKCU untouched by set-ups with 3 and 4"
+  for root in HKCC HKU; do wine reg delete "$root\\$RUN_KEY" /v LoGonWindow /f "$(reg_view)" >/dev/null 2>&1; done
+
   # Removal: both roots where the value names Tessarin; another program stays.
   reg_set HKCU "$APP"
   reg_set HKLM 'D:\Tessarin\Tessarin.exe'

@@ -106,11 +106,19 @@ TEST_F(KelvaneTest, SetUpTwiceLeavesOneValueAndOneLine) {
     EXPECT_EQ("alice,12/7/2026 9:06:00 AM,C:\\Apps\\Tessarin.exe\r\n", system.Written[kLogFile]);
 }
 
-TEST_F(KelvaneTest, FailedRegistryWriteIsStillLoggedAsSetUp) {
+TEST_F(KelvaneTest, FailedRegistryWriteIsLoggedAsWhatTheRootHolds) {
     // Writing under the local machine without administrator rights.
     registry.DenyWriteAccess(kHkeyLocalMachine, kRun);
-    EXPECT_EQ(kExitDone, Run(std::string(kProgram) + "," + kLogs + ",2"));
-    EXPECT_EQ(Line(kProgram), system.Written[kLogFile]);
+    EXPECT_EQ(kExitNotSetUp, Run(std::string(kProgram) + "," + kLogs + ",2"));
+    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Apps\\Tessarin.exe cannot be seen."),
+              system.Written[kLogFile]);
+    EXPECT_FALSE(registry.ValueExists(kHkeyLocalMachine, kRun, kValue));
+    // An older registration there is what the log then names.
+    MemoryRegistry older;
+    RegSetString(older, kHkeyLocalMachine, kRun, kValue, "D:\\Tessarin\\Tessarin.exe");
+    older.DenyWriteAccess(kHkeyLocalMachine, kRun);
+    EXPECT_EQ(kExitDone, RunKelvane(older, system, std::string(kProgram) + "," + kLogs + ",2"));
+    EXPECT_EQ(Line("D:\\Tessarin\\Tessarin.exe"), system.Written[kLogFile]);
 }
 
 TEST_F(KelvaneTest, RemovalDeletesOurEntriesUnderBothRootsOnly) {
