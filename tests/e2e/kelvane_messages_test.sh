@@ -88,6 +88,11 @@ for flavour in $(tsr_flavours); do
   assert_eq 2 "$TSR_EXIT_CODE" "unattended error: exit code"
   assert_match $'^.+ C:\\\\Tsr\\\\KelvaneBox\\\\Logs\\\\\r\nx$' "$(content_of "$TSR_APP_DIR/Logs/root_TsrChkError.txt")" \
     "unattended error file"
+  # A log name the file system rejects: the error beside it, no wait.
+  unattended ',C:\Tsr\KelvaneBox\Logs\a<b>|c.log'
+  assert_eq 2 "$TSR_EXIT_CODE" "unattended error for an invalid log name: exit code"
+  assert_match $'^.+ C:\\\\Tsr\\\\KelvaneBox\\\\Logs\\\\a<b>\\|c\\.log\r\nx$' \
+    "$(content_of "$TSR_APP_DIR/Logs/root_TsrChkError.txt")" "error file for an invalid log name"
   # A log folder that does not exist: nowhere to write, but still no wait.
   unattended ',C:\Tsr\KelvaneBox\Missing\'
   assert_eq 2 "$TSR_EXIT_CODE" "unattended error with a missing folder: exit code"
