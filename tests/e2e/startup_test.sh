@@ -32,7 +32,7 @@ for flavour in $(tsr_flavours); do
 
   tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=-3"
   tsr_write_file "$TSR_APP_DIR/Profiles/anna.ini" "Speaker Volume=5"
-  tsr_start "$TSR_APP_DIR" "$EXE" "-U anna"
+  tsr_start "$TSR_APP_DIR" "$EXE" -U anna
   tsr_wait_exit 10
   assert_eq 0 "$TSR_EXIT_CODE" "exit code for period -3"
   assert_file_contains "$TSR_APP_DIR/Profiles/anna.ini" "Last Run=$(tsr_short_date "$TSR_LANG" 0)"
