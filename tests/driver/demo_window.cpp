@@ -1,0 +1,106 @@
+// A small window for proving the UI driver: an edit box, a button that copies
+// the edit's text to a label, a check box that enables an accept button, and
+// a picture that counts mouse clicks. F2 writes "F2 pressed" to the label.
+// Exit codes: 0 closed, 1 closed with the box ticked, 2 Escape, 3 accepted.
+#include <windows.h>
+
+#include <string>
+
+#include "demo_window_ids.h"
+
+namespace {
+
+const char kClassName[] = "TsrDriverDemo";
+int g_pictureClicks = 0;  // the window's own state: one window per process
+
+HWND Item(HWND window, int id) { return GetDlgItem(window, id); }
+
+void AddControl(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y, int w, int h) {
+  HWND control = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+}
+
+void OnCreate(HWND window) {
+  AddControl(window, "EDIT", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, IDC_DEMO_EDIT, 20, 20, 240, 24);
+  AddControl(window, "BUTTON", "&Show", WS_TABSTOP | BS_PUSHBUTTON, IDC_DEMO_SHOW, 270, 20, 90, 24);
+  AddControl(window, "STATIC", "(nothing yet)", SS_LEFT, IDC_DEMO_LABEL, 20, 60, 340, 20);
+  AddControl(window, "BUTTON", "I have read it", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_DEMO_CHECK, 20, 90, 200, 24);
+  AddControl(window, "BUTTON", "Accept", WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, IDC_DEMO_ACCEPT, 270, 90, 90, 24);
+  AddControl(window, "STATIC", "", SS_BLACKRECT | SS_NOTIFY, IDC_DEMO_PICTURE, 20, 130, 60, 40);
+  AddControl(window, "STATIC", "Picture clicks: 0", SS_LEFT, IDC_DEMO_CLICKS, 100, 140, 200, 20);
+  SetFocus(Item(window, IDC_DEMO_EDIT));
+}
+
+void ShowEditText(HWND window) {
+  char text[512] = "";
+  GetWindowTextA(Item(window, IDC_DEMO_EDIT), text, sizeof(text));
+  SetWindowTextA(Item(window, IDC_DEMO_LABEL), text);
+}
+
+void CountPictureClick(HWND window) {
+  const std::string text = "Picture clicks: " + std::to_string(++g_pictureClicks);
+  SetWindowTextA(Item(window, IDC_DEMO_CLICKS), text.c_str());
+}
+
+void EndWith(HWND window, int exitCode) {
+  DestroyWindow(window);
+  PostQuitMessage(exitCode);
+}
+
+void OnCommand(HWND window, int id, int code) {
+  switch (id) {
+    case IDC_DEMO_SHOW: ShowEditText(window); break;
+    case IDC_DEMO_CHECK:
+      EnableWindow(Item(window, IDC_DEMO_ACCEPT),
+                   SendMessageA(Item(window, IDC_DEMO_CHECK), BM_GETCHECK, 0, 0) == BST_CHECKED);
+      break;
+    case IDC_DEMO_ACCEPT: EndWith(window, 3); break;
+    case IDC_DEMO_PICTURE:
+      // A quick second click arrives as a double click.
+      if (code == STN_CLICKED || code == STN_DBLCLK) CountPictureClick(window);
+      break;
+    case IDCANCEL: EndWith(window, 2); break;
+  }
+}
+
+LRESULT CALLBACK DemoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: OnCreate(window); return 0;
+    case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CLOSE:
+      EndWith(window, SendMessageA(Item(window, IDC_DEMO_CHECK), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool IsF2(const MSG& msg) { return msg.message == WM_KEYDOWN && msg.wParam == VK_F2; }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  WNDCLASSA cls{};
+  cls.lpfnWndProc = DemoWindowProc;
+  cls.hInstance = instance;
+  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = kClassName;
+  if (!RegisterClassA(&cls)) return 10;
+  HWND window = CreateWindowExA(0, kClassName, "Driver Demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                100, 100, 400, 240, nullptr, nullptr, instance, nullptr);
+  if (!window) return 11;
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (IsF2(msg)) {
+      SetWindowTextA(Item(window, IDC_DEMO_LABEL), "F2 pressed");
+      continue;
+    }
+    if (IsDialogMessageA(window, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
