@@ -1,0 +1,246 @@
+# Functions every end-to-end scenario uses. A scenario is a bash script named
+# tests/e2e/<name>_test.sh that sources this file, drives the programs under
+# Wine and ends with tsr_finish. Run alone it sets up its own display and
+# Wine servers; run by run-all.sh it reuses the run's.
+
+set -u
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine" && pwd)/common.sh"
+
+TSR_SCENARIO=$(basename "${0%.sh}")
+TSR_FAILURES=0
+TSR_CHECKS=0
+TSR_LANG=${TSR_LANG:-en_US.UTF-8}
+TSR_STARTED_PIDS=()
+TSR_OWN_SERVERS=()
+TSR_SCREENSHOTS="$TSR_ROOT/build/screenshots"
+TSR_LOG_DIR="$TSR_ROOT/build/e2e-logs/$TSR_SCENARIO"
+rm -rf "$TSR_LOG_DIR"
+mkdir -p "$TSR_LOG_DIR" "$TSR_SCREENSHOTS"
+
+# ---- set-up and clean-up --------------------------------------------------
+
+tsr_cleanup() {
+  local pid flavour
+  for pid in "${TSR_STARTED_PIDS[@]}"; do
+    kill -0 "$pid" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+  for flavour in "${TSR_OWN_SERVERS[@]}"; do
+    WINEPREFIX="$TSR_ROOT/build/wine/$flavour" tsr_wineserver_stop
+  done
+  [ -z "${TSR_E2E_RUN:-}" ] && tsr_display_stop
+  return 0
+}
+trap tsr_cleanup EXIT
+# Killed by a timeout or ^C: still clean up through the EXIT trap.
+trap 'exit 143' TERM INT
+
+if [ -z "${TSR_E2E_RUN:-}" ]; then
+  tsr_display_start || { echo "$TSR_SCENARIO: no display" >&2; exit 1; }
+fi
+
+# Chooses the flavour for everything that follows: exports WINEPREFIX,
+# WINEARCH and WINEDEBUG, and makes sure the prefix exists.
+tsr_prefix() {
+  tsr_check_flavour "$1" || exit 2
+  export TSR_FLAVOUR=$1
+  export WINEPREFIX="$TSR_ROOT/build/wine/$1"
+  export WINEARCH=$1
+  export WINEDEBUG=-all
+  tsr_ensure_prefix || exit 1
+  if [ -z "${TSR_E2E_RUN:-}" ] && [[ " ${TSR_OWN_SERVERS[*]} " != *" $1 "* ]]; then
+    tsr_wineserver_start
+    TSR_OWN_SERVERS+=("$1")
+  fi
+}
+
+# ---- assertions -------------------------------------------------------------
+
+tsr_fail() {
+  TSR_FAILURES=$((TSR_FAILURES + 1))
+  echo "FAIL [$TSR_SCENARIO${TSR_FLAVOUR:+/$TSR_FLAVOUR}]: $*" >&2
+}
+
+tsr_pass() {
+  [ -n "${TSR_VERBOSE:-}" ] && echo "ok: $*"
+  return 0
+}
+
+# assert_eq EXPECTED ACTUAL [what]
+assert_eq() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [ "$1" == "$2" ]; then tsr_pass "${3:-value} is '$1'"; return 0; fi
+  tsr_fail "${3:-value}: expected '$1', got '$2'"
+  return 1
+}
+
+assert_ne() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [ "$1" != "$2" ]; then tsr_pass "${3:-value} is not '$1'"; return 0; fi
+  tsr_fail "${3:-value}: expected anything but '$1'"
+  return 1
+}
+
+# assert_match REGEX ACTUAL [what]  (bash extended regular expression)
+assert_match() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [[ "$2" =~ $1 ]]; then tsr_pass "${3:-value} matches $1"; return 0; fi
+  tsr_fail "${3:-value}: '$2' does not match /$1/"
+  return 1
+}
+
+assert_file_exists() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [ -f "$1" ]; then tsr_pass "$1 exists"; return 0; fi
+  tsr_fail "file missing: $1"
+  return 1
+}
+
+assert_file_missing() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [ ! -e "$1" ]; then tsr_pass "$1 is absent"; return 0; fi
+  tsr_fail "file should not exist: $1"
+  return 1
+}
+
+# assert_file_contains FILE TEXT  (a fixed string, CR LF line ends allowed)
+assert_file_contains() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [ -f "$1" ] && tr -d '\r' <"$1" | grep -qF -- "$2"; then tsr_pass "$1 holds '$2'"; return 0; fi
+  if [ -f "$1" ]; then tsr_fail "$1 does not hold '$2'"; else tsr_fail "file missing: $1 (wanted '$2')"; fi
+  return 1
+}
+
+assert_file_not_contains() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if [ -f "$1" ] && ! tr -d '\r' <"$1" | grep -qF -- "$2"; then tsr_pass "$1 lacks '$2'"; return 0; fi
+  if [ -f "$1" ]; then tsr_fail "$1 holds '$2' but should not"; else tsr_fail "file missing: $1"; fi
+  return 1
+}
+
+# Ends the scenario: prints a summary, exits 1 when any check failed.
+tsr_finish() {
+  if [ "$TSR_CHECKS" -eq 0 ]; then
+    tsr_fail "the scenario checked nothing"
+  fi
+  if [ "$TSR_FAILURES" -gt 0 ]; then
+    echo "$TSR_SCENARIO: $TSR_FAILURES of $TSR_CHECKS checks failed"
+    exit 1
+  fi
+  echo "$TSR_SCENARIO: all $TSR_CHECKS checks passed"
+  exit 0
+}
+
+# ---- application folders and programs --------------------------------------
+
+# tsr_app_folder NAME [FILE...]: a fresh folder C:\Tsr\NAME in the current
+# prefix holding copies of the FILEs (default: this flavour's Tessarin.exe).
+# Sets TSR_APP_DIR and TSR_APP_WINDIR and prints both, tab-separated.
+tsr_app_folder() {
+  local name=$1
+  shift
+  [ -n "${WINEPREFIX:-}" ] || { echo "tsr_app_folder: call tsr_prefix first" >&2; return 2; }
+  [ $# -gt 0 ] || set -- "$(tsr_runner_exe)"
+  TSR_APP_DIR="$WINEPREFIX/drive_c/Tsr/$name"
+  TSR_APP_WINDIR="C:\\Tsr\\$name"
+  rm -rf "$TSR_APP_DIR"
+  mkdir -p "$TSR_APP_DIR"
+  local file
+  for file in "$@"; do
+    if [ ! -f "$file" ]; then
+      tsr_fail "tsr_app_folder: $file is not built"
+      return 1
+    fi
+    cp "$file" "$TSR_APP_DIR/"
+  done
+  printf '%s\t%s\n' "$TSR_APP_DIR" "$TSR_APP_WINDIR"
+}
+
+# tsr_write_file PATH LINE...: a text file with CR LF line ends, as the
+# programs write them.
+tsr_write_file() {
+  local path=$1
+  shift
+  mkdir -p "$(dirname "$path")"
+  : >"$path"
+  local line
+  for line in "$@"; do printf '%s\r\n' "$line" >>"$path"; done
+}
+
+# tsr_start FOLDER EXE [ARGS...]: starts FOLDER/EXE from FOLDER in the
+# background with LANG and LC_ALL set to TSR_LANG. Sets TSR_PID (the Unix
+# process of wine, for tsr_wait_exit) and TSR_EXE (the image name the driver
+# finds windows by: Windows process ids differ from Unix ones).
+tsr_start() {
+  local folder=$1 exe=$2
+  shift 2
+  if [ ! -f "$folder/$exe" ]; then
+    tsr_fail "tsr_start: $folder/$exe does not exist"
+    return 1
+  fi
+  TSR_EXE=$exe
+  local log="$TSR_LOG_DIR/${exe%.exe}.$(date +%s%N).log"
+  (cd "$folder" && LANG=$TSR_LANG LC_ALL=$TSR_LANG exec wine "$exe" "$@") >"$log" 2>&1 &
+  TSR_PID=$!
+  TSR_STARTED_PIDS+=("$TSR_PID")
+}
+
+# tsr_wait_exit SECONDS [PID]: waits for the program of tsr_start to end and
+# sets TSR_EXIT_CODE to its exit code; on timeout sets it to "timeout" and
+# returns 1 (the program keeps running). Call it directly, not inside $(...):
+# only this shell can collect the exit code of its own background job.
+tsr_wait_exit() {
+  local seconds=$1 pid=${2:-$TSR_PID}
+  local deadline=$(( $(tsr_now_ms) + seconds * 1000 ))
+  while kill -0 "$pid" 2>/dev/null; do
+    if [ "$(tsr_now_ms)" -ge "$deadline" ]; then
+      TSR_EXIT_CODE=timeout
+      return 1
+    fi
+    sleep 0.05
+  done
+  wait "$pid" 2>/dev/null
+  TSR_EXIT_CODE=$?
+  return 0
+}
+
+# Ends the program of tsr_start if it still runs.
+tsr_stop() {
+  local pid=${1:-$TSR_PID}
+  kill -0 "$pid" 2>/dev/null || return 0
+  tsr_driver kill --exe "$TSR_EXE" >/dev/null 2>&1
+  tsr_wait_exit 5 "$pid" || kill "$pid" 2>/dev/null
+  return 0
+}
+
+# tsr_driver ARGS...: the UI driver of the current flavour, in the same prefix.
+tsr_driver() {
+  local driver
+  driver=$(tsr_driver_exe)
+  if [ ! -f "$driver" ]; then
+    echo "tsr_driver: $driver is not built" >&2
+    return 2
+  fi
+  wine "$driver" "$@"
+}
+
+# tsr_screenshot NAME: the whole screen to build/screenshots/NAME.png.
+tsr_screenshot() {
+  local file="$TSR_SCREENSHOTS/$1.png"
+  import -window root "$file" && echo "$file"
+}
+
+# ---- dates -------------------------------------------------------------------
+
+# tsr_short_date LANG DAYS: today plus DAYS (may be negative) as Windows writes
+# a short date for that locale. "Today" cannot be moved under Wine, so
+# scenarios compute their dates relative to it.
+tsr_short_date() {
+  local lang=${1%%.*} days=${2:-0} format
+  case "$lang" in
+    en_US) format='%-m/%-d/%Y' ;;
+    en_GB) format='%d/%m/%Y' ;;
+    de_DE) format='%-d.%-m.%Y' ;;
+    *) echo "tsr_short_date: no short date format known for '$1'" >&2; return 2 ;;
+  esac
+  date -d "$days days" +"$format"
+}
