@@ -228,19 +228,3 @@ tsr_screenshot() {
   local file="$TSR_SCREENSHOTS/$1.png"
   import -window root "$file" && echo "$file"
 }
-
-# ---- dates -------------------------------------------------------------------
-
-# tsr_short_date LANG DAYS: today plus DAYS (may be negative) as Windows writes
-# a short date for that locale. "Today" cannot be moved under Wine, so
-# scenarios compute their dates relative to it.
-tsr_short_date() {
-  local lang=${1%%.*} days=${2:-0} format
-  case "$lang" in
-    en_US) format='%-m/%-d/%Y' ;;
-    en_GB) format='%d/%m/%Y' ;;
-    de_DE) format='%-d.%-m.%Y' ;;
-    *) echo "tsr_short_date: no short date format known for '$1'" >&2; return 2 ;;
-  esac
-  date -d "$days days" +"$format"
-}

@@ -1,0 +1,205 @@
+#!/usr/bin/env bash
+# make bench: start-time benchmarks under Wine (win32 flavour).
+#   tools/bench.sh [BENCHMARK...]     default: every benchmark in BENCHMARKS
+# Each benchmark is a function bench_<name> that returns non-zero when its
+# limit is broken; the timing helpers above it serve any new benchmark.
+# Settings: BENCH_RUNS (timed runs per program, at least 20), BENCH_LANG,
+# BENCH_MAX_RATIO.
+set -u
+source "$(cd "$(dirname "$0")/wine" && pwd)/common.sh"
+
+BENCH_RUNS=${BENCH_RUNS:-25}
+BENCH_WARMUP=${BENCH_WARMUP:-3}
+BENCH_LANG=${BENCH_LANG:-en_US.UTF-8}
+BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
+BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
+BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe win32)}  # another build may be timed
+BENCHMARKS=(start_time)
+
+# ---- timing library -----------------------------------------------------------
+
+bench_now_us() { local t=$EPOCHREALTIME; echo $(( ${t/./} )); }
+
+# bench_run_once FOLDER EXE [ARGS...]: starts FOLDER/EXE from FOLDER as a logon
+# would and prints its wall time in microseconds. Fails when the program does
+# not end within BENCH_TIMEOUT seconds or exits with a non-zero code.
+bench_run_once() {
+  local folder=$1 exe=$2
+  shift 2
+  local start end rc
+  start=$(bench_now_us)
+  (cd "$folder" && LANG=$BENCH_LANG LC_ALL=$BENCH_LANG exec timeout "$BENCH_TIMEOUT" wine "$exe" "$@") \
+    >/dev/null 2>&1
+  rc=$?
+  end=$(bench_now_us)
+  if [ $rc -eq 124 ]; then
+    echo "bench: $exe did not end within $BENCH_TIMEOUT s" >&2
+    return 1
+  fi
+  if [ $rc -ne 0 ]; then
+    echo "bench: $exe ended with exit code $rc" >&2
+    return 1
+  fi
+  echo $((end - start))
+}
+
+# bench_keep_wine_up: a Windows process that idles for the whole bench.
+# Without one, Wine's own service processes shut down after every run and
+# start again with the next, and each run would time their start too.
+bench_keep_wine_up() {
+  local driver
+  driver=$(tsr_driver_exe win32)
+  [ -f "$driver" ] || { echo "bench: $driver is not built (make win32)" >&2; return 1; }
+  wine "$driver" sleep 3600000 >/dev/null 2>&1 &
+  BENCH_KEEPER_PID=$!
+  sleep 1  # the warm-up runs then find Wine's services up
+}
+
+bench_stop_keeper() {
+  [ -n "${BENCH_KEEPER_PID:-}" ] || return 0
+  wine "$(tsr_driver_exe win32)" kill --exe uidriver.exe >/dev/null 2>&1
+  kill "$BENCH_KEEPER_PID" 2>/dev/null
+  wait "$BENCH_KEEPER_PID" 2>/dev/null
+  BENCH_KEEPER_PID=
+}
+
+# bench_compare A_VAR B_VAR: runs the commands in the arrays named A_VAR and
+# B_VAR (FOLDER EXE ARGS...) alternately, BENCH_WARMUP times untimed and
+# BENCH_RUNS times timed, so drift hits both alike. Leaves the times
+# (microseconds, one per line) in BENCH_TIMES_A and BENCH_TIMES_B.
+bench_compare() {
+  local -n first=$1 second=$2
+  local i t
+  BENCH_TIMES_A=
+  BENCH_TIMES_B=
+  for ((i = 0; i < BENCH_WARMUP; i++)); do
+    bench_run_once "${first[@]}" >/dev/null || return 1
+    bench_run_once "${second[@]}" >/dev/null || return 1
+  done
+  for ((i = 0; i < BENCH_RUNS; i++)); do
+    t=$(bench_run_once "${first[@]}") || return 1
+    BENCH_TIMES_A+="$t"$'\n'
+    t=$(bench_run_once "${second[@]}") || return 1
+    BENCH_TIMES_B+="$t"$'\n'
+  done
+}
+
+# bench_median: the median of the numbers on standard input.
+bench_median() {
+  awk 'NF' | sort -n | awk '{ v[NR] = $1 } END {
+    if (NR == 0) exit 1
+    if (NR % 2) print v[(NR + 1) / 2]; else print int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+
+# bench_ms MICROSECONDS: "12.3"
+bench_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
+
+# bench_ratio A B: A / B to two places.
+bench_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b <= 0) exit 1; printf "%.2f", a / b }'; }
+
+# bench_within RATIO LIMIT: true when RATIO <= LIMIT.
+bench_within() { awk -v r="$1" -v l="$2" 'BEGIN { exit !(r <= l) }'; }
+
+# bench_spread: "min..max" of the numbers on standard input, in ms.
+bench_spread() { awk 'NF' | sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } END { printf "%.1f..%.1f", lo / 1000, hi / 1000 }'; }
+
+# bench_app_folder NAME FILE...: a fresh C:\Tsr\NAME in the prefix with the
+# FILEs copied in; prints its Unix path.
+bench_app_folder() {
+  local dir="$WINEPREFIX/drive_c/Tsr/$1"
+  shift
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  local file
+  for file in "$@"; do
+    [ -f "$file" ] || { echo "bench: $file is not built (make win32)" >&2; return 1; }
+    cp "$file" "$dir/"
+  done
+  echo "$dir"
+}
+
+# bench_write_ini PATH LINE...: a settings file with CR LF line ends.
+bench_write_ini() {
+  local path=$1
+  shift
+  mkdir -p "$(dirname "$path")"
+  : >"$path"
+  local line
+  for line in "$@"; do printf '%s\r\n' "$line" >>"$path"; done
+}
+
+# ---- benchmarks -------------------------------------------------------------
+
+# Tessarin.exe when the declaration is not due must end about as fast as a
+# program that does nothing: period 7, last acceptance yesterday.
+bench_start_time() {
+  local tessarin trivial yesterday
+  tessarin=$(bench_app_folder BenchTessarin "$BENCH_TESSARIN") || return 1
+  local image
+  image=$(basename "$BENCH_TESSARIN")
+  trivial=$(bench_app_folder BenchTrivial "$(tsr_build_dir win32)/tests/bench/trivial.exe") || return 1
+  yesterday=$(tsr_short_date "$BENCH_LANG" -1) || return 1
+  bench_write_ini "$tessarin/Tessarin.ini" "Declaration Period Days=7"
+  bench_write_ini "$tessarin/Profiles/benchuser.ini" "Last Run=$yesterday"
+
+  local tessarin_run=("$tessarin" "$image" -U benchuser) trivial_run=("$trivial" trivial.exe)
+  bench_compare tessarin_run trivial_run || return 1
+  local tessarin_times=$BENCH_TIMES_A trivial_times=$BENCH_TIMES_B
+  if wine "$(tsr_driver_exe win32)" windows | grep -q "$image"; then
+    echo "bench: $image left a window behind: the declaration was due" >&2
+    return 1
+  fi
+
+  local tessarin_median trivial_median ratio
+  tessarin_median=$(bench_median <<<"$tessarin_times")
+  trivial_median=$(bench_median <<<"$trivial_times")
+  ratio=$(bench_ratio "$tessarin_median" "$trivial_median") || return 1
+  printf 'start time, %d runs each (LANG=%s)\n' "$BENCH_RUNS" "$BENCH_LANG"
+  printf '  %-21s : median %8s ms  (%s)\n' "$image, not due" "$(bench_ms "$tessarin_median")" \
+    "$(bench_spread <<<"$tessarin_times")"
+  printf '  %-21s : median %8s ms  (%s)\n' trivial.exe "$(bench_ms "$trivial_median")" \
+    "$(bench_spread <<<"$trivial_times")"
+  printf '  ratio %s (limit %s)\n' "$ratio" "$BENCH_MAX_RATIO"
+  bench_within "$ratio" "$BENCH_MAX_RATIO"
+}
+
+# ---- main -------------------------------------------------------------------
+
+main() {
+  if [ "$BENCH_RUNS" -lt 20 ] 2>/dev/null; then
+    echo "bench: BENCH_RUNS must be at least 20" >&2
+    return 2
+  fi
+  local names=("$@")
+  [ ${#names[@]} -gt 0 ] || names=("${BENCHMARKS[@]}")
+  local name
+  for name in "${names[@]}"; do
+    declare -F "bench_$name" >/dev/null || { echo "bench: no benchmark '$name'" >&2; return 2; }
+  done
+
+  tsr_prefix win32
+  tsr_ensure_prefix || return 1
+  unset DISPLAY
+  tsr_display_start || return 1
+  trap 'bench_stop_keeper; tsr_wineserver_stop; tsr_display_stop' EXIT
+  # One lasting server, so no run pays for starting it.
+  tsr_wineserver_start
+  bench_keep_wine_up || return 1
+
+  local failed=0
+  for name in "${names[@]}"; do
+    echo "== $name"
+    if bench_"$name"; then
+      echo "== $name: ok"
+    else
+      echo "== $name: FAILED"
+      failed=$((failed + 1))
+    fi
+  done
+  [ $failed -eq 0 ]
+}
+
+# Sourced (for the library) or run.
+if [ "${BASH_SOURCE[0]}" == "$0" ]; then
+  main "$@"
+fi

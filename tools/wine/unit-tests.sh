@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs the cross-built unit tests of one flavour under Wine:
+#   tools/wine/unit-tests.sh win32|win64 [gtest options]
+# in that flavour's prefix, on an Xvfb display of its own (some tests create
+# windows), from the repository root. The tests' exit code is passed on.
+set -u
+source "$(cd "$(dirname "$0")" && pwd)/common.sh"
+
+flavour=${1:-}
+tsr_check_flavour "$flavour" || { echo "usage: $0 win32|win64 [gtest options]" >&2; exit 2; }
+shift
+exe="$(tsr_build_dir "$flavour")/tests/unit_tests.exe"
+if [ ! -f "$exe" ]; then
+  echo "unit-tests: $exe is not built (make $flavour)" >&2
+  exit 1
+fi
+
+started=$(tsr_now_ms)
+tsr_prefix "$flavour"
+tsr_ensure_prefix || exit 1
+tsr_display_start || exit 1
+finish() {
+  # The server ends once the tests' process is gone; do not outwait a server
+  # that another run keeps up.
+  timeout 30 "$(tsr_wineserver_bin)" -w 2>/dev/null
+  tsr_display_stop
+}
+trap finish EXIT
+
+cd "$TSR_ROOT"
+timeout --kill-after=10 1200 wine "$exe" --gtest_brief=1 "$@"
+rc=$?
+[ $rc -eq 124 ] && echo "unit-tests: $flavour unit tests did not finish in 20 minutes" >&2
+echo "wine unit tests ($flavour): exit code $rc, $(( $(tsr_now_ms) - started )) ms"
+exit $rc
