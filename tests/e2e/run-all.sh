@@ -33,15 +33,7 @@ trap cleanup EXIT
 tsr_display_start || exit 1
 export TSR_E2E_RUN=1
 
-# Both prefixes at once (each takes 10-20 s when new), then a lasting server each.
-pids=()
-for flavour in win32 win64; do
-  (tsr_prefix "$flavour" && tsr_ensure_prefix) &
-  pids+=($!)
-done
-for pid in "${pids[@]}"; do
-  wait "$pid" || { echo "e2e: a Wine prefix could not be created" >&2; exit 1; }
-done
+tsr_ensure_all_prefixes || exit 1
 for flavour in win32 win64; do
   (tsr_prefix "$flavour" && tsr_wineserver_start)
 done

@@ -54,6 +54,19 @@ tsr_ensure_prefix() {
   ) 9>"$WINEPREFIX.lock"
 }
 
+# Both flavours' prefixes, created side by side when new (a test run needs
+# both, and together they take little longer than one).
+tsr_ensure_all_prefixes() {
+  local flavour pid failed=0 pids=()
+  for flavour in win32 win64; do
+    (tsr_prefix "$flavour" && tsr_ensure_prefix) &
+    pids+=($!)
+  done
+  for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+  [ $failed -eq 0 ] || echo "a Wine prefix could not be created" >&2
+  return $failed
+}
+
 # A wineserver that stays up between the many short wine runs of a test run
 # (saves its start-up on each run); tsr_wineserver_stop ends it.
 tsr_wineserver_start() {

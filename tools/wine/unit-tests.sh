@@ -16,8 +16,8 @@ if [ ! -f "$exe" ]; then
 fi
 
 started=$(tsr_now_ms)
+tsr_ensure_all_prefixes || exit 1
 tsr_prefix "$flavour"
-tsr_ensure_prefix || exit 1
 tsr_display_start || exit 1
 finish() {
   # The server ends once the tests' process is gone; do not outwait a server
