@@ -62,7 +62,7 @@ check_usage_answers() {
   assert_eq 1 $? "driver's answer to a window that never comes"
 }
 
-for flavour in ${TSR_FLAVOURS:-win32 win64}; do
+for flavour in $(tsr_flavours); do
   tsr_prefix "$flavour"
   tsr_app_folder Driver "$(tsr_build_dir)/tests/driver/$DEMO" >/dev/null || continue
 

@@ -1,7 +1,25 @@
 # Functions every end-to-end scenario uses. A scenario is a bash script named
 # tests/e2e/<name>_test.sh that sources this file, drives the programs under
 # Wine and ends with tsr_finish. Run alone it sets up its own display and
-# Wine servers; run by run-all.sh it reuses the run's.
+# Wine servers; run by run-all.sh it reuses the run's. For example:
+#
+#   source "$(dirname "$0")/lib.sh"
+#   for flavour in $(tsr_flavours); do
+#     tsr_prefix "$flavour"
+#     tsr_app_folder Due >/dev/null            # C:\Tsr\Due with Tessarin.exe
+#     tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=0"
+#     tsr_start "$TSR_APP_DIR" Tessarin.exe -U alice
+#     tsr_driver wait-window --exe Tessarin.exe --timeout 20000 >/dev/null
+#     tsr_screenshot "due-$flavour" >/dev/null
+#     tsr_driver click --exe Tessarin.exe --id 7
+#     tsr_wait_exit 10
+#     assert_eq 0 "$TSR_EXIT_CODE" "exit code"
+#     assert_file_contains "$TSR_APP_DIR/Profiles/alice.ini" "Last Run=$(tsr_short_date "$TSR_LANG" 0)"
+#   done
+#   tsr_finish
+#
+# TSR_FLAVOURS (default "win32 win64") and TSR_LANG (default en_US.UTF-8) may
+# be set from outside; TSR_VERBOSE=1 prints every passed check.
 
 set -u
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine" && pwd)/common.sh"
@@ -52,6 +70,9 @@ tsr_prefix() {
     TSR_OWN_SERVERS+=("$1")
   fi
 }
+
+# The flavours a scenario should cover.
+tsr_flavours() { echo "${TSR_FLAVOURS:-win32 win64}"; }
 
 # ---- assertions -------------------------------------------------------------
 

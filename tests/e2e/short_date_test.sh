@@ -4,7 +4,7 @@
 # profile files and compare them with what the programs write.
 source "$(dirname "$0")/lib.sh"
 
-for flavour in ${TSR_FLAVOURS:-win32 win64}; do
+for flavour in $(tsr_flavours); do
   tsr_prefix "$flavour"
   probe="$(tsr_build_dir)/tests/driver/date_probe.exe"
   [ -f "$probe" ] || { tsr_fail "$probe is not built"; continue; }
