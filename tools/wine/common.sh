@@ -121,6 +121,8 @@ tsr_display_stop() {
 tsr_build_dir() { echo "$TSR_ROOT/build/${1:-$TSR_FLAVOUR}"; }
 tsr_driver_exe() { echo "$(tsr_build_dir "$@")/tests/driver/uidriver.exe"; }
 tsr_runner_exe() { echo "$(tsr_build_dir "$@")/runner/Tessarin.exe"; }
+tsr_admin_exe() { echo "$(tsr_build_dir "$@")/admin/TsrAdmin.exe"; }
+tsr_setup_exe() { echo "$(tsr_build_dir "$@")/setup/Kelvane.exe"; }
 
 # Milliseconds since the epoch.
 tsr_now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
