@@ -210,7 +210,8 @@ tsr_start() {
 # returns 1 (the program keeps running). Call it directly, not inside $(...):
 # only this shell can collect the exit code of its own background job.
 tsr_wait_exit() {
-  local seconds=$1 pid=${2:-$TSR_PID}
+  local seconds=$1 pid=${2:-${TSR_PID:-}}
+  [ -n "$pid" ] || { echo "tsr_wait_exit: nothing was started" >&2; TSR_EXIT_CODE=none; return 1; }
   local deadline=$(( $(tsr_now_ms) + seconds * 1000 ))
   while kill -0 "$pid" 2>/dev/null; do
     if [ "$(tsr_now_ms)" -ge "$deadline" ]; then
@@ -226,9 +227,9 @@ tsr_wait_exit() {
 
 # Ends the program of tsr_start if it still runs.
 tsr_stop() {
-  local pid=${1:-$TSR_PID}
-  kill -0 "$pid" 2>/dev/null || return 0
-  tsr_driver kill --exe "$TSR_EXE" >/dev/null 2>&1
+  local pid=${1:-${TSR_PID:-}}
+  [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null || return 0
+  tsr_driver kill --exe "${TSR_EXE:-}" >/dev/null 2>&1
   tsr_wait_exit 5 "$pid" || kill "$pid" 2>/dev/null
   return 0
 }
