@@ -1,6 +1,7 @@
 // A small window for proving the UI driver: an edit box, a button that copies
 // the edit's text to a label, a check box that enables an accept button, and
-// a picture that counts mouse clicks. F2 writes "F2 pressed" to the label.
+// a picture that counts mouse clicks and opens a pop-up menu on a right
+// click. F2 writes "F2 pressed" to the label, a menu choice "Menu: <item>".
 // Exit codes: 0 closed, 1 closed with the box ticked, 2 Escape, 3 accepted.
 #include <windows.h>
 
@@ -43,6 +44,34 @@ void CountPictureClick(HWND window) {
   SetWindowTextA(Item(window, IDC_DEMO_CLICKS), text.c_str());
 }
 
+// Right click on the picture: Red, Green, a separator and Size > Small, Large.
+void ShowPictureMenu(HWND window) {
+  HMENU size = CreatePopupMenu();
+  AppendMenuA(size, MF_STRING, IDM_DEMO_SMALL, "&Small");
+  AppendMenuA(size, MF_STRING, IDM_DEMO_LARGE, "&Large\tCtrl+L");
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, IDM_DEMO_RED, "&Red");
+  AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_DEMO_GREEN, "Green");
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(size), "Si&ze");
+  POINT at;
+  GetCursorPos(&at);
+  const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
+  DestroyMenu(menu);  // destroys the submenu too
+  const char* names[] = {"Red", "Green", "Small", "Large"};
+  if (chosen >= IDM_DEMO_RED && chosen <= IDM_DEMO_LARGE) {
+    const std::string text = std::string("Menu: ") + names[chosen - IDM_DEMO_RED];
+    SetWindowTextA(Item(window, IDC_DEMO_LABEL), text.c_str());
+  }
+}
+
+bool IsOverPicture(HWND window, LPARAM screenPoint) {
+  RECT picture;
+  GetWindowRect(Item(window, IDC_DEMO_PICTURE), &picture);
+  POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  return PtInRect(&picture, at) != FALSE;
+}
+
 void EndWith(HWND window, int exitCode) {
   DestroyWindow(window);
   PostQuitMessage(exitCode);
@@ -68,6 +97,9 @@ LRESULT CALLBACK DemoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_CREATE: OnCreate(window); return 0;
     case WM_COMMAND: OnCommand(window, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CONTEXTMENU:
+      if (IsOverPicture(window, lParam)) ShowPictureMenu(window);
+      return 0;
     case WM_CLOSE:
       EndWith(window, SendMessageA(Item(window, IDC_DEMO_CHECK), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
       return 0;

@@ -24,7 +24,8 @@ const std::vector<CommandSpec>& Specs() {
   static const std::vector<CommandSpec> specs = {
       {"wait-window", 0, kWindow, {"hidden"}},
       {"list", 0, kWindow, {"hidden"}},
-      {"click", 0, With(kWindow, {"text", "id"}), {"post", "force", "hidden"}},
+      {"click", 0, With(kWindow, {"text", "id"}), {"post", "force", "right", "hidden"}},
+      {"menu", 1, kWindow, {"hidden"}},
       {"type", 1, With(kWindow, {"text", "id"}), {"clear", "input", "hidden"}},
       {"key", 1, With(kWindow, {"text", "id"}), {"post", "hidden"}},
       {"get-text", 0, With(kWindow, {"text", "id"}), {"hidden"}},
@@ -136,7 +137,8 @@ const char* DriverUsage() {
          "commands:\n"
          "  wait-window            print the window handle once the window is visible\n"
          "  list                   the window, then every child: hwnd class id visible enabled rect flags \"text\"\n"
-         "  click [--post] [--force]   BM_CLICK a button, else a real mouse click at the control's centre\n"
+         "  click [--post] [--force] [--right]   BM_CLICK a button, else a mouse click at the control's centre\n"
+         "  menu \"Item>Subitem\"   choose from the pop-up menu on screen (of the chosen window's program)\n"
          "  type TEXT [--clear] [--input]  focus the control and type TEXT\n"
          "  key KEY [--post]       press a key such as F2, ESCAPE, TAB, CTRL+A, ALT+F4\n"
          "  get-text | get-check   print a control's (or the window's) text, or its check state\n"

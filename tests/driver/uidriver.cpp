@@ -10,6 +10,7 @@
 
 #include "driver_args.h"
 #include "key_names_win32.h"
+#include "menu_select_win32.h"
 #include "window_actions_win32.h"
 #include "window_find_win32.h"
 
@@ -59,6 +60,7 @@ class Driver {
   bool ProcessIds(const DriverCommand& command, std::vector<DWORD>& pids, std::string& error);
   int RunOnWindow(const DriverCommand& command);
   int RunOnProcess(const DriverCommand& command);
+  int RunOnMenu(const DriverCommand& command);
 
   WindowQuery window_;
   bool haveWindow_ = false;
@@ -115,6 +117,33 @@ int Driver::RunOnProcess(const DriverCommand& command) {
   return kOk;
 }
 
+// Pop-up menus are top-level windows of their own; the chosen window, when
+// there is one, only says whose menu it must be.
+int Driver::RunOnMenu(const DriverCommand& command) {
+  std::vector<std::string> path;
+  if (!SplitMenuPath(command.arguments[0], path)) {
+    std::fprintf(stderr, "uidriver: menu: bad menu path \"%s\"\n", command.arguments[0].c_str());
+    return kUsage;
+  }
+  if (HasWindowSelector(command)) {
+    window_ = QueryFrom(command);
+    haveWindow_ = true;
+  }
+  const DWORD timeout = static_cast<DWORD>(Number(command, "timeout", 10000));
+  DWORD pid = 0;
+  HWND top = nullptr;
+  if (haveWindow_) {
+    window_.includeHidden = command.Has("hidden");
+    top = WaitTopWindow(window_, timeout);
+    if (!top) return Fail(command, "no such window");
+    GetWindowThreadProcessId(top, &pid);
+  }
+  std::string error;
+  if (!SelectPopupMenuItem(path, pid, timeout, error)) return Fail(command, error);
+  if (top) WaitUntilIdle(top);
+  return kOk;
+}
+
 int Driver::RunOnWindow(const DriverCommand& command) {
   if (HasWindowSelector(command)) {
     window_ = QueryFrom(command);
@@ -144,7 +173,11 @@ int Driver::RunOnWindow(const DriverCommand& command) {
     if (!CloseTopWindow(top)) return Fail(command, "the window took no WM_CLOSE");
   } else if (command.name == "click") {
     if (!control) return Fail(command, "give --text or --id");
-    if (!ClickControl(top, control, command.Has("post"), command.Has("force"), error)) return Fail(command, error);
+    ClickOptions options;
+    options.post = command.Has("post");
+    options.force = command.Has("force");
+    options.right = command.Has("right");
+    if (!ClickControl(top, control, options, error)) return Fail(command, error);
   } else if (command.name == "type") {
     if (!TypeText(top, control, command.arguments[0], command.Has("clear"), command.Has("input"), error))
       return Fail(command, error);
@@ -177,6 +210,7 @@ int Driver::Run(const DriverCommand& command) {
     return MoveMouse(static_cast<int>(x), static_cast<int>(y)) ? kOk : Fail(command, "cannot move the mouse");
   }
   if (command.name == "wait-exit" || command.name == "kill") return RunOnProcess(command);
+  if (command.name == "menu") return RunOnMenu(command);
   return RunOnWindow(command);
 }
 

@@ -35,8 +35,9 @@ void BringForward(HWND top, HWND control) {
   if (control) SetFocus(control);
 }
 
-// Lets the target handle what was posted or injected before the next command looks.
-void Settle(HWND top) {
+}  // namespace
+
+void WaitUntilIdle(HWND top) {
   DWORD pid = 0;
   GetWindowThreadProcessId(top, &pid);
   Sleep(30);
@@ -45,6 +46,8 @@ void Settle(HWND top) {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
 }
+
+namespace {
 
 bool IsClickableButton(HWND control) {
   if (lstrcmpiA(WindowClass(control).c_str(), "Button") != 0) return false;
@@ -189,9 +192,9 @@ void PrintWindowTree(HWND top) {
 
 void PrintTopWindows(bool includeHidden) { EnumWindows(PrintTop, includeHidden ? 1 : 0); }
 
-bool ClickControl(HWND top, HWND control, bool post, bool force, std::string& error) {
-  if (!CheckUsable(control, force, error)) return false;
-  if (IsClickableButton(control) && !post) {
+bool ClickControl(HWND top, HWND control, const ClickOptions& options, std::string& error) {
+  if (!CheckUsable(control, options.force, error)) return false;
+  if (IsClickableButton(control) && !options.post && !options.right) {
     // A click that opens a modal box does not return until the box closes, so
     // wait a little, then go on while the target keeps running its box.
     DWORD_PTR ignored = 0;
@@ -202,12 +205,13 @@ bool ClickControl(HWND top, HWND control, bool post, bool force, std::string& er
   GetWindowRect(control, &rect);
   const int x = (rect.left + rect.right) / 2;
   const int y = (rect.top + rect.bottom) / 2;
-  if (post) {
+  if (options.post) {
     POINT point{x, y};
     ScreenToClient(control, &point);
     const LPARAM where = MAKELPARAM(point.x, point.y);
-    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, where);
-    PostMessageA(control, WM_LBUTTONUP, 0, where);
+    PostMessageA(control, options.right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, options.right ? MK_RBUTTON : MK_LBUTTON,
+                 where);
+    PostMessageA(control, options.right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, where);
   } else {
     BringForward(top, nullptr);
     if (!SetCursorPos(x, y)) {
@@ -216,14 +220,15 @@ bool ClickControl(HWND top, HWND control, bool post, bool force, std::string& er
     }
     std::vector<INPUT> inputs(2);
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[0].mi.dwFlags = options.right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = options.right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     if (!SendInputs(inputs)) {
       error = "SendInput refused the mouse click";
       return false;
     }
   }
-  Settle(top);
+  // A right click usually opens a pop-up menu, whose loop never idles.
+  if (!options.right) WaitUntilIdle(top);
   return true;
 }
 
@@ -248,7 +253,7 @@ bool TypeText(HWND top, HWND control, const std::string& text, bool clear, bool 
       error = "SendInput refused the keys";
       return false;
     }
-    Settle(top);
+    WaitUntilIdle(top);
     return true;
   }
   for (char c : text) {
@@ -277,7 +282,7 @@ bool PressKey(HWND top, HWND control, const KeyChord& chord, bool post, std::str
     const LPARAM flags = 1 | (static_cast<LPARAM>(MapVirtualKeyA(chord.key, 0)) << 16) | (alt ? (1 << 29) : 0);
     PostMessageA(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, chord.key, flags);
     PostMessageA(target, system ? WM_SYSKEYUP : WM_KEYUP, chord.key, flags | (3u << 30));
-    Settle(top);
+    WaitUntilIdle(top);
     return true;
   }
   BringForward(top, control);
@@ -290,7 +295,7 @@ bool PressKey(HWND top, HWND control, const KeyChord& chord, bool post, std::str
     error = "SendInput refused the keys";
     return false;
   }
-  Settle(top);
+  WaitUntilIdle(top);
   return true;
 }
 

@@ -11,12 +11,22 @@ std::string DescribeWindow(HWND hwnd, bool topLevel);
 void PrintWindowTree(HWND top);
 void PrintTopWindows(bool includeHidden);
 
+struct ClickOptions {
+  bool post = false;   // posted mouse messages instead of real input
+  bool force = false;  // click even a disabled control
+  bool right = false;  // right button (always a mouse click)
+};
+
 // Each answers false with a reason in error.
-bool ClickControl(HWND top, HWND control, bool post, bool force, std::string& error);
+bool ClickControl(HWND top, HWND control, const ClickOptions& options, std::string& error);
 bool TypeText(HWND top, HWND control, const std::string& text, bool clear, bool realInput,
               std::string& error);
 bool PressKey(HWND top, HWND control, const KeyChord& chord, bool post, std::string& error);
 bool MoveMouse(int x, int y);
+
+// Lets the window's program handle what was posted or typed before the next
+// command looks at it.
+void WaitUntilIdle(HWND top);
 bool CloseTopWindow(HWND top);
 
 // Waits for the process to end and gives its exit code; false on timeout or

@@ -36,9 +36,17 @@ struct TopSearch {
   HWND found = nullptr;
 };
 
+// Pop-up menus and tooltips float above a program's windows; they are only
+// chosen when asked for by class.
+bool IsFloatingHelper(HWND hwnd) {
+  const std::string cls = Lower(WindowClass(hwnd));
+  return cls == "#32768" || cls == "tooltips_class32";
+}
+
 bool MatchesTop(HWND hwnd, const TopSearch& search) {
   const WindowQuery& query = *search.query;
   if (!query.includeHidden && !IsWindowVisible(hwnd)) return false;
+  if (query.className.empty() && IsFloatingHelper(hwnd)) return false;
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   if (query.pid != 0 && pid != query.pid) return false;

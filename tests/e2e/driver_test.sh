@@ -47,6 +47,17 @@ drive_controls() {
     "$(tsr_driver type --exe "$DEMO" --id 101 --clear --input "Keys typed 42!" click --text Show get-text --id 103)" \
     "label after real key input"
 
+  # Right click opens the picture's pop-up menu; its window must not be taken
+  # for the program's window. Menus of another process are walked by position.
+  assert_eq "Picture clicks: 1" "$(tsr_driver click --exe "$DEMO" --id 106 --right get-text --id 107)" \
+    "picture clicks, read while its menu is open"
+  assert_eq "Menu: Large" "$(tsr_driver menu --exe "$DEMO" "#3>#2" get-text --id 103)" \
+    "label after the menu choice Size>Large"
+  assert_eq "Menu: Red" "$(tsr_driver click --exe "$DEMO" --id 106 --right menu "#1" get-text --id 103)" \
+    "label after the menu choice Red"
+  tsr_driver menu --exe "$DEMO" "#1" --timeout 300 2>/dev/null
+  assert_eq 1 $? "driver's answer to a menu choice with no menu open"
+
   assert_eq 1 "$(tsr_driver click --exe "$DEMO" --text "I have read it" get-check --id 104)" "check box state"
   LISTING=$(tsr_driver list --exe "$DEMO")
   assert_eq 1 "$(list_field 105 5)" "Accept enabled after the box is ticked"

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "tests/driver/key_names_win32.h"
+#include "tests/driver/menu_select_win32.h"
 #include "tests/driver/window_actions_win32.h"
 #include "tests/driver/window_find_win32.h"
 
@@ -132,14 +133,20 @@ TEST_F(DriverWindowTest, ListingLinesShowStateFlagsAndEscapedText) {
 
 TEST_F(DriverWindowTest, ClickRefusesADisabledButtonUnlessForced) {
   std::string error;
-  EXPECT_FALSE(ClickControl(top_, accept_, false, false, error));
+  ClickOptions options;
+  EXPECT_FALSE(ClickControl(top_, accept_, options, error));
   EXPECT_EQ("control is disabled", error);
   EXPECT_EQ(0, g_acceptClicks);
-  EnableWindow(accept_, TRUE);
-  EXPECT_TRUE(ClickControl(top_, accept_, false, false, error));
+  options.force = true;
+  EXPECT_TRUE(ClickControl(top_, accept_, options, error));
   EXPECT_EQ(1, g_acceptClicks);
+  EnableWindow(accept_, TRUE);
+  options.force = false;
+  EXPECT_TRUE(ClickControl(top_, accept_, options, error));
+  EXPECT_EQ(2, g_acceptClicks);
   ShowWindow(accept_, SW_HIDE);
-  EXPECT_FALSE(ClickControl(top_, accept_, false, true, error));
+  options.force = true;
+  EXPECT_FALSE(ClickControl(top_, accept_, options, error));
   EXPECT_EQ("control is hidden", error);
 }
 
@@ -174,6 +181,25 @@ TEST(DriverKeyNames, NamesAndChordsBecomeVirtualKeys) {
   EXPECT_FALSE(ParseKeyChord("CTRL+", chord));
   EXPECT_FALSE(ParseKeyChord("", chord));
   EXPECT_FALSE(ParseKeyChord("PAUSEBREAK", chord));
+}
+
+TEST(DriverMenus, PathsSplitIntoCaptionsOrPositions) {
+  std::vector<std::string> parts;
+  ASSERT_TRUE(SplitMenuPath("SpeakerMenu>Speaker Volume>80", parts));
+  EXPECT_EQ((std::vector<std::string>{"SpeakerMenu", "Speaker Volume", "80"}), parts);
+  EXPECT_FALSE(SplitMenuPath("Size>", parts));
+  EXPECT_FALSE(SplitMenuPath(">Size", parts));
+  EXPECT_FALSE(SplitMenuPath("", parts));
+  int steps = -1;
+  ASSERT_TRUE(ParseMenuPosition("#3", steps));
+  EXPECT_EQ(2, steps);
+  EXPECT_FALSE(ParseMenuPosition("#0", steps));
+  EXPECT_FALSE(ParseMenuPosition("#", steps));
+  EXPECT_FALSE(ParseMenuPosition("#2a", steps));
+  EXPECT_FALSE(ParseMenuPosition("3", steps));
+  EXPECT_FALSE(ParseMenuPosition("#99999999999", steps));
+  EXPECT_EQ("Large", PlainMenuCaption("&Large\tCtrl+L"));
+  EXPECT_EQ("Save & Exit", PlainMenuCaption("Save && E&xit"));
 }
 
 TEST(DriverProcesses, UnknownProcessesAnswerWithAReason) {
