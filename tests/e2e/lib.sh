@@ -155,7 +155,8 @@ tsr_finish() {
 
 # tsr_app_folder NAME [FILE...]: a fresh folder C:\Tsr\NAME in the current
 # prefix holding copies of the FILEs (default: this flavour's Tessarin.exe).
-# Sets TSR_APP_DIR and TSR_APP_WINDIR and prints both, tab-separated.
+# Sets TSR_APP_DIR and TSR_APP_WINDIR and prints both, tab-separated; call it
+# directly, not inside $(...), or the variables and a failure are lost.
 tsr_app_folder() {
   local name=$1
   shift
@@ -188,7 +189,10 @@ tsr_write_file() {
 }
 
 # tsr_start FOLDER EXE [ARGS...]: starts FOLDER/EXE from FOLDER in the
-# background with LANG and LC_ALL set to TSR_LANG. Sets TSR_PID (the Unix
+# background with LANG and LC_ALL set to TSR_LANG. Wine joins ARGS into the
+# Windows command line and puts quotes around an argument that holds a space:
+# pass "-U" "anna" as two arguments, not "-U anna" (which arrives as "-U anna"
+# with its quotes). Sets TSR_PID (the Unix
 # process of wine, for tsr_wait_exit) and TSR_EXE (the image name the driver
 # finds windows by: Windows process ids differ from Unix ones).
 tsr_start() {
