@@ -35,20 +35,6 @@ void BringForward(HWND top, HWND control) {
   if (control) SetFocus(control);
 }
 
-}  // namespace
-
-void WaitUntilIdle(HWND top) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(top, &pid);
-  Sleep(30);
-  WinHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
-  if (process.IsValid()) WaitForInputIdle(process.Get(), 2000);
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-}
-
-namespace {
-
 bool IsClickableButton(HWND control) {
   if (lstrcmpiA(WindowClass(control).c_str(), "Button") != 0) return false;
   LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
@@ -167,6 +153,16 @@ bool CheckUsable(HWND control, bool force, std::string& error) {
 }
 
 }  // namespace
+
+void WaitUntilIdle(HWND top) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(top, &pid);
+  Sleep(30);
+  WinHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+  if (process.IsValid()) WaitForInputIdle(process.Get(), 2000);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+}
 
 std::string HandleText(HWND hwnd) {
   char text[32];
