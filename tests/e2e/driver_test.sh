@@ -6,11 +6,12 @@ source "$(dirname "$0")/lib.sh"
 
 DEMO=demo_window.exe
 
+# Starts the demo; false (after a failed check) when its window never comes.
 start_demo() {
   tsr_start "$TSR_APP_DIR" "$DEMO"
   local hwnd
   hwnd=$(tsr_driver wait-window --exe "$DEMO" --timeout 20000)
-  assert_match '^0x[0-9A-F]+$' "$hwnd" "window handle from wait-window"
+  assert_match '^0x[0-9A-F]+$' "$hwnd" "window handle from wait-window" || { tsr_stop; return 1; }
 }
 
 # Field N (1-based, tab-separated) of the list line of the control with id ID.
@@ -78,7 +79,7 @@ for flavour in $(tsr_flavours); do
   tsr_app_folder Driver "$(tsr_build_dir)/tests/driver/$DEMO" >/dev/null || continue
 
   # 1: drive every kind of control, then accept.
-  start_demo
+  start_demo || continue
   check_listing
   drive_controls
   tsr_screenshot "driver-demo-$flavour" >/dev/null
@@ -87,13 +88,13 @@ for flavour in $(tsr_flavours); do
   assert_eq 3 "$TSR_EXIT_CODE" "exit code after Accept"
 
   # 2: closed by the window's close message with the box unticked.
-  start_demo
+  start_demo || continue
   tsr_driver close --exe "$DEMO"
   tsr_wait_exit 10
   assert_eq 0 "$TSR_EXIT_CODE" "exit code after close"
 
   # 3: Escape pressed, the driver waiting for the exit meanwhile.
-  start_demo
+  start_demo || continue
   check_usage_answers
   waitlog="$TSR_LOG_DIR/wait-exit-$flavour.txt"
   tsr_driver wait-exit --exe "$DEMO" --timeout 15000 >"$waitlog" 2>&1 &

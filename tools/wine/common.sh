@@ -70,6 +70,9 @@ tsr_ensure_all_prefixes() {
 # A wineserver that stays up between the many short wine runs of a test run
 # (saves its start-up on each run); tsr_wineserver_stop ends it.
 tsr_wineserver_start() {
+  # A server still shutting down from an earlier run would refuse new
+  # programs in its last moments: let it finish first.
+  timeout 20 "$(tsr_wineserver_bin)" -w 2>/dev/null
   "$(tsr_wineserver_bin)" -p
 }
 
