@@ -38,3 +38,9 @@ std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour,
 std::uint32_t ScreenColour(std::int32_t colour) {
     return static_cast<std::uint32_t>(colour) & 0x00FFFFFFu;
 }
+
+std::uint32_t ReadableTextColour(std::int32_t background) {
+    const std::uint32_t c = ScreenColour(background);
+    const double luminance = 0.299 * (c & 255) + 0.587 * ((c >> 8) & 255) + 0.114 * ((c >> 16) & 255);
+    return luminance < 140 ? 0xFFFFFFu : 0u;
+}

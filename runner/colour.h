@@ -13,5 +13,8 @@ class ProgramRandom;
 std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour,
                           ProgramRandom& random, std::uint32_t seed);
 
+// Black or white, whichever reads better on the given background.
+std::uint32_t ReadableTextColour(std::int32_t background);
+
 // The 24-bit colour the screen shows for a setting's value (high byte dropped).
 std::uint32_t ScreenColour(std::int32_t colour);

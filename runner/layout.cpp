@@ -116,6 +116,16 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
 
     out.History[0].Left = in.WindowWidth / 2 - in.HistoryWidth - 100;
     out.History[1].Left = in.InnerWidth / 2 + 100;
+    if (in.HistoryVisible) {
+        long groupLeft = in.EyeVisible ? out.Eye.Left
+                         : in.CheckBoxVisible ? out.CheckBox.Left
+                                              : out.Accept.Left;
+        long overlap = out.History[1].Right() + 200 - groupLeft;
+        if (overlap > 0) {
+            out.History[0].Left -= overlap;
+            out.History[1].Left -= overlap;
+        }
+    }
 
     out.Message.Left = in.SpeakerVisible ? out.Speaker.Left + out.Speaker.Width : out.Document.Left;
     out.Message.Top = out.CheckCaption.Top;

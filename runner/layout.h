@@ -25,6 +25,9 @@ struct LayoutInput {
     bool CaptionEmpty = false;      // the window caption at layout time
     bool DeclineVisible = true;
     bool SpeakerVisible = true;
+    bool EyeVisible = true;
+    bool CheckBoxVisible = true;
+    bool HistoryVisible = true;
     // Designed control sizes.
     long AcceptWidth = 0, AcceptHeight = 0;
     long DeclineWidth = 0, DeclineHeight = 0;
@@ -54,7 +57,8 @@ bool IsFullScreenDocument(int widthMargin, int heightMargin);
 
 // The window's arithmetic. Outside the full-screen document, a button row that
 // would fall below the inner area is lifted (the document gives up the room),
-// so the accept button can always be reached.
+// so the accept button can always be reached. History buttons that would lie
+// under the eye or the check box move left of them.
 DeclarationLayout ComputeLayout(const LayoutInput& in);
 
 // Twips per pixel of a display with the given logical pixels per inch.

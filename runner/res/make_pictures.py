@@ -143,36 +143,36 @@ def pill(fill, stroke=None, offset=0.0, shadow=True):
     def ops(s):
         o = ["-fill", fill]
         o += ["-stroke", stroke, "-strokewidth", k(1.5, s)] if stroke else ["-stroke", "none"]
-        return o + draw("roundrectangle", pt(2, 1.5 + offset, s), pt(118, 35.5 + offset, s),
-                        pt(9, 9, s))
+        return o + draw("roundrectangle", pt(2, 1.5 + offset, s), pt(98, 30 + offset, s),
+                        pt(8, 8, s))
     layers = []
     if shadow:
         layers.append((lambda s: ["-fill", "black"] + draw(
-            "roundrectangle", pt(3, 3.5, s), pt(117, 37.5, s), pt(9, 9, s)), "shadow"))
+            "roundrectangle", pt(3, 3, s), pt(97, 32, s), pt(8, 8, s)), "shadow"))
     layers.append((ops, "draw"))
     return layers
 
 
 def check_icon(colour, offset):
     return lambda s: (["-fill", "none", "-stroke", colour, "-strokewidth", k(3, s)] +
-                      draw("polyline", pt(17, 18.5 + offset, s), pt(22, 23.5 + offset, s),
-                           pt(31, 13 + offset, s)))
+                      draw("polyline", pt(12, 16 + offset, s), pt(16.5, 20.5 + offset, s),
+                           pt(24.5, 11 + offset, s)))
 
 
 def cross_icon(colour, offset):
     return lambda s: (["-fill", "none", "-stroke", colour, "-strokewidth", k(3, s)] +
-                      draw("line", pt(18, 13 + offset, s), pt(28, 23 + offset, s)) +
-                      draw("line", pt(28, 13 + offset, s), pt(18, 23 + offset, s)))
+                      draw("line", pt(13, 11.5 + offset, s), pt(21, 19.5 + offset, s)) +
+                      draw("line", pt(21, 11.5 + offset, s), pt(13, 19.5 + offset, s)))
 
 
 def label(text, colour, offset):
     return lambda s: ["-fill", colour, "-stroke", "none", "-font", FONT,
-                      "-pointsize", k(14, s), "-gravity", "NorthWest",
-                      "-annotate", "+%s+%s" % (k(39, s), k(9.5 + offset, s)), text]
+                      "-pointsize", k(12.5, s), "-gravity", "NorthWest",
+                      "-annotate", "+%s+%s" % (k(31, s), k(7.5 + offset, s)), text]
 
 
 def button(text, fill, text_colour, icon, stroke=None, pressed=False):
-    c = Canvas(120, 40)
+    c = Canvas(100, 34)
     offset = 1.0 if pressed else 0.0
     for func, kind in pill(fill, stroke, offset, shadow=not pressed):
         c.add(func, kind)

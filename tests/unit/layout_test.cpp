@@ -13,7 +13,7 @@ LayoutInput Screen() {
     in.InnerWidth = (1280 - 8) * 15;
     in.InnerHeight = (800 - 23 - 8) * 15;
     in.ScreenHeight = 800 * 15;
-    in.AcceptWidth = in.DeclineWidth = 1800;
+    in.AcceptWidth = in.DeclineWidth = 1500;
     in.AcceptHeight = in.DeclineHeight = 600;
     in.CaptionLabelHeight = 300;
     in.CheckCaptionWidth = 3000;
@@ -54,19 +54,39 @@ TEST(ComputeLayout, ButtonRowFollowsTheDocument) {
     EXPECT_EQ(out.AcceptCaption.Top, out.Accept.Bottom());
     EXPECT_EQ(out.DeclineCaption.Top, out.Accept.Bottom());
 
-    EXPECT_EQ(out.Decline.Left, out.Document.Right() - 2 * 1800);
-    EXPECT_EQ(out.Accept.Left, out.Decline.Left - 2 * 1800 - 200);
+    EXPECT_EQ(out.Decline.Left, out.Document.Right() - 2 * 1500);
+    EXPECT_EQ(out.Accept.Left, out.Decline.Left - 2 * 1500 - 200);
     EXPECT_EQ(out.AcceptCaption.Left, out.Accept.Left);
     EXPECT_EQ(out.DeclineCaption.Left, out.Decline.Left);
     EXPECT_EQ(out.CheckCaption.Left, out.Accept.Left - 3000 - 200);
     EXPECT_EQ(out.CheckBox.Left, out.CheckCaption.Left - 240 - 100);
     EXPECT_EQ(out.Eye.Left, out.CheckBox.Left - 900 - 200);
 
+    in.CheckCaptionWidth = 400;  // a short caption leaves the centre free
+    out = ComputeLayout(in);
     EXPECT_EQ(out.History[0].Left, in.WindowWidth / 2 - 600 - 100);
     EXPECT_EQ(out.History[1].Left, in.InnerWidth / 2 + 100);
     // Nothing of the row leaves the inner area.
     EXPECT_LE(out.AcceptCaption.Bottom(), in.InnerHeight);
     EXPECT_LE(out.Speaker.Bottom(), in.InnerHeight);
+}
+
+TEST(ComputeLayout, HistoryButtonsMakeWayForTheCheckBoxGroup) {
+    LayoutInput in = Screen();
+    in.CheckCaptionWidth = 4000;
+    DeclarationLayout out = ComputeLayout(in);
+    EXPECT_EQ(out.History[1].Right() + 200, out.Eye.Left);
+    EXPECT_EQ(out.History[1].Left - out.History[0].Left, in.InnerWidth / 2 + 100 -
+                                                             (in.WindowWidth / 2 - 600 - 100));
+    EXPECT_LE(out.Message.Right(), out.History[0].Left);
+
+    in.EyeVisible = false;
+    out = ComputeLayout(in);
+    EXPECT_EQ(out.History[1].Right() + 200, out.CheckBox.Left);
+
+    in.HistoryVisible = false;  // hidden buttons stay where the arithmetic puts them
+    out = ComputeLayout(in);
+    EXPECT_EQ(out.History[0].Left, in.WindowWidth / 2 - 600 - 100);
 }
 
 TEST(ComputeLayout, DeclineHiddenMovesAcceptToTheRight) {
