@@ -131,7 +131,8 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
     out.Message.Top = out.CheckCaption.Top;
     // The message runs up to the history buttons and wraps within that room.
     out.Message.Width = std::max(0L, out.History[0].Left - 200 - out.Message.Left);
-    out.Message.Height = in.MessageHeight;
+    // It may wrap down to the bottom of the inner area.
+    out.Message.Height = std::max(in.MessageHeight, in.InnerHeight - out.Message.Top);
 
     // The logo sits at the right end of the row, in the room the decline
     // button leaves beside it.
