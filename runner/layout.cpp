@@ -137,6 +137,8 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
     // The logo sits at the right end of the row, in the room the decline
     // button leaves beside it.
     out.Logo = {docRight - in.LogoWidth, out.Accept.Top, in.LogoWidth, in.LogoHeight};
+    // Under a full-screen document the row lies off the screen: no stray corner of a logo.
+    if (out.Logo.Bottom() > in.InnerHeight) out.Logo.Width = out.Logo.Height = 0;
     return out;
 }
 

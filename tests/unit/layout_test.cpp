@@ -69,6 +69,9 @@ TEST(ComputeLayout, ButtonRowFollowsTheDocument) {
     // Nothing of the row leaves the inner area.
     EXPECT_LE(out.AcceptCaption.Bottom(), in.InnerHeight);
     EXPECT_LE(out.Speaker.Bottom(), in.InnerHeight);
+    EXPECT_EQ(out.Logo.Right(), out.Document.Right());
+    EXPECT_EQ(out.Logo.Top, out.Accept.Top);
+    EXPECT_GT(out.Logo.Width, 0);
 }
 
 TEST(ComputeLayout, HistoryButtonsMakeWayForTheCheckBoxGroup) {
@@ -133,6 +136,8 @@ TEST(ComputeLayout, OtherHeightMarginsWithAFullScreenDocumentFollowTheScreen) {
     DeclarationLayout out = ComputeLayout(in);
     EXPECT_EQ(out.Document.Top, 300);
     EXPECT_EQ(out.Document.Height, in.ScreenHeight - 600);
+
+    EXPECT_EQ(out.Logo.Width, 0);  // the row is off the screen
 
     in.CaptionEmpty = true;
     EXPECT_EQ(ComputeLayout(in).Document.Height, in.ScreenHeight);
