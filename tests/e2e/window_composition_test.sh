@@ -46,7 +46,7 @@ no_settings() {
   local rgb
   read -r -a rgb <<<"$(win_pixel 8 400)"
   assert_eq 1 "$(( rgb[0] > 150 && rgb[1] < 60 && rgb[2] < 60 ))" "red background (${rgb[*]})"
-  tsr_stop
+  win_stop
 }
 
 sample_settings() {
@@ -73,7 +73,7 @@ sample_settings() {
   assert_eq 1 "$(( chk[2] < caption[0] && caption[2] < accept[0] && eye[2] < chk[0] ))" \
     "eye, check box, caption and accept from left to right"
   assert_eq "$(( accept[1] + 13 ))" "${caption[1]}" "check-box caption 200 twips under the button top"
-  tsr_stop
+  win_stop
 }
 
 switches_off() {
@@ -96,13 +96,13 @@ switches_off() {
   local rgb
   read -r -a rgb <<<"$(win_pixel 4 "$(( height - 4 ))")"
   assert_eq 1 "$(( rgb[2] > 150 && rgb[0] < 60 && rgb[1] < 60 ))" "blue background (${rgb[*]})"
-  tsr_stop
+  win_stop
 
   settings "Border Background Colour=random" "CheckBox Caption=I, User Name, have read it"
   win_open "random background" -U anna || return
   tsr_screenshot "window-random-background-$TSR_FLAVOUR" >/dev/null
   assert_eq "I, anna, have read it" "$(win_text $ID_CHK_CAPTION)" "user name substituted"
-  tsr_stop
+  win_stop
 }
 
 for flavour in $(tsr_flavours); do
