@@ -193,10 +193,9 @@ void ApplyComposition(HWND window, DeclarationState& s) {
 void ComposeBackground(HWND window, DeclarationState& s) {
     RECT client;
     GetClientRect(window, &client);
-    s.BackgroundPixels = SolidPicture(client.right, client.bottom, ScreenColour(s.Composition.Background));
-    const PicturePixels& overlay = s.Pictures->Picture(PIC_BACKGROUND);
-    if (!overlay.Empty() && !s.BackgroundPixels.Empty())
-        BlendOver(s.BackgroundPixels, ScalePicture(overlay, client.right, client.bottom), 0, 0);
+    s.BackgroundPixels = ComposeOverColour(s.Pictures->Picture(PIC_BACKGROUND),
+                                           ScreenColour(s.Composition.Background), client.right,
+                                           client.bottom);
 
     s.BackgroundBrush.Reset(nullptr);
     if (s.BackgroundPixels.Empty()) return;

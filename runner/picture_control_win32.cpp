@@ -30,20 +30,22 @@ void Paint(HWND control, PictureState& state) {
     HDC dc = BeginPaint(control, &ps);
     RECT client;
     GetClientRect(control, &client);
-    const int width = client.right;
-    const int height = client.bottom;
-    if (width > 0 && height > 0) {
+    RECT area;  // only the part that needs painting
+    if (IntersectRect(&area, &ps.rcPaint, &client)) {
+        const int width = area.right - area.left;
+        const int height = area.bottom - area.top;
         POINT origin = {0, 0};
         HWND parent = GetParent(control);
         MapWindowPoints(control, parent, &origin, 1);
         const auto* background = reinterpret_cast<const PicturePixels*>(
             SendMessageA(parent, WM_TSR_GETBACKGROUND, 0, 0));
-        PicturePixels canvas = background ? CropPicture(*background, origin.x, origin.y, width, height)
-                                          : SolidPicture(width, height, GetSysColor(COLOR_WINDOW));
+        PicturePixels canvas =
+            background ? CropPicture(*background, origin.x + area.left, origin.y + area.top, width, height)
+                       : SolidPicture(width, height, GetSysColor(COLOR_WINDOW));
         if (state.Source && !state.Source->Empty()) {
-            if (state.Scaled.Width != width || state.Scaled.Height != height)
-                state.Scaled = ScalePicture(*state.Source, width, height);
-            BlendOver(canvas, state.Scaled, 0, 0);
+            if (state.Scaled.Width != client.right || state.Scaled.Height != client.bottom)
+                state.Scaled = ScalePicture(*state.Source, client.right, client.bottom);
+            BlendOver(canvas, state.Scaled, -area.left, -area.top);
         }
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -52,8 +54,8 @@ void Paint(HWND control, PictureState& state) {
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, canvas.Pixels.data(), &info,
-                          DIB_RGB_COLORS);
+        SetDIBitsToDevice(dc, area.left, area.top, width, height, 0, 0, 0, height, canvas.Pixels.data(),
+                          &info, DIB_RGB_COLORS);
         if (GetFocus() == control) DrawFocusRect(dc, &client);
     }
     EndPaint(control, &ps);

@@ -237,3 +237,62 @@ PicturePixels CropPicture(const PicturePixels& source, int left, int top, int wi
     }
     return out;
 }
+
+PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width,
+                                int height) {
+    PicturePixels out = SolidPicture(width, height, colourBgr);
+    if (out.Empty() || overlay.Empty()) return out;
+    if (overlay.Width > width || overlay.Height > height) {
+        BlendOver(out, ScalePicture(overlay, width, height), 0, 0);
+        return out;
+    }
+    const std::uint32_t bg[3] = {colourBgr & 255, (colourBgr >> 8) & 255, (colourBgr >> 16) & 255};  // red, green, blue
+    // Source positions and 8-bit weights along each axis (pixel centres aligned).
+    auto axis = [](int source, int dest, std::vector<int>& first, std::vector<int>& weight) {
+        first.resize(dest);
+        weight.resize(dest);
+        const double scale = static_cast<double>(source) / dest;
+        for (int d = 0; d < dest; ++d) {
+            double centre = (d + 0.5) * scale - 0.5;
+            if (centre < 0) centre = 0;
+            int f = static_cast<int>(centre);
+            if (f >= source - 1) {
+                f = source - 1;
+                centre = f;
+            }
+            first[d] = f;
+            weight[d] = static_cast<int>((centre - f) * 256 + 0.5);
+        }
+    };
+    std::vector<int> xFirst, xWeight, yFirst, yWeight;
+    axis(overlay.Width, width, xFirst, xWeight);
+    axis(overlay.Height, height, yFirst, yWeight);
+    const int lastX = overlay.Width - 1, lastY = overlay.Height - 1;
+    for (int y = 0; y < height; ++y) {
+        const int y0 = yFirst[y], y1 = y0 < lastY ? y0 + 1 : y0, wy = yWeight[y];
+        const std::uint32_t* row0 = &overlay.Pixels[static_cast<std::size_t>(y0) * overlay.Width];
+        const std::uint32_t* row1 = &overlay.Pixels[static_cast<std::size_t>(y1) * overlay.Width];
+        std::uint32_t* dest = &out.Pixels[static_cast<std::size_t>(y) * width];
+        for (int x = 0; x < width; ++x) {
+            const int x0 = xFirst[x], x1 = x0 < lastX ? x0 + 1 : x0, wx = xWeight[x];
+            const std::uint32_t p00 = row0[x0], p01 = row0[x1], p10 = row1[x0], p11 = row1[x1];
+            std::uint32_t channel[4];
+            for (int k = 0; k < 4; ++k) {
+                const int shift = 24 - 8 * k;  // alpha, red, green, blue
+                const int top = static_cast<int>((p00 >> shift) & 255) * (256 - wx) +
+                                static_cast<int>((p01 >> shift) & 255) * wx;
+                const int bottom = static_cast<int>((p10 >> shift) & 255) * (256 - wx) +
+                                   static_cast<int>((p11 >> shift) & 255) * wx;
+                channel[k] = static_cast<std::uint32_t>((top * (256 - wy) + bottom * wy + 32768) >> 16);
+            }
+            const std::uint32_t a = channel[0];
+            std::uint32_t result = 0xFF000000u;
+            for (int k = 0; k < 3; ++k) {
+                std::uint32_t v = channel[k + 1] + (bg[k] * (255 - a) + 127) / 255;
+                result |= (v > 255 ? 255 : v) << (16 - 8 * k);
+            }
+            dest[x] = result;
+        }
+    }
+    return out;
+}

@@ -136,6 +136,31 @@ TEST(BlendOver, HalfTransparentOverOpaqueAndClipping) {
     for (std::uint32_t p : dest.Pixels) EXPECT_EQ(p, 0xFF000000u);
 }
 
+TEST(ComposeOverColour, MatchesScalingThenBlending) {
+    PicturePixels overlay;
+    overlay.Width = 4;
+    overlay.Height = 3;
+    overlay.Pixels = {0x00000000, 0x40101010, 0x80000000, 0xFF123456, 0x20202020, 0x00000000,
+                      0xC0400000, 0x10000010, 0x80808080, 0x00000000, 0xFFFFFFFF, 0x40004000};
+    const std::uint32_t colour = 0x3366CC;  // 0x00BBGGRR
+    PicturePixels fused = ComposeOverColour(overlay, colour, 37, 23);
+    ASSERT_EQ(fused.Width, 37);
+    ASSERT_EQ(fused.Height, 23);
+    // Bilinear and the tent filter agree when enlarging; allow rounding.
+    PicturePixels reference = SolidPicture(37, 23, colour);
+    BlendOver(reference, ScalePicture(overlay, 37, 23), 0, 0);
+    for (std::size_t i = 0; i < fused.Pixels.size(); ++i) {
+        for (int k = 0; k < 32; k += 8) {
+            int a = static_cast<int>((fused.Pixels[i] >> k) & 255);
+            int b = static_cast<int>((reference.Pixels[i] >> k) & 255);
+            ASSERT_NEAR(a, b, 2) << "pixel " << i << " channel " << k;
+        }
+    }
+    // No overlay: the plain colour; a larger overlay is reduced first.
+    EXPECT_EQ(ComposeOverColour(PicturePixels(), colour, 2, 2).Pixels[3], 0xFFCC6633u);
+    EXPECT_EQ(ComposeOverColour(overlay, colour, 2, 2).Width, 2);
+}
+
 TEST(ShippedPictures, EveryPictureReadsAtBothSizes) {
     const char* const names[] = {
         "01_eye01", "02_eye02", "03_eye03", "04_eye04", "05_eye05", "06_eye06", "07_eye07",
