@@ -73,6 +73,25 @@ dates_file() {
   expect_document "keys of two digits never match" INDEX
 }
 
+# German regional settings: German weekday names and dates with dots.
+german_dates() {
+  tsr_app_folder "Datum" >/dev/null
+  mkdir -p "$TSR_APP_DIR/Documents"
+  printf '<html><body><h1>INDEX</h1></body></html>' >"$TSR_APP_DIR/Documents/index.html"
+  local today
+  today=$(page today)
+  dates "$(weekday 0 %A)=$today"
+  expect_document "German full weekday name" TODAY
+  dates "$(day 0)=$today"
+  expect_document "German short date" TODAY
+  dates "$(day -2)-$(day 1)=$today"
+  expect_document "German date range" TODAY
+  # The German short name ("Mo") is a weekday name but not the first three
+  # letters of the full one, so it never matches.
+  dates "$(weekday 0 %a)=$today"
+  expect_document "German short weekday name never matches" INDEX
+}
+
 screen_saver() {
   tsr_app_folder "Saver" >/dev/null
   local saver today
@@ -159,6 +178,8 @@ for flavour in $(tsr_flavours); do
   for TSR_LANG in en_US.UTF-8 en_GB.UTF-8; do
     dates_file
   done
+  TSR_LANG=de_DE.UTF-8
+  german_dates
   TSR_LANG=en_US.UTF-8
   screen_saver
   history_buttons
