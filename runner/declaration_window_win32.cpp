@@ -242,10 +242,10 @@ void LayOut(HWND window, DeclarationState& s) {
     const int tpp = s.TwipsPerPixel;
 
     LayoutInput in;
-    in.WindowWidth = PixelsToTwips(screenWidth, tpp);
-    in.WindowHeight = PixelsToTwips(screenHeight, tpp);
-    in.InnerWidth = PixelsToTwips(client.right, tpp);
-    in.InnerHeight = PixelsToTwips(client.bottom, tpp);
+    in.WindowWidth = TwipsFromPixels(screenWidth, tpp);
+    in.WindowHeight = TwipsFromPixels(screenHeight, tpp);
+    in.InnerWidth = TwipsFromPixels(client.right, tpp);
+    in.InnerHeight = TwipsFromPixels(client.bottom, tpp);
     in.ScreenHeight = in.WindowHeight;
     in.WidthMargin = w.WidthMargin;
     in.HeightMargin = w.HeightMargin;
@@ -259,10 +259,10 @@ void LayOut(HWND window, DeclarationState& s) {
     in.AcceptWidth = in.DeclineWidth = kButtonWidth;
     in.AcceptHeight = in.DeclineHeight = kButtonHeight;
     const SIZE captionText = TextSize(s.Control.ButtonCaption[0], s.CaptionFont.Get(), "Ag");
-    in.CaptionLabelHeight = std::max(kLabelHeight, PixelsToTwips(captionText.cy + 2, tpp));
+    in.CaptionLabelHeight = std::max(kLabelHeight, TwipsFromPixels(captionText.cy + 2, tpp));
     const SIZE checkText = TextSize(s.Control.CheckCaption, s.CheckFont.Get(), w.CheckCaption);
-    in.CheckCaptionWidth = PixelsToTwips(checkText.cx + 4, tpp);
-    in.CheckCaptionHeight = std::max(kLabelHeight, PixelsToTwips(checkText.cy + 2, tpp));
+    in.CheckCaptionWidth = TwipsFromPixels(checkText.cx + 4, tpp);
+    in.CheckCaptionHeight = std::max(kLabelHeight, TwipsFromPixels(checkText.cy + 2, tpp));
     in.CheckBoxWidth = in.CheckBoxHeight = kCheckBoxSize;
     in.EyeWidth = kEyeWidth;
     in.EyeHeight = kEyeHeight;

@@ -152,6 +152,6 @@ long TwipsToPixels(long twips, int twipsPerPixel) {
     return static_cast<long>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
-long PixelsToTwips(long pixels, int twipsPerPixel) {
+long TwipsFromPixels(long pixels, int twipsPerPixel) {
     return pixels * (twipsPerPixel <= 0 ? 15 : twipsPerPixel);
 }

@@ -64,4 +64,4 @@ DeclarationLayout ComputeLayout(const LayoutInput& in);
 // Twips per pixel of a display with the given logical pixels per inch.
 int TwipsPerPixel(int pixelsPerInch);
 long TwipsToPixels(long twips, int twipsPerPixel);
-long PixelsToTwips(long pixels, int twipsPerPixel);
+long TwipsFromPixels(long pixels, int twipsPerPixel);

@@ -1,7 +1,6 @@
 #include "runner/window_settings.h"
 
 #include "runner/colour.h"
-#include "runner/layout.h"
 #include "runner/setting_numbers.h"
 #include "shared/settings_store.h"
 #include "shared/text_routines.h"
@@ -74,9 +73,4 @@ WindowComposition ComposeWindow(const SettingsStore& settings, const std::string
     c.HeightMargin = NumericValue16(GetSettingItem("Doc Height Margin", settings));
     c.ButtonCaptionHeight = NumericValue(GetSettingItem("Button Caption Height", settings));
     return c;
-}
-
-bool IsFullScreenDocument(const SettingsStore& settings) {
-    return NumericValue(GetSettingItem("Doc Width Margin", settings)) == -1 ||
-           NumericValue(GetSettingItem("Doc Height Margin", settings)) == -1;
 }

@@ -54,6 +54,3 @@ struct WindowComposition {
 WindowComposition ComposeWindow(const SettingsStore& settings, const std::string& profileUserName,
                                 const DesignedWindow& design, ProgramRandom& random,
                                 const std::function<std::uint32_t()>& seed);
-
-// True when the "Doc Width Margin" or "Doc Height Margin" item is -1.
-bool IsFullScreenDocument(const SettingsStore& settings);

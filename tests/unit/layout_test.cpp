@@ -185,7 +185,7 @@ TEST(Twips, ConversionFollowsTheDisplay) {
     EXPECT_EQ(TwipsToPixels(200, 15), 13);
     EXPECT_EQ(TwipsToPixels(200, 10), 20);
     EXPECT_EQ(TwipsToPixels(19200, 15), 1280);
-    EXPECT_EQ(PixelsToTwips(1280, 12), 15360);
+    EXPECT_EQ(TwipsFromPixels(1280, 12), 15360);
     EXPECT_EQ(TwipsToPixels(-15, 15), -1);
 }
 

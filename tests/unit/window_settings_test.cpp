@@ -95,18 +95,6 @@ TEST(ComposeWindow, CaptionSizeAndMarginsReadAs16BitNumbers) {
     EXPECT_EQ(Compose("Border Background Colour=random\r\n").Background >> 24, 0);
 }
 
-TEST(IsFullScreenDocumentSetting, EitherMarginMinusOne) {
-    auto full = [](const std::string& text) {
-        SettingsStore s;
-        LoadSettingsText(text, s);
-        return IsFullScreenDocument(s);
-    };
-    EXPECT_FALSE(full(""));
-    EXPECT_TRUE(full("Doc Width Margin=-1\r\n"));
-    EXPECT_TRUE(full("Doc Height Margin=-1, flush\r\n"));
-    EXPECT_FALSE(full("Doc Height Margin=-2\r\n"));
-}
-
 TEST(GetSettingOrDefaultLookup, TrimmedWholeValueOrDefault) {
     SettingsStore s;
     LoadSettingsText("Message=  a, b  \r\nEmpty=   \r\n", s);
