@@ -7,3 +7,6 @@ class RunControl;
 
 // Creates and shows the window without waiting; the program ends when it unloads.
 HWND CreateDeclarationWindow(HINSTANCE instance, RunControl& run);
+
+// Clears the caption, system menu, minimise and maximise style bits.
+void RemoveTitleBar(HWND frm);
