@@ -15,9 +15,12 @@ void PumpWaitingMessages() {
     }
 }
 
+// The window's inner area including the parts its child controls cover:
+// the fill goes over the whole window, not only between the controls.
 class ScreenDC {
 public:
-    explicit ScreenDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit ScreenDC(HWND window)
+        : window_(window), dc_(GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS)) {}
     ~ScreenDC() {
         if (dc_) ReleaseDC(window_, dc_);
     }

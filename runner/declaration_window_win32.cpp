@@ -6,6 +6,10 @@
 #include <vector>
 
 #include "runner/colour.h"
+#include "runner/declaration_answer_win32.h"
+#include "runner/declaration_lockdown_win32.h"
+#include "runner/declaration_state_win32.h"
+#include "runner/lockdown_win32.h"
 #include "runner/declaration_ids.h"
 #include "runner/document_selection.h"
 #include "runner/layout.h"
@@ -32,72 +36,6 @@ const long kCheckBoxSize = 240;
 const long kLabelHeight = 300;
 const long kMessageHeight = 600;
 const int kDesignedCaptionPoints = 10;
-
-// Owns a GDI object.
-template <typename T>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(T handle) : handle_(handle) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(nullptr); }
-    void Reset(T handle) {
-        if (handle_) DeleteObject(handle_);
-        handle_ = handle;
-    }
-    T Get() const { return handle_; }
-
-private:
-    T handle_ = nullptr;
-};
-
-struct Controls {
-    HWND Background = nullptr;
-    HWND Eye = nullptr;
-    HWND CheckBox = nullptr;
-    HWND CheckCaption = nullptr;
-    HWND Button[2] = {};
-    HWND ButtonCaption[2] = {};
-    HWND DocHist[2] = {};
-    HWND Speaker = nullptr;
-    HWND Message = nullptr;
-    HWND Logo = nullptr;
-};
-
-// The view as the document selection sees it.
-class ViewBrowser : public DocumentBrowser {
-public:
-    explicit ViewBrowser(DocumentView& view) : view_(view) {}
-    std::string LocationURL() const override { return view_.LocationURL(); }
-    void Navigate(const std::string& url) override { view_.Navigate(url); }
-    std::string BodyText() const override { return view_.BodyText(); }
-    void SetFullScreen(bool on) override { view_.SetFullScreen(on); }
-
-private:
-    DocumentView& view_;
-};
-
-struct DeclarationState {
-    RunControl* Run = nullptr;
-    WindowComposition Composition;
-    ProgramRandom Random;
-    std::vector<std::string> History;
-    Controls Control;
-    std::unique_ptr<PictureResources> Pictures;
-    std::unique_ptr<DocumentView> View;
-    std::unique_ptr<ViewBrowser> Browser;
-    std::unique_ptr<DocumentSelection> Selection;
-    PicturePixels BackgroundPixels;      // the whole inner area as painted
-    GdiObject<HBRUSH> BackgroundBrush;   // the same, for labels and the check box
-    GdiObject<HFONT> CheckFont, MessageFont, CaptionFont;
-    int TwipsPerPixel = 15;
-    bool AcceptEnabled = true;
-};
-
-DeclarationState* StateOf(HWND window) {
-    return reinterpret_cast<DeclarationState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
 
 HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, int id) {
     return CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
@@ -302,11 +240,6 @@ void MakeSelection(HWND window, DeclarationState& s) {
         [&s] { return s.Random.Next(); }, s.Run->AppFolder(), s.Run->IsScreenSaverMode());
 }
 
-std::string WindowCaption(const SettingsStore& settings) {
-    const std::string item = GetSettingItem("Declaration Caption", settings);
-    return item == "0" ? std::string() : item;
-}
-
 LRESULT OnCreate(HWND window, LPARAM lParam) {
     auto* state = static_cast<DeclarationState*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
@@ -326,9 +259,7 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
     MakeSelection(window, s);
     LayOut(window, s);
     SetHistoryButtonsDisabled(s);
-
-    // Loading the window: its caption comes from the settings.
-    SetWindowTextA(window, WindowCaption(s.Run->Settings).c_str());
+    SetUpAnswer(window, s);
     return 0;
 }
 
@@ -360,9 +291,27 @@ LRESULT OnEraseBackground(HWND window, HDC dc) {
 
 void OnDestroy(HWND window) {
     DeclarationState* state = StateOf(window);
+    if (state) UnlockDesktop(*state);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     delete state;
     PostQuitMessage(0);
+}
+
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    DeclarationState* s = StateOf(window);
+    if (!s) return 0;
+    const int id = LOWORD(wParam), code = HIWORD(wParam);
+    if (OnAnswerCommand(window, *s, id, code)) return 0;
+    if (id == IDC_IMG_BACKGROUND && code == PCN_DOUBLECLICK) ShowAbout(window);
+    (void)lParam;
+    return 0;
+}
+
+// While the desktop is locked only an answer closes the window; the system
+// ending the session still may.
+bool RefusesClose(HWND window) {
+    DeclarationState* s = StateOf(window);
+    return s && s->Locked;
 }
 
 LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -378,6 +327,27 @@ LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARA
         DeclarationState* s = StateOf(window);
         return s && !s->BackgroundPixels.Empty() ? reinterpret_cast<LRESULT>(&s->BackgroundPixels) : 0;
     }
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
+    case WM_TIMER:
+        if (DeclarationState* s = StateOf(window)) OnLockdownTimer(window, *s, wParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        ShowAbout(window);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE && RefusesClose(window)) return 0;
+        break;
+    case WM_CLOSE:
+        if (RefusesClose(window)) return 0;
+        break;
+    case WM_ENDSESSION:
+        if (wParam)
+            if (DeclarationState* s = StateOf(window)) UnlockDesktop(*s);
+        return 0;
+    case WM_TSR_UNLOAD_NOW:
+        DestroyWindow(window);
+        return 0;
     case WM_DESTROY:
         OnDestroy(window);
         return 0;
@@ -398,6 +368,10 @@ bool RegisterDeclarationClass(HINSTANCE instance) {
 }
 
 }  // namespace
+
+DeclarationState* StateOf(HWND window) {
+    return reinterpret_cast<DeclarationState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
 
 void RemoveTitleBar(HWND frm) {
     LONG style = GetWindowLongA(frm, GWL_STYLE);
@@ -420,7 +394,14 @@ HWND CreateDeclarationWindow(HINSTANCE instance, RunControl& run) {
         if (!StateOf(window)) delete state;
         return nullptr;
     }
+    LockDesktop(window, *StateOf(window));
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     return window;
+}
+
+void OnDeclarationInput(HWND window, const MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return;
+    if (message.hwnd != window && !IsChild(window, message.hwnd)) return;
+    if (DeclarationState* s = StateOf(window)) OnLockdownKey(window, *s, message);
 }

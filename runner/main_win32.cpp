@@ -11,9 +11,10 @@
 
 namespace {
 
-int RunMessageLoop() {
+int RunMessageLoop(HWND window) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        OnDeclarationInput(window, message);
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -24,10 +25,10 @@ int Main(HINSTANCE instance, const char* commandLine) {
     Win32Calendar calendar;
     RunControl run(commandLine ? commandLine : "", AppFolder(), calendar, GetLogonUserName);
     run.LoadSettings();
-    const bool shown = run.IsDeclarationDue() && CreateDeclarationWindow(instance, run);
+    HWND window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
     Win32Registry registry;
     RegisterScreenSaver(registry, run, AppExePath());
-    return shown ? RunMessageLoop() : 0;
+    return window ? RunMessageLoop(window) : 0;
 }
 
 }  // namespace

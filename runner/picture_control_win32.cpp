@@ -101,6 +101,9 @@ LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     case WM_SIZE:
         InvalidateRect(control, nullptr, FALSE);
         return 0;
+    case WM_LBUTTONDBLCLK:
+        Notify(control, PCN_DOUBLECLICK);
+        [[fallthrough]];  // the second press of a quick pair is a press too
     case WM_LBUTTONDOWN:
         if (!state) break;
         state->Pressed = true;
@@ -145,6 +148,7 @@ LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
 bool RegisterPictureControl(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = PictureProc;
     windowClass.cbWndExtra = sizeof(LONG_PTR);
     windowClass.hInstance = instance;

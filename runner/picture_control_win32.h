@@ -17,6 +17,7 @@ enum PictureNotification {
     PCN_MOUSEMOVE = 3,
     PCN_MOUSELEAVE = 4,
     PCN_RIGHTCLICK = 5,
+    PCN_DOUBLECLICK = 6,
 };
 
 // The parent answers this message with a const PicturePixels* of its whole

@@ -139,6 +139,15 @@ void RunControl::UpdateLastRun() {
     const bool once = ReadsAsNumber(GetSettingItem(kPeriodKey, Settings), &period) && period == -1;
     const CivilDate today = calendar_.Today();
     const CivilDate lastRun = once ? AddYears(today, 99) : today;
+    // The date must reach the file, or the declaration comes back at the
+    // next logon: a profiles folder nobody has created yet is made here.
+    CreateFolder(FolderOf(ProfileFilePath()));
     SaveSettingByKey(kLastRunKey, FormatShortDate(lastRun, calendar_), UserSettings,
                      ProfileFilePath());
+}
+
+bool RunControl::SaveProfileSettings() {
+    if (ProfileUserName().empty()) return false;
+    CreateFolder(FolderOf(ProfileFilePath()));
+    return SaveSettingsFile(UserSettings, ProfileFilePath());
 }

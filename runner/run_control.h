@@ -27,6 +27,9 @@ public:
 
     bool IsDeclarationDue();
     void UpdateLastRun();
+    // Writes UserSettings to the profile file when a profile user is known;
+    // a missing profiles folder is created first.
+    bool SaveProfileSettings();
 
     SettingsStore Settings;
     SettingsStore UserSettings;

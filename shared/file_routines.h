@@ -8,6 +8,8 @@
 // folder). A path with wildcards names no one file and answers false.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// Creates the folder (one level); true when it exists afterwards.
+bool CreateFolder(const std::string& path);
 // Whole file as bytes; false when it cannot be opened. A read error part-way
 // leaves what was read in *content and answers true if anything was read.
 bool ReadWholeFile(const std::string& path, std::string* content);

@@ -57,6 +57,11 @@ bool FolderExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool CreateFolder(const std::string& path) {
+    if (path.empty() || HasWildcard(path)) return false;
+    return ::mkdir(path.c_str(), 0777) == 0 || FolderExists(path);
+}
+
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content) {
     content->clear();
     if (path.empty() || FolderExists(path)) return false;

@@ -37,6 +37,11 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool CreateFolder(const std::string& path) {
+    if (path.empty() || HasWildcard(path)) return false;
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE || FolderExists(path);
+}
+
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content) {
     content->clear();
     if (path.empty()) return false;

@@ -111,7 +111,9 @@ bool IsF2(const MSG& msg) { return msg.message == WM_KEYDOWN && msg.wParam == VK
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+// The command line, when given, is the window's title (scenarios open
+// windows that look like other programs, such as a Task Manager).
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   WNDCLASSA cls{};
   cls.lpfnWndProc = DemoWindowProc;
   cls.hInstance = instance;
@@ -119,7 +121,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = kClassName;
   if (!RegisterClassA(&cls)) return 10;
-  HWND window = CreateWindowExA(0, kClassName, "Driver Demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+  HWND window = CreateWindowExA(0, kClassName, commandLine && *commandLine ? commandLine : "Driver Demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                 100, 100, 400, 240, nullptr, nullptr, instance, nullptr);
   if (!window) return 11;
   ShowWindow(window, show);

@@ -154,14 +154,23 @@ TEST_P(RunControlTest, MinusThreeRecordsTheRunWithoutShowing) {
     EXPECT_EQ(ReadFile("Profiles/anna.ini"), "Last Run=" + Date(0) + "\r\n");
 }
 
-TEST_P(RunControlTest, UpdateLastRunNeedsAProfileUserAndAFolder) {
+TEST_P(RunControlTest, ProfileIsSavedOnlyForAUserAndItsFolderIsMade) {
     Settings("Declaration Period Days=7\r\n");
     RunControl run = Start("");
     run.UpdateLastRun();
+    EXPECT_FALSE(run.SaveProfileSettings());
     EXPECT_FALSE(FileExists(JoinPath(folder.Path(), "Profiles/.ini")));
-    RunControl named = Start("-U nobody");  // no Profiles folder: the save fails quietly
+    EXPECT_FALSE(FolderExists(JoinPath(folder.Path(), "Profiles")));
+
+    // A site that never made the profiles folder must not see the
+    // declaration at every logon because the date could not be stored.
+    RunControl named = Start("-U nobody");
     named.UpdateLastRun();
-    EXPECT_FALSE(FileExists(named.ProfileFilePath()));
+    EXPECT_EQ(ReadFile("Profiles/nobody.ini"), "Last Run=" + Date(0) + "\r\n");
+    SetSettingValue("Speaker Volume", "4", named.UserSettings);
+    EXPECT_TRUE(named.SaveProfileSettings());
+    EXPECT_EQ(ReadFile("Profiles/nobody.ini"),
+              "Last Run=" + Date(0) + "\r\nSpeaker Volume=4\r\n");
 }
 
 TEST_P(RunControlTest, WeekdayNamesMatchTodayOnly) {
