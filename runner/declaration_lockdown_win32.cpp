@@ -14,7 +14,7 @@ namespace {
 // The enforcement runs often enough that a Task Manager window is closed
 // well within a tenth of a second, yet costs next to nothing between ticks.
 const UINT_PTR kEnforceTimer = 1;
-const UINT kEnforceInterval = 40;
+const UINT kEnforceInterval = 50;
 // A key is followed by the enforcement a tenth of a second later, when a
 // window the key combination opened has had time to appear. Waiting on a
 // timer rather than in the handler keeps the window answering keys.

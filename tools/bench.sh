@@ -14,7 +14,7 @@ BENCH_LANG=${BENCH_LANG:-en_US.UTF-8}
 BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe win32)}  # another build may be timed
-BENCHMARKS=(start_time)
+BENCHMARKS=(start_time lockdown_cpu)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -162,6 +162,10 @@ bench_start_time() {
   printf '  ratio %s (limit %s)\n' "$ratio" "$BENCH_MAX_RATIO"
   bench_within "$ratio" "$BENCH_MAX_RATIO"
 }
+
+# ---- other benchmarks ---------------------------------------------------------
+
+source "$TSR_ROOT/tools/bench_lockdown.sh"
 
 # ---- main -------------------------------------------------------------------
 

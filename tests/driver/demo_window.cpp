@@ -5,6 +5,7 @@
 // Exit codes: 0 closed, 1 closed with the box ticked, 2 Escape, 3 accepted.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "demo_window_ids.h"
@@ -72,6 +73,18 @@ bool IsOverPicture(HWND window, LPARAM screenPoint) {
   return PtInRect(&picture, at) != FALSE;
 }
 
+// With a title given, how long the window was on the screen before something
+// closed it goes to "demo_window.out" in the current folder (scenarios time
+// how fast other programs close it).
+DWORD g_shownAt = 0;
+void ReportLifetime() {
+  if (g_shownAt == 0) return;
+  if (FILE* out = std::fopen("demo_window.out", "a")) {
+    std::fprintf(out, "closed after %lu ms\n", static_cast<unsigned long>(GetTickCount() - g_shownAt));
+    std::fclose(out);
+  }
+}
+
 void EndWith(HWND window, int exitCode) {
   DestroyWindow(window);
   PostQuitMessage(exitCode);
@@ -101,6 +114,7 @@ LRESULT CALLBACK DemoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (IsOverPicture(window, lParam)) ShowPictureMenu(window);
       return 0;
     case WM_CLOSE:
+      ReportLifetime();
       EndWith(window, SendMessageA(Item(window, IDC_DEMO_CHECK), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
       return 0;
   }
@@ -121,11 +135,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = kClassName;
   if (!RegisterClassA(&cls)) return 10;
-  HWND window = CreateWindowExA(0, kClassName, commandLine && *commandLine ? commandLine : "Driver Demo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+  std::string title = commandLine ? commandLine : "";
+  // An argument with a space arrives in quotes.
+  if (title.size() >= 2 && title.front() == '"' && title.back() == '"') title = title.substr(1, title.size() - 2);
+  HWND window = CreateWindowExA(0, kClassName, title.empty() ? "Driver Demo" : title.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                 100, 100, 400, 240, nullptr, nullptr, instance, nullptr);
   if (!window) return 11;
   ShowWindow(window, show);
   UpdateWindow(window);
+  if (!title.empty()) g_shownAt = GetTickCount();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (IsF2(msg)) {
