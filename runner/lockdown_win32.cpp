@@ -33,12 +33,6 @@ std::string ProgramVersion() {
     return "0.0.0";
 }
 
-LONG WINAPI UndoLockdownOnCrash(EXCEPTION_POINTERS*) {
-    Win32Registry registry;
-    ReleaseLockdown(registry);
-    return EXCEPTION_CONTINUE_SEARCH;
-}
-
 }  // namespace
 
 void AlwaysOnTop(HWND window, bool& onTop) {
@@ -89,6 +83,12 @@ void ShowAbout(HWND owner) {
 
     const std::string text = name + " " + ProgramVersion();
     MessageBoxA(owner, text.c_str(), "About", MB_OK);
+}
+
+LONG WINAPI UndoLockdownOnCrash(EXCEPTION_POINTERS*) {
+    Win32Registry registry;
+    ReleaseLockdown(registry);
+    return EXCEPTION_CONTINUE_SEARCH;
 }
 
 void InstallLockdownCrashGuard() {

@@ -17,5 +17,7 @@ void ShowAbout(HWND owner);
 
 // Undoes the lockdown if the program crashes while the window is up.
 void InstallLockdownCrashGuard();
+// The guard itself: releases the lockdown and lets the crash go on.
+LONG WINAPI UndoLockdownOnCrash(EXCEPTION_POINTERS* exception);
 // The unload steps: policy removed, taskbar shown and enabled, flag cleared.
 void ReleaseLockdown(Registry& registry);
