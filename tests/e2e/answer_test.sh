@@ -147,6 +147,67 @@ close_effects() {
   assert_eq 1 "$(( took < 2500 ))" "lower-case random has no effect (${took} ms)"
 }
 
+# accept_with LINE...: a fresh folder with these settings; ticks and accepts.
+accept_with() {
+  tsr_app_folder Answer >/dev/null
+  settings "CheckBox Caption=I  have read this document" "$@"
+  tsr_write_file "$TSR_APP_DIR/Documents/index.html" "<html><body><h1>Acme usage rules</h1><p>Be kind.</p></body></html>"
+  win_open "accept with $*" -U anna || return
+  win_driver click --exe Tessarin.exe --id "$ID_CHK" >/dev/null
+  answer "$ID_ACCEPT"
+}
+
+first_line() { head -n1 "${1:-$(record)}" | tr -d '\r'; }
+
+record_forms() {
+  local when reader="I  have read this document Accept"
+  when="$(tsr_short_date "$TSR_LANG" 0) [0-9]{1,2}:[0-9]{2}:[0-9]{2} [AP]M"
+  accept_with || return
+  assert_match "^$when, $reader\$" "$(first_line)" "first line without a machine id"
+  accept_with "Save Machine ID=IP,IP MAC Both" || return
+  assert_match "^$when, IP:[0-9.]+, $reader\$" "$(first_line)" "first line with IP"
+  accept_with "Save Machine ID=MAC" || return
+  assert_match "^$when,MAC:[0-9A-F-]*, $reader\$" "$(first_line)" "first line with MAC"
+  accept_with "Save Machine ID=Both" || return
+  assert_match "^$when,IP:[0-9.]+  MAC:[0-9A-F-]*, $reader\$" "$(first_line)" "first line with both"
+  assert_eq "Acme usage rules" "$(sed -n 2p "$(record)" | tr -d '\r')" "details: the page's text"
+
+  accept_with "Save Document Details=no" || return
+  assert_eq 'file:///C:/Tsr/Answer/Documents/index.html' "$(sed -n 2p "$(record)" | tr -d '\r')" \
+    "details: the page's location"
+
+  # A folder without its trailing backslash is glued to the user name.
+  accept_with 'TsrPath=C:\Tsr\Answer\Logs' || return
+  assert_file_exists "$TSR_APP_DIR/Logsanna_Declaration"
+}
+
+bad_input() {
+  # The record folder is missing or read-only: the answer still ends the
+  # program, and no partial file is left.
+  accept_with 'TsrPath=C:\Tsr\Answer\Missing\' || return
+  assert_file_missing "$TSR_APP_DIR/Missing"
+  assert_file_contains "$TSR_APP_DIR/Profiles/anna.ini" "Last Run="
+
+  tsr_app_folder Answer >/dev/null
+  mkdir -p "$TSR_APP_DIR/Locked"
+  tsr_write_file "$TSR_APP_DIR/Locked/anna_Declaration" "earlier record"
+  chmod 0444 "$TSR_APP_DIR/Locked/anna_Declaration"
+  settings 'TsrPath=C:\Tsr\Answer\Locked\'
+  win_open "read-only record" -U anna || return
+  answer "$ID_ACCEPT" || return
+  assert_eq "earlier record" "$(first_line "$TSR_APP_DIR/Locked/anna_Declaration")" "read-only record left whole"
+  assert_eq "anna_Declaration" "$(ls "$TSR_APP_DIR/Locked" | tr '\n' ' ' | sed 's/ $//')" "no temporary file left"
+  chmod 0644 "$TSR_APP_DIR/Locked/anna_Declaration"
+
+  # A Tsr.dll that is not a library: the record goes to the file.
+  tsr_app_folder Answer >/dev/null
+  printf 'not a library' >"$TSR_APP_DIR/Tsr.dll"
+  settings
+  win_open "Tsr.dll that is not a library" -U anna || return
+  answer "$ID_ACCEPT" || return
+  assert_file_contains "$(record)" " Accept"
+}
+
 task_manager() {
   tsr_app_folder Answer >/dev/null
   settings
@@ -190,5 +251,7 @@ for flavour in $(tsr_flavours); do
   task_manager
   close_effects
   decline_logs_off
+  record_forms
+  bad_input
 done
 tsr_finish
