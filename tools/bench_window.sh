@@ -10,14 +10,14 @@
 BENCH_WINDOW_RUNS=${BENCH_WINDOW_RUNS:-10}
 BENCH_WINDOW_LIMIT_MS=${BENCH_WINDOW_LIMIT_MS:-300}
 
-# bench_window_once FOLDER CAPTION ARGS...: microseconds from start until a
-# window titled CAPTION is mapped; the program is ended afterwards.
+# bench_window_once FOLDER EXE CAPTION ARGS...: microseconds from start until
+# a window titled CAPTION is mapped; the program is ended afterwards.
 bench_window_once() {
-  local folder=$1 caption=$2
-  shift 2
+  local folder=$1 exe=$2 caption=$3
+  shift 3
   local start now pid
   start=$(bench_now_us)
-  (cd "$folder" && LANG=$BENCH_LANG LC_ALL=$BENCH_LANG exec wine Tessarin.exe "$@") >/dev/null 2>&1 &
+  (cd "$folder" && LANG=$BENCH_LANG LC_ALL=$BENCH_LANG exec wine "$exe" "$@") >/dev/null 2>&1 &
   pid=$!
   while :; do
     if xwininfo -root -tree 2>/dev/null | grep -qF "\"$caption\""; then
@@ -31,13 +31,14 @@ bench_window_once() {
       return 1
     fi
   done
-  wine "$(tsr_driver_exe win32)" kill --exe Tessarin.exe >/dev/null 2>&1 || kill "$pid" 2>/dev/null
+  wine "$(tsr_driver_exe win32)" kill --exe "$exe" >/dev/null 2>&1 || kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   echo $((now - start))
 }
 
 bench_window_paint() {
-  local due notdue yesterday caption
+  local due notdue yesterday caption image
+  image=$(basename "$BENCH_TESSARIN")
   due=$(bench_app_folder BenchWindow "$BENCH_TESSARIN") || return 1
   cp -r "$TSR_ROOT/sample/." "$due/"
   sed -i 's/^Declaration Period Days=[^,\r]*/Declaration Period Days=0/' "$due/Tessarin.ini"
@@ -49,13 +50,13 @@ bench_window_paint() {
 
   local i t shown= ended=
   for ((i = 0; i < 2; i++)); do
-    bench_window_once "$due" "$caption" -U benchuser >/dev/null || return 1
-    bench_run_once "$notdue" Tessarin.exe -U benchuser >/dev/null || return 1
+    bench_window_once "$due" "$image" "$caption" -U benchuser >/dev/null || return 1
+    bench_run_once "$notdue" "$image" -U benchuser >/dev/null || return 1
   done
   for ((i = 0; i < BENCH_WINDOW_RUNS; i++)); do
-    t=$(bench_window_once "$due" "$caption" -U benchuser) || return 1
+    t=$(bench_window_once "$due" "$image" "$caption" -U benchuser) || return 1
     shown+="$t"$'\n'
-    t=$(bench_run_once "$notdue" Tessarin.exe -U benchuser) || return 1
+    t=$(bench_run_once "$notdue" "$image" -U benchuser) || return 1
     ended+="$t"$'\n'
   done
   local shown_median ended_median ratio
