@@ -2,8 +2,8 @@
 #
 #   tsr_delay_load(<target> <dll>...)     for example: tsr_delay_load(Tessarin user32 gdi32)
 #
-# The target then loads each named DLL at the first call of one of its
-# functions rather than at start: a program that ends early never pays for
+# The target links each named DLL and loads it at the first call of one of
+# its functions rather than at start: a program that ends early never pays for
 # DLLs it did not use (under Wine, user32 alone starts the display driver).
 # For each DLL a delay-load import library is made at build time from the
 # toolchain's import library (see delay_import_lib.cmake) into
@@ -29,6 +29,7 @@ function(tsr_delay_load target)
       _tsr_add_delay_library(${dll} ${library})
     endif()
     add_dependencies(${target} tsr_delay_${dll})
+    target_link_libraries(${target} PRIVATE ${dll})
     # Relink when the library is made again.
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${library})
   endforeach()

@@ -5,7 +5,8 @@
 #
 # The result links like the MinGW import library it is made from, but the DLL
 # is loaded by the first call of one of its functions instead of at program
-# start. dlltool -y makes the per-function entries; three things are changed:
+# start. dlltool -y makes the per-function entries; what differs from plain
+# dlltool -y:
 #  - GNU ld drops the code of an import stub whose function is only called
 #    through its __imp_ pointer (as compiled code always does). For a delay
 #    entry that code is the stub the pointer starts at, so the first call
@@ -15,8 +16,10 @@
 #  - dlltool's x86_64 common path does not keep xmm0-xmm3, so a first call
 #    of a function taking floating-point arguments got them changed. The
 #    head (descriptor, table ends, common path) is our own.
+#  - Each import name is given in full ("Name@N == Name"), so names that
+#    begin with an underscore ("_TrackMouseEvent") keep it.
 #  - Data exports cannot be loaded late: only symbols the import library has
-#    code stubs for are taken; any other is left to the ordinary library.
+#    code stubs for are taken (a reference to a data export fails the link).
 cmake_minimum_required(VERSION 3.20)
 
 foreach(var DLL_FILE IMPORT_LIB OUTPUT ARCH NM DLLTOOL OBJCOPY AR ASM TEMPLATE_DIR)
@@ -56,12 +59,16 @@ endforeach()
 set(exports "")
 foreach(name IN LISTS pointers)
   if(DEFINED "stub:${name}")
-    if(ARCH STREQUAL "i686")
-      # _Name@N in the object files; Name@N in the definition (dlltool -k
-      # then imports it as Name, and adds the underscore back).
-      string(REGEX REPLACE "^_" "" name "${name}")
+    set(import_name "${name}")
+    if(ARCH STREQUAL "i686" AND name MATCHES "^_")
+      # The object files' _Name@N is Name@N in the definition (dlltool adds
+      # the underscore back) and the DLL exports it as Name, which may begin
+      # with an underscore itself ("_TrackMouseEvent"). Only the first one
+      # goes: REGEX REPLACE "^_" would take them all.
+      string(SUBSTRING "${name}" 1 -1 name)
+      string(REGEX REPLACE "@[0-9]+$" "" import_name "${name}")
     endif()
-    string(APPEND exports "${name}\n")
+    string(APPEND exports "${name} == ${import_name}\n")
   endif()
 endforeach()
 if(exports STREQUAL "")
@@ -71,14 +78,12 @@ file(WRITE "${WORK}/${DLL_ID}.def" "LIBRARY ${DLL_FILE}\nEXPORTS\n${exports}")
 
 # dlltool names its archive members and labels after the output file name,
 # so it runs in the work folder with the bare name.
-set(kill_at "")
 if(ARCH STREQUAL "i686")
-  set(kill_at -k)
   set(TAIL_MERGE "___tailMerge_${LIB_ID}")
 else()
   set(TAIL_MERGE "__tailMerge_${LIB_ID}")
 endif()
-run("${DLLTOOL}" ${kill_at} -d "${DLL_ID}.def" -y "${LIB_FILE}")
+run("${DLLTOOL}" -d "${DLL_ID}.def" -y "${LIB_FILE}")
 
 # dlltool's own head and tail give way to ours.
 run("${AR}" t "${LIB_FILE}")

@@ -6,6 +6,7 @@
 // change. Each function used here is called nowhere else in the program, so
 // the first call made here is the first call of the process.
 #include <windows.h>
+#include <commctrl.h>
 #include <oleauto.h>
 
 #include <gtest/gtest.h>
@@ -78,4 +79,14 @@ TEST(DelayImport, EachFunctionOfALibraryReachesItself) {
     EXPECT_EQ(0, lstrcmpW(L"fo", copy));
     SysFreeString(copy);
     SysFreeString(text);
+}
+
+TEST(DelayImport, ExportNamesKeepTheirLeadingUnderscore) {
+    // comctl32 exports this one as "_TrackMouseEvent": a 32-bit stub that
+    // asked for "TrackMouseEvent" found nothing and ended the program.
+    TRACKMOUSEEVENT query = {};
+    query.cbSize = sizeof query;
+    query.dwFlags = TME_QUERY;
+    EXPECT_TRUE(_TrackMouseEvent(&query));
+    EXPECT_EQ(sizeof query, query.cbSize);
 }
