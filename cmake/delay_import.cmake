@@ -14,7 +14,9 @@
 #
 # Kernel32, advapi32 and msvcrt are needed by every start and stay ordinary
 # imports. Data exported by a DLL cannot be loaded late; a reference to one
-# fails the link with an undefined __imp_ symbol.
+# fails the link with an undefined __imp_ symbol. Not for links with
+# --gc-sections: nothing refers to a function's name-table entry, which would
+# be dropped and put the table out of step with the address table.
 
 set(TSR_DELAY_IMPORT_DIR ${CMAKE_BINARY_DIR}/delayimp)
 
