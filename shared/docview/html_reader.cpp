@@ -38,10 +38,11 @@ bool HasUtf8Bom(const std::string& bytes) {
     return bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
 }
 
-// Brings the bytes into the encoding the result is written in.
-std::string PrepareText(const std::string& bytes, const ReadOptions& options, bool* utf8) {
-    bool isUtf8 = LooksLikeUtf8(bytes);
-    std::string text = HasUtf8Bom(bytes) ? bytes.substr(3) : bytes;
+// Brings the bytes into the encoding the result is written in; takes them
+// over, as a page can be large.
+std::string PrepareText(std::string text, const ReadOptions& options, bool* utf8) {
+    const bool isUtf8 = LooksLikeUtf8(text);
+    if (HasUtf8Bom(text)) text.erase(0, 3);
     *utf8 = false;
     if (isUtf8) {
         if (options.utf8ToAnsi) text = options.utf8ToAnsi(text);
@@ -102,15 +103,24 @@ struct ListLevel {
     int next = 1;
 };
 
-class HtmlReader {
-public:
-    HtmlReader(const std::string& text, bool utf8, const ReadOptions& options)
-        : text_(text), utf8_(utf8), options_(options), tags_(TagTable()) {}
+}  // namespace
 
-    HtmlDocument Read() {
+class HtmlPageReader::Impl {
+public:
+    Impl(std::string bytes, const ReadOptions& options) : options_(options), tags_(TagTable()) {
+        text_ = PrepareText(std::move(bytes), options_, &utf8_);
+    }
+
+    bool Done() const { return finished_; }
+
+    bool ReadMore(HtmlDocument& document, size_t budget) {
+        doc_ = &document;
+        document.utf8 = utf8_;
         const size_t n = text_.size();
         const char* data = text_.data();
-        while (pos_ < n) {
+        // Stops between pieces of markup or text, so the reader's state carries over.
+        const size_t stop = budget >= n - pos_ ? n : pos_ + budget;
+        while (pos_ < stop) {
             const char c = data[pos_];
             if (c == '<' && ReadMarkup()) continue;
             if (c == '&') {
@@ -125,9 +135,12 @@ public:
             AddText(data + pos_, end - pos_);
             pos_ = end;
         }
-        FlushBlock();
-        doc_.utf8 = utf8_;
-        return std::move(doc_);
+        if (pos_ >= n && !finished_) {
+            FlushBlock();
+            finished_ = true;
+        }
+        doc_ = nullptr;
+        return finished_;
     }
 
 private:
@@ -249,7 +262,7 @@ private:
         case Tag::RawText: RawTextUntil(name_); return;
         case Tag::Title: {
             std::string raw = RawTextUntil("title");
-            if (doc_.title.empty()) doc_.title = CollapseSpaces(DecodeReferences(raw));
+            if (doc_->title.empty()) doc_->title = CollapseSpaces(DecodeReferences(raw));
             return;
         }
         case Tag::Head: inHead_ = true; return;
@@ -276,7 +289,7 @@ private:
             TextBlock rule;
             rule.kind = BlockKind::Rule;
             rule.indent = Indent();
-            doc_.blocks.push_back(rule);
+            doc_->blocks.push_back(rule);
             return;
         }
         case Tag::Heading: heading_ = info.level; return;
@@ -510,23 +523,31 @@ private:
         // Runs of white space become one space; none at the start of a block or line.
         std::string* out = nullptr;
         bool lastIsSpace = LastCharacter() == ' ' || LastCharacter() == '\n';
-        for (size_t i = 0; i < length; ++i) {
-            char c = raw[i];
-            if (c == '\0') continue;
+        size_t i = 0;
+        while (i < length) {
+            const char c = raw[i];
+            if (c == '\0') {
+                ++i;
+                continue;
+            }
             if (IsSpace(c)) {
                 if (!lastIsSpace && open_) {
                     if (!out) out = &RunForCurrentStyle().text;
                     *out += ' ';
                     lastIsSpace = true;
                 }
+                ++i;
                 continue;
             }
+            size_t end = i + 1;  // a word goes in whole
+            while (end < length && raw[end] != '\0' && !IsSpace(raw[end])) ++end;
             if (!out) {
                 BeginBlockIfNeeded();
                 out = &RunForCurrentStyle().text;
             }
-            *out += c;
+            out->append(raw + i, end - i);
             lastIsSpace = false;
+            i = end;
         }
     }
 
@@ -557,17 +578,18 @@ private:
             block_.runs.pop_back();
         }
         if (block_.runs.empty() && block_.kind != BlockKind::ListItem) return;
-        doc_.blocks.push_back(std::move(block_));
+        doc_->blocks.push_back(std::move(block_));
         block_ = TextBlock();
     }
 
-    const std::string& text_;
-    bool utf8_;
-    const ReadOptions& options_;
+    std::string text_;
+    bool utf8_ = false;
+    const ReadOptions options_;
     const std::unordered_map<std::string, TagInfo>& tags_;
     size_t pos_ = 0;
+    bool finished_ = false;
     std::string name_;
-    HtmlDocument doc_;
+    HtmlDocument* doc_ = nullptr;
     TextBlock block_;
     TextRun style_;
     bool open_ = false;
@@ -580,7 +602,14 @@ private:
     std::vector<InlineElement> inline_;
 };
 
-}  // namespace
+HtmlPageReader::HtmlPageReader(std::string bytes, const ReadOptions& options)
+    : impl_(new Impl(std::move(bytes), options)) {}
+
+HtmlPageReader::~HtmlPageReader() = default;
+
+bool HtmlPageReader::ReadMore(HtmlDocument& document, size_t budget) { return impl_->ReadMore(document, budget); }
+
+bool HtmlPageReader::Done() const { return impl_->Done(); }
 
 bool LooksLikeUtf8(const std::string& bytes) {
     if (HasUtf8Bom(bytes)) return true;
@@ -589,6 +618,14 @@ bool LooksLikeUtf8(const std::string& bytes) {
     bool high = false;
     size_t i = 0;
     while (i < n) {
+        // Plain ASCII, the bulk of most pages, is passed over eight bytes at a time.
+        while (n - i >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if (word & 0x8080808080808080ull) break;
+            i += 8;
+        }
+        if (i >= n) break;
         if (p[i] < 0x80) {
             ++i;
             continue;
@@ -602,10 +639,10 @@ bool LooksLikeUtf8(const std::string& bytes) {
 }
 
 HtmlDocument ReadHtml(const std::string& bytes, const ReadOptions& options) {
-    bool utf8 = false;
-    std::string text = PrepareText(bytes, options, &utf8);
-    HtmlReader reader(text, utf8, options);
-    return reader.Read();
+    HtmlPageReader reader(bytes, options);
+    HtmlDocument document;
+    reader.ReadMore(document, std::string::npos);
+    return document;
 }
 
 HtmlDocument ReadPlainText(const std::string& bytes, const ReadOptions& options) {
@@ -653,15 +690,23 @@ HtmlDocument ReadPlainText(const std::string& bytes, const ReadOptions& options)
 }
 
 std::string DocumentBodyText(const HtmlDocument& document) {
+    size_t size = 0;
+    for (const TextBlock& block : document.blocks)
+        for (const TextRun& run : block.runs) size += run.text.size() + 2;
     std::string out;
+    out.reserve(size + size / 16);
     for (const TextBlock& block : document.blocks) {
         if (block.kind == BlockKind::Rule) continue;
         if (!out.empty()) out += "\r\n";
         for (const TextRun& run : block.runs) {
-            for (char c : run.text) {
-                if (c == '\n') out += "\r\n";
-                else out += c;
+            const std::string& t = run.text;
+            size_t start = 0;
+            for (size_t br = t.find('\n'); br != std::string::npos; br = t.find('\n', start)) {
+                out.append(t, start, br - start);
+                out += "\r\n";
+                start = br + 1;
             }
+            out.append(t, start, std::string::npos);
         }
     }
     return out;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,24 @@ struct ReadOptions {
 bool LooksLikeUtf8(const std::string& bytes);
 
 HtmlDocument ReadHtml(const std::string& bytes, const ReadOptions& options = ReadOptions());
+
+// Reads a page a slice at a time, so that the start of a long page can be
+// shown while the rest is still being read. Finished blocks (and the title)
+// are appended to the document passed to ReadMore: pass the same one each time.
+class HtmlPageReader {
+public:
+    explicit HtmlPageReader(std::string bytes, const ReadOptions& options = ReadOptions());
+    ~HtmlPageReader();
+    HtmlPageReader(const HtmlPageReader&) = delete;
+    HtmlPageReader& operator=(const HtmlPageReader&) = delete;
+    // Reads on for about `budget` more bytes of the page; true once it is read to its end.
+    bool ReadMore(HtmlDocument& document, size_t budget);
+    bool Done() const;
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
 // A plain text file as preformatted paragraphs (one block per paragraph).
 HtmlDocument ReadPlainText(const std::string& bytes, const ReadOptions& options = ReadOptions());
 
