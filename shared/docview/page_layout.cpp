@@ -37,7 +37,8 @@ public:
     LineBuilder(PageLayout& layout, TextMeasurer& measurer, bool utf8)
         : layout_(layout), measurer_(measurer), utf8_(utf8) {}
 
-    void BeginBlock(int left, int right, int top, FontKey baseFont, int quoteBarX) {
+    void BeginBlock(size_t block, int left, int right, int top, FontKey baseFont, int quoteBarX) {
+        block_ = block;
         left_ = left;
         right_ = std::max(right, left + 1);
         y_ = top;
@@ -48,9 +49,12 @@ public:
 
     void AddMarker(const std::string& marker, const FontKey& font, int gap) {
         if (marker.empty()) return;
+        // Markers are short strings kept inside their blocks, which move as the
+        // document grows: the layout keeps its own copy for the fragment to show.
+        if (layout_.markers.empty() || layout_.markers.back() != marker) layout_.markers.push_back(marker);
         LayoutFragment f;
         f.font = font;
-        f.text = marker;
+        f.text = layout_.markers.back();
         f.width = measurer_.TextWidth(font, marker.data(), marker.size());
         f.x = std::max(0, left_ - gap - f.width);
         line_.fragments.push_back(f);
@@ -75,7 +79,8 @@ public:
             // A group of words with no space between them (styles may change inside a word).
             size_t end = i;
             int groupWidth = 0;
-            std::vector<int> widths;
+            std::vector<int>& widths = widths_;
+            widths.clear();
             while (end < tokens.size() && tokens[end].kind == TokenKind::Word) {
                 int w = measurer_.TextWidth(tokens[end].font, tokens[end].text, tokens[end].length);
                 widths.push_back(w);
@@ -112,7 +117,9 @@ public:
 private:
     void StartLine(bool hardStart) {
         line_ = LayoutLine();
+        line_.fragments.reserve(8);  // one allocation for most lines
         line_.quoteBarX = quoteBarX_;
+        line_.block = block_;
         x_ = left_;
         hasContent_ = false;
         hardStart_ = hardStart;
@@ -138,8 +145,10 @@ private:
     void Place(const Token& t, int width) {
         if (!line_.fragments.empty()) {
             LayoutFragment& last = line_.fragments.back();
-            if (last.font == t.font && last.link == t.link && last.x + last.width == x_) {
-                last.text.append(t.text, t.length);
+            // Neighbours in the same run lie side by side in the text too.
+            if (last.font == t.font && last.link == t.link && last.x + last.width == x_ &&
+                last.text.data() + last.text.size() == t.text) {
+                last.text = std::string_view(last.text.data(), last.text.size() + t.length);
                 last.width += width;
                 x_ += width;
                 hasContent_ = true;
@@ -151,7 +160,7 @@ private:
         f.width = width;
         f.font = t.font;
         f.link = t.link;
-        f.text.assign(t.text, t.length);
+        f.text = std::string_view(t.text, t.length);
         line_.fragments.push_back(std::move(f));
         x_ += width;
         hasContent_ = true;
@@ -180,6 +189,8 @@ private:
     bool utf8_;
     LayoutLine line_;
     std::vector<Token> pendingSpaces_;
+    std::vector<int> widths_;
+    size_t block_ = 0;
     FontKey baseFont_;
     int left_ = 0, right_ = 0, x_ = 0, y_ = 0, quoteBarX_ = -1;
     bool hasContent_ = false;
@@ -209,19 +220,22 @@ void Tokenise(const TextBlock& block, const TextRun& run, int link, std::vector<
 
 }  // namespace
 
-PageLayout LayOutDocument(const HtmlDocument& document, int width, TextMeasurer& measurer, const LayoutStyle& style) {
-    PageLayout layout;
-    layout.width = width;
+PageLayouter::PageLayouter(int width, const LayoutStyle& style) : style_(style), y_(style.marginTop) {
+    layout_.width = width;
+}
+
+size_t PageLayouter::LayOutBlocks(const HtmlDocument& document, TextMeasurer& measurer, size_t count, bool growing) {
+    const int width = layout_.width;
     FontKey body;
     const FontMetrics bodyMetrics = measurer.Metrics(body);
-    const int margin = std::max(4, std::min(style.marginX, width / 12));
-    const int columnRight = std::min(width - margin, margin + style.maxTextWidth);
-    int y = style.marginTop;
-    bool first = true;
-    BlockKind previous = BlockKind::Paragraph;
-    LineBuilder builder(layout, measurer, document.utf8);
+    const int margin = std::max(4, std::min(style_.marginX, width / 12));
+    const int columnRight = std::min(width - margin, margin + style_.maxTextWidth);
+    const size_t begin = next_;
+    const size_t end = document.blocks.size() - begin > count ? begin + count : document.blocks.size();
+    LineBuilder builder(layout_, measurer, document.utf8);
     std::vector<Token> tokens;
-    for (const TextBlock& block : document.blocks) {
+    for (; next_ < end; ++next_) {
+        const TextBlock& block = document.blocks[next_];
         FontKey base;
         if (block.kind == BlockKind::Heading) {
             base.role = RoleFor(block, TextRun());
@@ -231,47 +245,60 @@ PageLayout LayOutDocument(const HtmlDocument& document, int width, TextMeasurer&
         }
         const FontMetrics baseMetrics = measurer.Metrics(base);
         // Space above: headings stand apart; list items sit close together.
-        if (!first) {
-            if (block.kind == BlockKind::Heading) y += baseMetrics.height * 2 / 3;
-            else if (block.kind == BlockKind::ListItem && previous == BlockKind::ListItem) y += bodyMetrics.height / 5;
-            else y += bodyMetrics.height * 2 / 3;
+        if (next_ > 0) {
+            if (block.kind == BlockKind::Heading) y_ += baseMetrics.height * 2 / 3;
+            else if (block.kind == BlockKind::ListItem && previous_ == BlockKind::ListItem) y_ += bodyMetrics.height / 5;
+            else y_ += bodyMetrics.height * 2 / 3;
         }
-        first = false;
-        previous = block.kind;
-        int left = margin + block.indent * style.indentStep;
+        previous_ = block.kind;
+        int left = margin + block.indent * style_.indentStep;
         int right = columnRight;
         if (right - left < 24) left = std::max(margin, right - 24);
-        int quoteBar = block.quote ? std::max(0, left - style.indentStep / 2) : -1;
+        int quoteBar = block.quote ? std::max(0, left - style_.indentStep / 2) : -1;
         if (block.kind == BlockKind::Rule) {
             LayoutLine line;
-            line.top = y;
+            line.top = y_;
             line.height = bodyMetrics.height;
             line.ascent = bodyMetrics.ascent;
             line.decoration = LineDecoration::Rule;
+            line.block = next_;
             LayoutFragment span;  // the rule's extent, no text
             span.x = left;
             span.width = std::max(0, right - left);
             line.fragments.push_back(span);
-            layout.lines.push_back(line);
-            y += line.height;
+            layout_.lines.push_back(line);
+            y_ += line.height;
             continue;
         }
         tokens.clear();
         for (const TextRun& run : block.runs) {
             int link = -1;
             if (!run.href.empty()) {
-                if (layout.links.empty() || layout.links.back() != run.href) layout.links.push_back(run.href);
-                link = static_cast<int>(layout.links.size()) - 1;
+                if (layout_.links.empty() || layout_.links.back() != run.href) layout_.links.push_back(run.href);
+                link = static_cast<int>(layout_.links.size()) - 1;
             }
             Tokenise(block, run, link, &tokens);
         }
-        builder.BeginBlock(left, right, y, base, quoteBar);
+        builder.BeginBlock(next_, left, right, y_, base, quoteBar);
         if (block.kind == BlockKind::ListItem) builder.AddMarker(block.marker, base, bodyMetrics.height / 2);
         builder.Add(tokens);
-        y = builder.EndBlock();
+        y_ = builder.EndBlock();
     }
-    layout.height = y + style.marginBottom;
-    return layout;
+    layout_.height = y_ + style_.marginBottom;
+    layout_.complete = !growing && next_ == document.blocks.size();
+    return next_ - begin;
+}
+
+PageLayout LayOutDocument(const HtmlDocument& document, int width, TextMeasurer& measurer, const LayoutStyle& style) {
+    PageLayouter layouter(width, style);
+    layouter.LayOutBlocks(document, measurer, document.blocks.size());
+    return layouter.TakeLayout();
+}
+
+size_t FirstLineOfBlock(const PageLayout& layout, size_t block) {
+    auto it = std::lower_bound(layout.lines.begin(), layout.lines.end(), block,
+                               [](const LayoutLine& line, size_t value) { return line.block < value; });
+    return static_cast<size_t>(it - layout.lines.begin());
 }
 
 size_t FirstLineAtOrBelow(const PageLayout& layout, int y) {

@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "shared/docview/doc_location.h"
 #include "shared/docview/text_convert_win32.h"
@@ -13,6 +14,12 @@
 namespace {
 
 const char kClassName[] = "TsrReaderView";
+const UINT_PTR kLayoutTimer = 1;
+// Work done in one go while the rest of a long page is read and laid out:
+// bytes read on, blocks laid out, and the time one timer slice may take.
+const size_t kReadSlice = 64 * 1024;
+const size_t kBlockSlice = 64;
+const DWORD kSliceMs = 25;
 // Pages larger than this are offered to their own program instead.
 const unsigned long long kMaxPageBytes = 64ull * 1024 * 1024;
 
@@ -162,7 +169,11 @@ void ReaderView::Load(const std::string& url) {
         return;
     }
     const ReadOptions options = AnsiReadOptions();
-    SetDocument(type == DocumentType::Html ? ReadHtml(bytes, options) : ReadPlainText(bytes, options), false);
+    if (type == DocumentType::Html)
+        SetDocument(HtmlDocument(), std::unique_ptr<HtmlPageReader>(new HtmlPageReader(std::move(bytes), options)),
+                    false);
+    else
+        SetDocument(ReadPlainText(bytes, options), nullptr, false);
 }
 
 void ReaderView::ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,
@@ -182,13 +193,16 @@ void ReaderView::ShowNotice(const std::string& before, const std::string& linkTe
         line.runs.push_back(tail);
     }
     notice.blocks.push_back(line);
-    SetDocument(std::move(notice), true);
+    SetDocument(std::move(notice), nullptr, true);
 }
 
-void ReaderView::SetDocument(HtmlDocument document, bool notice) {
+void ReaderView::SetDocument(HtmlDocument document, std::unique_ptr<HtmlPageReader> reading, bool notice) {
+    layouter_ = PageLayouter();  // let go of the old text first
     document_ = std::move(document);
+    reading_ = std::move(reading);
     notice_ = notice;
-    bodyText_ = DocumentBodyText(document_);
+    bodyText_.clear();
+    bodyTextReady_ = false;
     hoverLink_ = pressedLink_ = -1;
     scrollY_ = 0;
     Relayout(true);
@@ -196,9 +210,21 @@ void ReaderView::SetDocument(HtmlDocument document, bool notice) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+const std::string& ReaderView::Body() const {
+    if (!bodyTextReady_) {
+        if (reading_) {
+            reading_->ReadMore(document_, std::string::npos);
+            reading_.reset();
+        }
+        bodyText_ = DocumentBodyText(document_);
+        bodyTextReady_ = true;
+    }
+    return bodyText_;
+}
+
 void ReaderView::FollowLink(int link) {
-    if (link < 0 || link >= static_cast<int>(layout_.links.size())) return;
-    const std::string href = layout_.links[static_cast<size_t>(link)];
+    if (link < 0 || link >= static_cast<int>(Layout().links.size())) return;
+    const std::string href = Layout().links[static_cast<size_t>(link)];
     if (notice_) {
         bool cancel = false;
         if (BeforeNavigate) BeforeNavigate(href, cancel);
@@ -240,24 +266,80 @@ void ReaderView::Relayout(bool force) {
     clientWidth_ = client.right;
     clientHeight_ = client.bottom;
     if (!force && clientWidth_ == layoutWidth_) return;
-    // Keep the reader's place: the same share of the page stays at the top.
-    const double share = layout_.height > 0 ? static_cast<double>(scrollY_) / layout_.height : 0.0;
-    WindowDC dc(window_);
-    GdiMeasurer measurer(dc.Get(), fonts_);
+    // Keep the reader's place: the block at the top stays there, as far into
+    // it as before (or as many pixels above it, in the space between blocks).
+    const PageLayout& old = Layout();
+    size_t anchor = 0;
+    double into = 0.0;
+    int above = 0;
+    if (!force && !old.lines.empty()) {
+        const size_t top = std::min(FirstLineAtOrBelow(old, scrollY_), old.lines.size() - 1);
+        anchor = old.lines[top].block;
+        const size_t first = FirstLineOfBlock(old, anchor);
+        const size_t end = FirstLineOfBlock(old, anchor + 1);
+        const int blockTop = old.lines[first].top;
+        const int blockHeight = old.lines[end - 1].top + old.lines[end - 1].height - blockTop;
+        if (scrollY_ < blockTop) above = blockTop - scrollY_;
+        else if (blockHeight > 0) into = std::min(1.0, double(scrollY_ - blockTop) / blockHeight);
+    }
     LayoutStyle style;
-    const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
-    const int scale = dpi > 0 ? dpi : 96;
-    style.marginX = MulDiv(48, scale, 96);
-    style.marginTop = MulDiv(32, scale, 96);
-    style.marginBottom = MulDiv(40, scale, 96);
-    style.indentStep = MulDiv(30, scale, 96);
-    style.maxTextWidth = MulDiv(860, scale, 96);
+    {
+        WindowDC dc(window_);
+        const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+        const int scale = dpi > 0 ? dpi : 96;
+        style.marginX = MulDiv(48, scale, 96);
+        style.marginTop = MulDiv(32, scale, 96);
+        style.marginBottom = MulDiv(40, scale, 96);
+        style.indentStep = MulDiv(30, scale, 96);
+        style.maxTextWidth = MulDiv(860, scale, 96);
+    }
     // Centre the text column on wide windows, as a printed page would be.
     const int column = style.maxTextWidth + 2 * style.marginX;
     if (clientWidth_ > column) style.marginX += (clientWidth_ - column) / 2;
-    layout_ = LayOutDocument(document_, std::max(clientWidth_, 1), measurer, style);
+    layouter_ = PageLayouter(std::max(clientWidth_, 1), style);
     layoutWidth_ = clientWidth_;
-    if (!force) scrollY_ = static_cast<int>(share * layout_.height);
+    if (force) scrollY_ = 0;
+    LayOutUntil(0, force ? 0 : anchor + 1, INFINITE);
+    const PageLayout& now = Layout();
+    const size_t first = FirstLineOfBlock(now, anchor);
+    if (!force && first < now.lines.size()) {
+        const size_t end = FirstLineOfBlock(now, anchor + 1);
+        const int blockTop = now.lines[first].top;
+        const int blockHeight = now.lines[end - 1].top + now.lines[end - 1].height - blockTop;
+        scrollY_ = std::max(0, blockTop + static_cast<int>(into * blockHeight) - above);
+    }
+    CoverTheView();
+}
+
+// Lays out (reading on as needed) until the layout reaches y and holds the
+// first `blocks` blocks, the page is done, or budgetMs have passed.
+void ReaderView::LayOutUntil(int y, size_t blocks, DWORD budgetMs) {
+    if (!window_ || Layout().complete) return;
+    const DWORD start = GetTickCount();
+    WindowDC dc(window_);
+    GdiMeasurer measurer(dc.Get(), fonts_);
+    while (!Layout().complete && (Layout().height < y || layouter_.BlocksDone() < blocks)) {
+        if (layouter_.BlocksDone() == document_.blocks.size() && reading_) {
+            if (reading_->ReadMore(document_, kReadSlice)) reading_.reset();
+        } else {
+            layouter_.LayOutBlocks(document_, measurer, kBlockSlice, reading_ != nullptr);
+        }
+        if (budgetMs != INFINITE && GetTickCount() - start >= budgetMs) break;
+    }
+}
+
+// The visible screen and the next are laid out at once; the rest on the timer.
+void ReaderView::CoverTheView() {
+    LayOutUntil(scrollY_ + 2 * std::max(clientHeight_, 1), 0, INFINITE);
+    if (!Layout().complete) SetTimer(window_, kLayoutTimer, 1, nullptr);
+}
+
+void ReaderView::OnLayoutTimer() {
+    const int before = Layout().height;
+    LayOutUntil(INT_MAX, 0, kSliceMs);
+    if (Layout().complete) KillTimer(window_, kLayoutTimer);
+    UpdateScrollBar();
+    if (before < scrollY_ + clientHeight_) InvalidateRect(window_, nullptr, FALSE);
 }
 
 int ReaderView::BodyLineHeight() {
@@ -267,28 +349,31 @@ int ReaderView::BodyLineHeight() {
 }
 
 void ReaderView::UpdateScrollBar() {
-    const int maxScroll = std::max(0, layout_.height - clientHeight_);
+    const PageLayout& layout = Layout();
+    const int maxScroll = std::max(0, layout.height - clientHeight_);
     scrollY_ = std::min(std::max(scrollY_, 0), maxScroll);
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
-    info.nMax = std::max(layout_.height - 1, 0);
+    info.nMax = std::max(layout.height - 1, 0);
     info.nPage = static_cast<UINT>(std::max(clientHeight_, 0));
     info.nPos = scrollY_;
     SetScrollInfo(window_, SB_VERT, &info, TRUE);
 }
 
 void ReaderView::ScrollTo(int y) {
-    const int maxScroll = std::max(0, layout_.height - clientHeight_);
+    LayOutUntil(y > INT_MAX - clientHeight_ ? INT_MAX : y + clientHeight_, 0, INFINITE);
+    const int maxScroll = std::max(0, Layout().height - clientHeight_);
     y = std::min(std::max(y, 0), maxScroll);
     if (y == scrollY_) return;
     scrollY_ = y;
+    CoverTheView();
     UpdateScrollBar();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-int ReaderView::LinkAtClient(int x, int y) const { return LinkAt(layout_, x, y + scrollY_); }
+int ReaderView::LinkAtClient(int x, int y) const { return LinkAt(Layout(), x, y + scrollY_); }
 
 // --- painting ----------------------------------------------------------------
 
@@ -318,6 +403,7 @@ void ReaderView::OnPaint() {
 }
 
 void ReaderView::PaintPage(HDC dc, const RECT& area) {
+    const PageLayout& layout = Layout();
     GdiObject<HBRUSH> paper(CreateSolidBrush(kPaper));
     FillRect(dc, &area, paper.Get());
     SetBkMode(dc, TRANSPARENT);
@@ -327,8 +413,8 @@ void ReaderView::PaintPage(HDC dc, const RECT& area) {
     HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
     const int top = area.top + scrollY_;
     const int bottom = area.bottom + scrollY_;
-    for (size_t i = FirstLineAtOrBelow(layout_, top); i < layout_.lines.size(); ++i) {
-        const LayoutLine& line = layout_.lines[i];
+    for (size_t i = FirstLineAtOrBelow(layout, top); i < layout.lines.size(); ++i) {
+        const LayoutLine& line = layout.lines[i];
         if (line.top >= bottom) break;
         const int y = line.top - scrollY_;
         if (line.quoteBarX >= 0) {
@@ -360,6 +446,7 @@ void ReaderView::PaintPage(HDC dc, const RECT& area) {
 
 void ReaderView::OnSize() {
     Relayout(false);
+    CoverTheView();
     UpdateScrollBar();
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -373,7 +460,7 @@ void ReaderView::OnVScroll(int code) {
     case SB_PAGEUP: ScrollTo(scrollY_ - page); break;
     case SB_PAGEDOWN: ScrollTo(scrollY_ + page); break;
     case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(layout_.height); break;
+    case SB_BOTTOM: ScrollTo(INT_MAX); break;  // lays the rest out first
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info = {};
@@ -449,9 +536,10 @@ void ReaderView::OnMouseMove(int x, int y) {
 
 LRESULT ReaderView::OnGetText(WPARAM size, LPARAM buffer) const {
     if (size == 0 || !buffer) return 0;
-    const size_t count = std::min<size_t>(bodyText_.size(), size - 1);
+    const std::string& body = Body();
+    const size_t count = std::min<size_t>(body.size(), size - 1);
     char* out = reinterpret_cast<char*>(buffer);
-    bodyText_.copy(out, count);
+    body.copy(out, count);
     out[count] = '\0';
     return static_cast<LRESULT>(count);
 }
@@ -493,7 +581,13 @@ LRESULT ReaderView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
         break;
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(bodyText_.size());
+    case WM_TIMER:
+        if (wParam == kLayoutTimer) {
+            OnLayoutTimer();
+            return 0;
+        }
+        break;
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(Body().size());
     case WM_GETTEXT: return OnGetText(wParam, lParam);
     default: break;
     }

@@ -19,7 +19,7 @@ public:
     HWND Window() const override { return window_; }
     void Navigate(const std::string& url) override;
     std::string LocationURL() const override { return location_; }
-    std::string BodyText() const override { return bodyText_; }
+    std::string BodyText() const override { return Body(); }
     void SetFullScreen(bool on) override { fullScreen_ = on; }
     bool FullScreen() const override { return fullScreen_; }
 
@@ -37,11 +37,16 @@ private:
     void Load(const std::string& url);
     void ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,
                     const std::string& after);
-    void SetDocument(HtmlDocument document, bool notice);
+    void SetDocument(HtmlDocument document, std::unique_ptr<HtmlPageReader> reading, bool notice);
     void FollowLink(int link);
     bool OpenExternally(const std::string& location);
 
+    const PageLayout& Layout() const { return layouter_.Layout(); }
+    const std::string& Body() const;
     void Relayout(bool force);
+    void LayOutUntil(int y, size_t blocks, DWORD budgetMs);
+    void CoverTheView();
+    void OnLayoutTimer();
     void UpdateScrollBar();
     void ScrollTo(int y);
     int BodyLineHeight();
@@ -61,12 +66,17 @@ private:
 
     HWND window_ = nullptr;
     std::string location_;
-    HtmlDocument document_;
-    std::string bodyText_;
+    // A long page is read and laid out a slice at a time: the first screens at
+    // once, the rest on a timer. Asking for the body text reads the page to its
+    // end there and then, hence mutable.
+    mutable HtmlDocument document_;
+    mutable std::unique_ptr<HtmlPageReader> reading_;
+    mutable std::string bodyText_;
+    mutable bool bodyTextReady_ = false;
     bool notice_ = false;
     bool fullScreen_ = false;
     ReaderFonts fonts_;
-    PageLayout layout_;
+    PageLayouter layouter_;  // refers to document_'s text: reset before document_ changes
     int layoutWidth_ = -1;
     int clientWidth_ = 0;
     int clientHeight_ = 0;

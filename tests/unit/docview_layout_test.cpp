@@ -43,7 +43,8 @@ std::string LineText(const LayoutLine& line) {
 TEST(PageLayout, WordsWrapAtTheColumnAndSpacesAtTheBreakVanish) {
     FixedMeasurer m;
     // Width 120 with margins of 10: the column holds 10 characters.
-    PageLayout layout = LayOutDocument(ReadHtml("<p>aaaa bbbb cc dddddd e</p>"), 120, m, Plain());
+    const HtmlDocument doc = ReadHtml("<p>aaaa bbbb cc dddddd e</p>");
+    PageLayout layout = LayOutDocument(doc, 120, m, Plain());
     ASSERT_EQ(layout.lines.size(), 3u);
     EXPECT_EQ(LineText(layout.lines[0]), "aaaa bbbb");
     EXPECT_EQ(LineText(layout.lines[1]), "cc dddddd");
@@ -55,19 +56,22 @@ TEST(PageLayout, WordsWrapAtTheColumnAndSpacesAtTheBreakVanish) {
 
 TEST(PageLayout, OverlongWordsBreakBetweenCharacters) {
     FixedMeasurer m;
-    PageLayout layout = LayOutDocument(ReadHtml("<p>x abcdefghijklmnopqrstuvwxyz</p>"), 120, m, Plain());
+    const HtmlDocument doc = ReadHtml("<p>x abcdefghijklmnopqrstuvwxyz</p>");
+    PageLayout layout = LayOutDocument(doc, 120, m, Plain());
     ASSERT_EQ(layout.lines.size(), 4u);
     EXPECT_EQ(LineText(layout.lines[0]), "x");
     EXPECT_EQ(LineText(layout.lines[1]), "abcdefghij");
     EXPECT_EQ(LineText(layout.lines[3]), "uvwxyz");
     // Even a column narrower than one character makes progress.
-    PageLayout tiny = LayOutDocument(ReadHtml("<p>abc</p>"), 1, m, Plain());
+    const HtmlDocument tinyDoc = ReadHtml("<p>abc</p>");
+    PageLayout tiny = LayOutDocument(tinyDoc, 1, m, Plain());
     EXPECT_EQ(tiny.lines.size(), 3u);
 }
 
 TEST(PageLayout, StylesInsideAWordDoNotBreakIt) {
     FixedMeasurer m;
-    PageLayout layout = LayOutDocument(ReadHtml("<p>aaaaaaa <b>W</b>ord</p>"), 120, m, Plain());
+    const HtmlDocument doc = ReadHtml("<p>aaaaaaa <b>W</b>ord</p>");
+    PageLayout layout = LayOutDocument(doc, 120, m, Plain());
     ASSERT_EQ(layout.lines.size(), 2u);
     EXPECT_EQ(LineText(layout.lines[1]), "Word");
     ASSERT_EQ(layout.lines[1].fragments.size(), 2u);
@@ -77,8 +81,9 @@ TEST(PageLayout, StylesInsideAWordDoNotBreakIt) {
 
 TEST(PageLayout, HardBreaksHeadingsListsAndRules) {
     FixedMeasurer m;
-    PageLayout layout = LayOutDocument(
-        ReadHtml("<h1>Head</h1><p>a<br>b</p><ul><li>item</li><li>two</li></ul><hr><pre>  x\n y</pre>"), 400, m, Plain());
+    const HtmlDocument doc =
+        ReadHtml("<h1>Head</h1><p>a<br>b</p><ul><li>item</li><li>two</li></ul><hr><pre>  x\n y</pre>");
+    PageLayout layout = LayOutDocument(doc, 400, m, Plain());
     ASSERT_EQ(layout.lines.size(), 8u);
     EXPECT_EQ(layout.lines[0].height, 40);
     EXPECT_TRUE(layout.lines[0].fragments[0].font.bold);
@@ -98,8 +103,9 @@ TEST(PageLayout, HardBreaksHeadingsListsAndRules) {
 
 TEST(PageLayout, LinksAreHitTestedByPosition) {
     FixedMeasurer m;
-    PageLayout layout = LayOutDocument(
-        ReadHtml("<p>go <a href=\"one.html\">first</a> or</p><p><a href=\"two.pdf\">second</a></p>"), 400, m, Plain());
+    const HtmlDocument doc =
+        ReadHtml("<p>go <a href=\"one.html\">first</a> or</p><p><a href=\"two.pdf\">second</a></p>");
+    PageLayout layout = LayOutDocument(doc, 400, m, Plain());
     ASSERT_EQ(layout.links.size(), 2u);
     EXPECT_EQ(layout.links[0], "one.html");
     const LayoutLine& line = layout.lines[0];
@@ -114,7 +120,8 @@ TEST(PageLayout, VisibleLinesAreFoundByBinarySearch) {
     FixedMeasurer m;
     std::string page;
     for (int i = 0; i < 1000; ++i) page += "<p>line</p>";
-    PageLayout layout = LayOutDocument(ReadHtml(page), 400, m, Plain());
+    const HtmlDocument doc = ReadHtml(page);
+    PageLayout layout = LayOutDocument(doc, 400, m, Plain());
     ASSERT_EQ(layout.lines.size(), 1000u);
     size_t i = FirstLineAtOrBelow(layout, layout.lines[500].top + 3);
     EXPECT_EQ(i, 500u);
@@ -126,14 +133,16 @@ TEST(PageLayout, TheTextColumnStopsAtTheReadableWidth) {
     FixedMeasurer m;
     LayoutStyle style = Plain();
     style.maxTextWidth = 100;
-    PageLayout layout = LayOutDocument(ReadHtml("<p>aaaa bbbb cccc</p>"), 2000, m, style);
+    const HtmlDocument doc = ReadHtml("<p>aaaa bbbb cccc</p>");
+    PageLayout layout = LayOutDocument(doc, 2000, m, style);
     ASSERT_EQ(layout.lines.size(), 2u);
     EXPECT_EQ(LineText(layout.lines[0]), "aaaa bbbb");
 }
 
 TEST(PageLayout, WrappedLinksStayLinksOnEveryLine) {
     FixedMeasurer m;
-    PageLayout layout = LayOutDocument(ReadHtml("<p>see <a href=\"r.html\">the detailed rules</a> now</p>"), 120, m, Plain());
+    const HtmlDocument doc = ReadHtml("<p>see <a href=\"r.html\">the detailed rules</a> now</p>");
+    PageLayout layout = LayOutDocument(doc, 120, m, Plain());
     ASSERT_EQ(layout.lines.size(), 3u);  // "see the" / "detailed" / "rules now"
     EXPECT_EQ(LineText(layout.lines[1]), "detailed");
     EXPECT_EQ(layout.lines[1].fragments[0].link, 0);
@@ -147,7 +156,8 @@ TEST(PageLayout, Utf8CharactersAreNeverSplitWhenAWordMustBreak) {
     // Twelve two-byte characters in one word; the column holds ten bytes' worth.
     std::string word;
     for (int i = 0; i < 12; ++i) word += "\xC3\xBC";
-    PageLayout layout = LayOutDocument(ReadHtml("\xEF\xBB\xBF<p>" + word + "</p>"), 120, m, Plain());
+    const HtmlDocument doc = ReadHtml("\xEF\xBB\xBF<p>" + word + "</p>");
+    PageLayout layout = LayOutDocument(doc, 120, m, Plain());
     ASSERT_GE(layout.lines.size(), 2u);
     for (const LayoutLine& line : layout.lines)
         for (const LayoutFragment& f : line.fragments) {
@@ -158,8 +168,8 @@ TEST(PageLayout, Utf8CharactersAreNeverSplitWhenAWordMustBreak) {
 
 TEST(PageLayout, QuotationsCarryABarAndEmptyItemsKeepTheirLine) {
     FixedMeasurer m;
-    PageLayout layout = LayOutDocument(ReadHtml("<blockquote>q</blockquote><ol><li></li><li>b</li></ol><p>p</p>"), 400, m,
-                                       Plain());
+    const HtmlDocument doc = ReadHtml("<blockquote>q</blockquote><ol><li></li><li>b</li></ol><p>p</p>");
+    PageLayout layout = LayOutDocument(doc, 400, m, Plain());
     ASSERT_EQ(layout.lines.size(), 4u);
     EXPECT_GE(layout.lines[0].quoteBarX, 0);
     EXPECT_LT(layout.lines[0].quoteBarX, layout.lines[0].fragments[0].x);

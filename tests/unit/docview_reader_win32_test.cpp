@@ -212,3 +212,58 @@ TEST_F(DocumentViewWindow, ACancelledFirstNavigationShowsNothingAndKeepsTheSetti
     EXPECT_EQ(completed_.size(), 1u);
     EXPECT_EQ(view->BodyText().compare(0, 14, "Detailed rules"), 0);
 }
+
+// A long page shows its start at once and is laid out to its end on a timer;
+// the keys, the body text and resizing answer for the whole page meanwhile.
+TEST_F(DocumentViewWindow, ALongPageIsWholeForEveryQuestionWhileItIsStillLaidOut) {
+    char folder[MAX_PATH] = "";
+    char path[MAX_PATH] = "";
+    ASSERT_NE(GetTempPathA(sizeof(folder), folder), 0u);
+    ASSERT_NE(GetTempFileNameA(folder, "tsr", 0, path), 0u);
+    const std::string file = std::string(path) + ".html";
+    MoveFileA(path, file.c_str());
+    std::string page = "<html><body><h1>Long</h1>";
+    const int paragraphs = 20000;
+    for (int i = 0; i < paragraphs; ++i) page += "<p>Paragraph <b>" + std::to_string(i) + "</b> of the page.</p>\n";
+    page += "</body></html>";
+    HANDLE out = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(out, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(out, page.data(), static_cast<DWORD>(page.size()), &written, nullptr);
+    CloseHandle(out);
+
+    std::unique_ptr<ReaderView> view = ReaderView::Create(parent_, 1);
+    MoveWindow(view->Window(), 0, 0, 400, 300, TRUE);
+    view->Navigate(file);
+    // The last block is at the bottom, far below what was laid out at first.
+    SendMessageA(view->Window(), WM_KEYDOWN, VK_END, 0);
+    const int bottom = view->ScrollPosition();
+    EXPECT_GT(bottom, paragraphs * 16);
+    SendMessageA(view->Window(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(view->ScrollPosition(), 0);
+
+    // Again, with the rest laid out by the timer while messages are handled.
+    view->Navigate(file);
+    const std::string body = view->BodyText();
+    EXPECT_EQ(body.compare(0, 6, "Long\r\n"), 0);
+    EXPECT_EQ(body.substr(body.size() - 28), "Paragraph 19999 of the page.");
+    for (int i = 0; i < 10; ++i) SendMessageA(view->Window(), WM_KEYDOWN, VK_NEXT, 0);
+    const int tenPages = view->ScrollPosition();
+    EXPECT_GT(tenPages, 2000);
+    MSG msg;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 3000) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(5);
+    }
+    EXPECT_EQ(view->ScrollPosition(), tenPages);  // the timer's slices never move the reader
+    SendMessageA(view->Window(), WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(view->ScrollPosition(), bottom);
+    // Narrower: the same paragraph stays at the top, further down the page.
+    SendMessageA(view->Window(), WM_KEYDOWN, VK_HOME, 0);
+    for (int i = 0; i < 10; ++i) SendMessageA(view->Window(), WM_KEYDOWN, VK_NEXT, 0);
+    MoveWindow(view->Window(), 0, 0, 150, 300, TRUE);
+    EXPECT_GT(view->ScrollPosition(), tenPages);
+    view.reset();
+    DeleteFileA(file.c_str());
+}
