@@ -110,7 +110,7 @@ BOOL CALLBACK PrintTop(HWND hwnd, LPARAM includeHidden) {
   GetWindowThreadProcessId(hwnd, &pid);
   std::printf("%s\t%lu\t%s\t%d\t%s\t%s\n", HandleText(hwnd).c_str(), static_cast<unsigned long>(pid),
               ProcessExeName(pid).c_str(), visible ? 1 : 0, WindowClass(hwnd).c_str(),
-              Quote(WindowText(hwnd)).c_str());
+              Quote(WindowText(hwnd, kShortText)).c_str());
   return TRUE;
 }
 
@@ -128,6 +128,13 @@ bool SendInputs(std::vector<INPUT>& inputs) {
 }
 
 // Key presses for one character of the system code page, shift included.
+// The text an edit box holds after the keys for `text` (Enter is CR LF).
+std::string ToTyped(const std::string& text) {
+  std::string typed;
+  for (char c : text) typed += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return typed;
+}
+
 bool CharInputs(char c, std::vector<INPUT>& inputs) {
   SHORT scan = VkKeyScanA(c);
   if (scan == -1) return false;
@@ -178,7 +185,7 @@ std::string DescribeWindow(HWND hwnd, bool topLevel) {
                 WindowClass(hwnd).c_str(), topLevel ? 0 : GetDlgCtrlID(hwnd), IsWindowVisible(hwnd) ? 1 : 0,
                 IsWindowEnabled(hwnd) ? 1 : 0, rect.left, rect.top, rect.right, rect.bottom,
                 StyleFlags(hwnd, topLevel).c_str());
-  return line + Quote(WindowText(hwnd));
+  return line + Quote(WindowText(hwnd, kShortText));
 }
 
 void PrintWindowTree(HWND top) {
@@ -250,6 +257,15 @@ bool TypeText(HWND top, HWND control, const std::string& text, bool clear, bool 
       return false;
     }
     WaitUntilIdle(top);
+    // Real keys pass through the system's queues; an edit box shows them
+    // when its text ends with them (a loaded machine may take a while).
+    const std::string typed = ToTyped(text);
+    const bool editBox = lstrcmpiA(WindowClass(target).c_str(), "Edit") == 0;
+    for (int i = 0; editBox && i < 60; ++i) {
+      const std::string now = WindowText(target, kShortText);
+      if (now.size() >= typed.size() && now.compare(now.size() - typed.size(), typed.size(), typed) == 0) break;
+      Sleep(50);
+    }
     return true;
   }
   for (char c : text) {

@@ -52,7 +52,7 @@ bool MatchesTop(HWND hwnd, const TopSearch& search) {
   if (query.pid != 0 && pid != query.pid) return false;
   if (!query.exe.empty() && std::find(search.pids.begin(), search.pids.end(), pid) == search.pids.end())
     return false;
-  if (!query.title.empty() && WindowText(hwnd) != query.title) return false;
+  if (!query.title.empty() && WindowText(hwnd, kShortText) != query.title) return false;
   if (!query.className.empty() && Lower(WindowClass(hwnd)) != Lower(query.className)) return false;
   return true;
 }
@@ -131,7 +131,7 @@ HWND FindControl(HWND top, const ControlQuery& query) {
       if (GetDlgCtrlID(child) == query.id) return child;
       continue;
     }
-    const std::string text = WindowText(child);
+    const std::string text = WindowText(child, kShortText);
     if (text == query.text || WithoutAmpersands(text) == query.text) return child;
   }
   return nullptr;
@@ -146,10 +146,12 @@ HWND WaitControl(HWND top, const ControlQuery& query, DWORD timeoutMs) {
   }
 }
 
-std::string WindowText(HWND hwnd) {
+std::string WindowText(HWND hwnd, size_t limit) {
   // WM_GETTEXT rather than GetWindowText: it reads controls of other processes too.
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return "";
+  DWORD_PTR length = limit;
+  if (limit == kWholeText &&
+      !SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+    return "";
   std::string text(static_cast<size_t>(length) + 1, '\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),

@@ -35,5 +35,10 @@ std::vector<HWND> ChildWindows(HWND top);
 HWND FindControl(HWND top, const ControlQuery& query);
 HWND WaitControl(HWND top, const ControlQuery& query, DWORD timeoutMs);
 
-std::string WindowText(HWND hwnd);
+// The whole text, or at most `limit` characters: finding and listing read
+// only the start, so a control that holds a whole document (megabytes) is not
+// copied across processes each time.
+constexpr size_t kWholeText = static_cast<size_t>(-1);
+constexpr size_t kShortText = 4096;
+std::string WindowText(HWND hwnd, size_t limit = kWholeText);
 std::string WindowClass(HWND hwnd);
