@@ -35,26 +35,25 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
 
 void PopulateMenuWithString(MenuList& MenuItem, const std::string& strLine) {
     const std::vector<std::string> parts = SplitAtCommas(strLine);
-    int lastFilled = 1;
-    if (parts.size() == 1) {
-        if (!strLine.empty()) {
-            MenuItem.Item(1).Caption = strLine;
-            CheckMenuList(MenuItem, strLine, 1);
-        } else {
-            for (int k = 1; k <= MenuItem.Count(); ++k) MenuItem.Item(k).Checked = false;
-        }
-    } else {
-        for (std::size_t k = 1; k < parts.size(); ++k) {
-            MenuListItem& item = MenuItem.Ensure(static_cast<int>(k));
-            item.Caption = parts[k];
-            item.Visible = true;
-        }
-        lastFilled = static_cast<int>(parts.size()) - 1;
-        CheckMenuList(MenuItem, parts[0], 1);
+    const int lastFilled = parts.size() == 1 ? 1 : static_cast<int>(parts.size()) - 1;
+    for (std::size_t k = 1; k < parts.size(); ++k) {
+        MenuListItem& item = MenuItem.Ensure(static_cast<int>(k));
+        item.Caption = parts[k];
+        item.Visible = true;
     }
+    // Hidden before ticking, so a left-over of a longer list is never ticked.
     for (int k = 2; k <= MenuItem.Count(); ++k)
         if (k > lastFilled) MenuItem.Item(k).Visible = false;
     MenuItem.Item(1).Visible = true;
+
+    if (parts.size() > 1) {
+        CheckMenuList(MenuItem, parts[0], 1);
+    } else if (!strLine.empty()) {
+        MenuItem.Item(1).Caption = strLine;
+        CheckMenuList(MenuItem, strLine, 1);
+    } else {
+        for (int k = 1; k <= MenuItem.Count(); ++k) MenuItem.Item(k).Checked = false;
+    }
 }
 
 bool CheckMenuList(MenuList& MenuItem, const std::string& sTag, int intCompareItem) {

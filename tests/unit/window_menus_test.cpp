@@ -108,10 +108,12 @@ TEST(CheckMenuList, ComparesTagsUnlessAskedForCaptions) {
     EXPECT_FALSE(CheckMenuList(list, "Voice A", 2));
     EXPECT_TRUE(CheckMenuList(list, "Voice A", 1));
     EXPECT_EQ(std::vector<int>{2}, Ticked(list));
-    // An item without text is never ticked, even by an empty tag.
+    // An item without text is never ticked, even by an empty tag; "Default"
+    // has text and no tag.
     list.Item(2).Caption.clear();
     list.Item(2).Tag.clear();
-    EXPECT_FALSE(CheckMenuList(list, ""));
+    EXPECT_TRUE(CheckMenuList(list, ""));
+    EXPECT_EQ(std::vector<int>{1}, Ticked(list));
 }
 
 TEST(SpeakerMenuCommand, CommandsRoundTripAndStrayIdsChooseNothing) {
