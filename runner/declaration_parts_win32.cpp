@@ -94,7 +94,7 @@ void DeclarationParts::UpdateSpeakerPicture() {
 
 void DeclarationParts::PressHistoryButton(int index) {
     tips_->Slot1.Destroy();
-    const std::string entry = history_.Press(index, ShiftState());
+    const std::string entry = history_.Press(index, ShiftState(), c_.View ? c_.View->LocationURL() : std::string());
     if (!entry.empty() && c_.NavigateTo) c_.NavigateTo(entry);
     ShowHistoryPictures();
 }

@@ -37,7 +37,10 @@ void DocumentHistory::EnableByPosition() {
 }
 
 bool DocumentHistory::BeforeNavigate(const std::string& target, const std::string& current) {
-    if (target == current) return false;
+    if (target == current) {
+        mode_ = "1";  // a history step to the shown page is over as well
+        return false;
+    }
     if (mode_ == "1") {
         list_.push_back(target);
         position_ = Count();
@@ -49,10 +52,17 @@ bool DocumentHistory::BeforeNavigate(const std::string& target, const std::strin
     return ++navigations_ == 2;
 }
 
-std::string DocumentHistory::Press(int index, int shift) {
-    // Set before anything opens: the view announces a navigation while it is
-    // being started, and a history step must not be recorded.
-    mode_ = "0";
+std::string DocumentHistory::Press(int index, int shift, const std::string& current) {
+    const std::string entry = Step(index, shift);
+    // Only a step that opens a page marks the next navigation as not to be
+    // recorded; a press that opens nothing must not cost the next link its
+    // entry. Marked before the page opens: the view announces a navigation
+    // while starting it.
+    if (!entry.empty() && entry != current) mode_ = "0";
+    return entry;
+}
+
+std::string DocumentHistory::Step(int index, int shift) {
     if (!buttons_[index != 0].Enabled) return std::string();
     const bool forward = index != 0;
     if (shift == kNoShift) {

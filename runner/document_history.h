@@ -35,9 +35,10 @@ public:
     // which dismisses the document tip.
     bool BeforeNavigate(const std::string& target, const std::string& current);
 
-    // Mouse-down on a history button (0 back, 1 forward). Answers the entry
-    // to open, or empty text when nothing is to be opened.
-    std::string Press(int index, int shift);
+    // Mouse-down on a history button (0 back, 1 forward) while the view shows
+    // current. Answers the entry to open, or empty text when nothing is to be
+    // opened.
+    std::string Press(int index, int shift, const std::string& current);
 
     HistoryTip Tip(int index) const;
 
@@ -48,6 +49,7 @@ public:
     int Navigations() const { return navigations_; }
 
 private:
+    std::string Step(int index, int shift);
     std::string Entry(int position) const;
     void EnableByPosition();
 

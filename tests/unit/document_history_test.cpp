@@ -26,7 +26,7 @@ struct Window {
         list.push_back(document);
     }
     void Press(int index, int shift = kNoShift) {
-        const std::string entry = history.Press(index, shift);
+        const std::string entry = history.Press(index, shift, location);
         if (!entry.empty() && entry != location) Navigate(entry);
     }
 };
@@ -120,16 +120,30 @@ TEST(DocumentHistory, OtherShiftStatesDoNothing) {
     EXPECT_EQ(2, w.history.Position());
 }
 
-TEST(DocumentHistory, APressOnADisabledButtonLeavesTheNextLinkUnrecorded) {
+TEST(DocumentHistory, APressThatOpensNothingKeepsTheNextLinkRecorded) {
     Window w;
     w.Open("index.html");
     w.Press(1);
-    EXPECT_EQ("0", w.history.NavigationMode());
+    w.Press(0, kCtrlKey);
     w.Navigate("a.html");
-    EXPECT_EQ(1, w.history.Count());
-    w.Navigate("b.html");
     EXPECT_EQ(2, w.history.Count());
-    EXPECT_EQ("b.html", w.list.back());
+    EXPECT_TRUE(w.history.Button(0).Enabled);
+    // A step to the page already shown opens nothing either.
+    w.Navigate("index.html");
+    EXPECT_EQ("index.html", w.history.Press(0, kCtrlKey, w.location));
+    EXPECT_EQ("1", w.history.NavigationMode());
+}
+
+TEST(DocumentHistory, OnlyTheNavigationOfAStepGoesUnrecorded) {
+    Window w;
+    w.Open("index.html");
+    w.Navigate("a.html");
+    const std::string entry = w.history.Press(0, kNoShift, w.location);
+    EXPECT_EQ("0", w.history.NavigationMode());
+    w.Navigate(entry);
+    EXPECT_EQ("1", w.history.NavigationMode());
+    w.Navigate("b.html");
+    EXPECT_EQ((std::vector<std::string>{"index.html", "a.html", "b.html"}), w.list);
 }
 
 TEST(DocumentHistory, NavigationToTheShownLocationIsNotCounted) {
