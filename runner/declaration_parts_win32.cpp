@@ -62,9 +62,15 @@ void DeclarationParts::ShowHistoryPictures() {
 }
 
 void DeclarationParts::SetupTips() {
+    // A balloon shown before its window is on the screen ends up beneath it:
+    // it waits for the first tick after the window shows.
+    if (!IsWindowVisible(c_.Controls.Window)) {
+        documentTipDue_ = true;
+        return;
+    }
+    documentTipDue_ = false;
     HWND eye = c_.Controls.Eye;
-    // The window itself may not be on the screen yet: the eye's own flag counts.
-    const bool eyeVisible = eye && (GetWindowLongA(eye, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool eyeVisible = eye && IsWindowVisible(eye);
     tips_->Rules.SetupTips(eyeVisible, eyeVisible ? Pointer(eye).Control : TwipRect(), TextOf(c_.Controls.Window));
 }
 
@@ -191,6 +197,7 @@ void DeclarationParts::OnSetCursor(HWND over, UINT mouseMessage) {
 }
 
 void DeclarationParts::OnTimer() {
+    if (documentTipDue_ && IsWindowVisible(c_.Controls.Window)) SetupTips();
     narration_.SpeakAtStart();
     narration_.Tick();
     UpdateSpeakerPicture();

@@ -60,6 +60,8 @@ public:
     // Before the document is opened: the history hears every navigation.
     void ConnectHistory();
     void SetHistoryButtonsDisabled();
+    // Shows the document tip, or lets the first timer tick after the window
+    // shows do it.
     void SetupTips();
 
     // A picture control's WM_COMMAND notification; true when handled.
@@ -90,6 +92,7 @@ private:
     DocumentHistory history_;
     SpeechNarration narration_;
     std::unique_ptr<WindowTips> tips_;
+    bool documentTipDue_ = false;
     bool overSpeaker_ = false;
     int speakerPicture_ = 0;
 };

@@ -126,7 +126,8 @@ bool CBalloonToolTip::CreateToolTip(HWND ParentHwnd) {
 void CBalloonToolTip::Show(long X, long Y) {
     POINT point = {X, Y};
     if (parent_) ClientToScreen(parent_, &point);
-    if (tip_) {
+    // Only a tracking tip is shown at a point; a hover tip keeps to the mouse.
+    if (tip_ && popupOnDemand_) {
         SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(point.x, point.y));
         TTTOOLINFOA record = ToolRecord();
         SendMessageA(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&record));

@@ -51,4 +51,4 @@ demo_centre() {
 }
 
 # Visible tooltip windows of the demo.
-demo_tips() { tsr_driver windows | tr -d '\r' | awk -F'\t' -v exe="$DEMO" '$3 == exe && $4 == "tooltips_class32"' ; }
+demo_tips() { tsr_driver windows --hidden | tr -d '\r' | awk -F'\t' -v exe="$DEMO" '$3 == exe && $4 == 1 && $5 == "tooltips_class32"'; }
