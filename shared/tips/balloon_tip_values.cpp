@@ -27,8 +27,21 @@ long TipPixelFromTwips(long twips, double twipsPerPixel) {
 }
 
 std::string ShownTipText(const std::string& text) {
-    if (text.size() <= kMaxTipText) return text;
-    return text.substr(0, kMaxTipText - 3) + "...";
+    std::string cut = text.size() <= kMaxTipText ? text : text.substr(0, kMaxTipText - 3) + "...";
+    // The control wraps lines at blanks only; an unbroken run wider than the
+    // screen would be cut off at its edge.
+    std::string shown;
+    std::size_t run = 0;
+    for (char c : cut) {
+        const bool blank = c == ' ' || c == '\r' || c == '\n' || c == '\t';
+        run = blank ? 0 : run + 1;
+        if (run > kMaxTipRun) {
+            shown += "\r\n";
+            run = 1;
+        }
+        shown += c;
+    }
+    return shown;
 }
 
 std::string ShownTipTitle(const std::string& title) {

@@ -28,9 +28,11 @@ int SystemColourIndex(std::uint32_t colour);
 long TipPixelFromTwips(long twips, double twipsPerPixel);
 
 // What the tip window is given: a text beyond kMaxTipText characters is cut
-// with "..." (a longer balloon would outgrow the screen), a title beyond
-// kMaxTipTitle characters is cut (the control refuses longer titles).
+// with "..." (a longer balloon would outgrow the screen) and a run of more
+// than kMaxTipRun characters without a blank is broken into lines; a title
+// beyond kMaxTipTitle characters is cut (the control refuses longer titles).
 const std::size_t kMaxTipText = 1024;
+const std::size_t kMaxTipRun = 80;
 const std::size_t kMaxTipTitle = 99;
 std::string ShownTipText(const std::string& text);
 std::string ShownTipTitle(const std::string& title);

@@ -54,9 +54,17 @@ TEST(BalloonTipValues, LooksAndSystemColours) {
 TEST(BalloonTipValues, LongTextsAndTitlesAreCut) {
     const std::string text(10000, 'w');
     const std::string shown = ShownTipText(text);
-    EXPECT_EQ(kMaxTipText, shown.size());
     EXPECT_EQ("...", shown.substr(shown.size() - 3));
-    EXPECT_EQ(std::string(kMaxTipText, 'a'), ShownTipText(std::string(kMaxTipText, 'a')));
+    EXPECT_LE(LongestLine(shown), kMaxTipRun);
+    std::string rejoined = shown;
+    for (std::size_t at; (at = rejoined.find("\r\n")) != std::string::npos;) rejoined.erase(at, 2);
+    EXPECT_EQ(kMaxTipText, rejoined.size());
+    // Texts with blanks within the limits pass unchanged.
+    std::string words;
+    while (words.size() < kMaxTipText - 10) words += "word ";
+    EXPECT_EQ(words, ShownTipText(words));
+    EXPECT_EQ("one\r\ntwo", ShownTipText("one\r\ntwo"));
+    EXPECT_EQ(std::string(kMaxTipRun, 'a') + "\r\na", ShownTipText(std::string(kMaxTipRun + 1, 'a')));
     EXPECT_EQ(kMaxTipTitle, ShownTipTitle(text).size());
     EXPECT_EQ("Previous", ShownTipTitle("Previous"));
 }
