@@ -2,10 +2,14 @@
 // scenarios of the tips, the document history and the speaker: a reader view
 // with links, the eye, the check box, accept and decline, the history
 // buttons and the speaker, wired as the declaration window wires them.
-// Usage: tips_demo.exe SETTINGS-FILE DOCUMENT
-// Exit codes: 0 closed, 3 accepted.
+// Usage: tips_demo.exe SETTINGS-FILE DOCUMENT [fake-voices]
+// With fake-voices the speaker uses a stand-in engine with two voices (and
+// "Sample TTS Voice") that takes 300 ms per text and appends every text to
+// SETTINGS-FILE.spoken. Accepting saves the profile store to
+// SETTINGS-FILE.user. Exit codes: 0 closed, 3 accepted.
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,8 +26,35 @@ namespace {
 const char kClassName[] = "TsrTipsDemo";
 const UINT_PTR kTimerId = 1;
 
+// Speaks nothing aloud: each text takes 300 ms and is written to a file.
+class FakeVoices : public SpeechEngine {
+public:
+    explicit FakeVoices(std::string log) : log_(std::move(log)) {}
+    std::vector<std::string> Voices() override { return {"Test Voice A", "Sample TTS Voice", "Test Voice B"}; }
+    void SelectVoice(int index) override { Write("[voice " + std::to_string(index) + "]"); }
+    void SetVolume(int volume) override { Write("[volume " + std::to_string(volume) + "]"); }
+    void SetRate(int) override {}
+    bool Speak(const std::string& text, bool purge) override {
+        Write(purge ? "[purge] " + text : text);
+        until_ = GetTickCount() + 300;
+        return true;
+    }
+    bool IsSpeaking() override { return static_cast<LONG>(until_ - GetTickCount()) > 0; }
+
+private:
+    void Write(const std::string& line) {
+        if (FILE* file = std::fopen(log_.c_str(), "ab")) {
+            std::fprintf(file, "%s\r\n", line.c_str());
+            std::fclose(file);
+        }
+    }
+    std::string log_;
+    DWORD until_ = 0;
+};
+
 struct Demo {
     std::string SettingsPath, Document;
+    bool FakeVoices = false;
     SettingsStore Settings, UserSettings;
     std::vector<std::string> History;
     std::unique_ptr<PictureResources> Pictures;
@@ -92,6 +123,8 @@ void Compose(HWND window, Demo& d) {
         if (demo->View->LocationURL() != path) demo->View->Navigate(path);
     };
     context.CheckBoxTicked = [demo] { SetAcceptPicture(*demo); };
+    if (d.FakeVoices)
+        context.MakeSpeechEngine = [demo] { return std::make_unique<FakeVoices>(demo->SettingsPath + ".spoken"); };
     d.Parts = std::make_unique<DeclarationParts>(context);
     if (!d.Parts->ComposeSpeaker()) ShowWindow(k.Speaker, SW_HIDE);
     d.Parts->ConnectHistory();
@@ -106,6 +139,8 @@ LRESULT OnCommand(HWND window, Demo& d, WPARAM wParam, LPARAM lParam) {
     const int code = HIWORD(wParam);
     if (control == d.Controls.CheckBox && code == BN_CLICKED) {
         SetAcceptPicture(d);
+        if (SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            d.Parts->Narration().SpeakPhrase("I  have read this document");
         return 0;
     }
     if (d.Parts->OnPictureNotification(control, code)) return 0;
@@ -158,6 +193,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Demo demo;
     demo.SettingsPath = __argv[1];
     demo.Document = __argv[2];
+    demo.FakeVoices = __argc > 3 && std::string(__argv[3]) == "fake-voices";
     LoadSettingsFile(demo.SettingsPath, demo.Settings);
     RegisterPictureControl(instance);
     WNDCLASSEXA wc = {};
