@@ -71,5 +71,28 @@ for flavour in $(tsr_flavours); do
   assert_file_contains "$TSR_APP_DIR/Demo.ini.user" "Speaker Volume=10" "volume stored in the profile ($flavour)"
   assert_file_contains "$TSR_APP_DIR/Demo.ini.user" "Speaker Voice=Test Voice B,Test Voice A,Sample TTS Voice,Test Voice B," \
     "voice and the list of voices stored in the profile ($flavour)"
+
+  # Bad input: a 1 MB document without a full stop, a rate menu of 500 choices
+  # with empty ones among them.
+  rm -f "$TSR_APP_DIR/Demo.ini.spoken" "$TSR_APP_DIR/Demo.ini.user"
+  { printf '<html><body><p>'; head -c 1048576 /dev/zero | tr '\0' 'a'; printf '</p></body></html>'; } \
+    >"$TSR_APP_DIR/index.html"
+  rates="250"
+  for n in $(seq 1 500); do rates="$rates,$n"; done
+  tsr_write_file "$TSR_APP_DIR/Demo.ini" "BalloonTip=no" "Speaker Volume=5" "Speak Rate=$rates,,,"
+  tsr_start "$TSR_APP_DIR" "$DEMO" "$TSR_APP_WINDIR\\Demo.ini" "$TSR_APP_WINDIR\\index.html" fake-voices
+  tsr_driver wait-window --exe "$DEMO" --timeout 20000 >/dev/null || { tsr_fail "bad input: no window"; continue; }
+  wait_spoken "aaaa" || true
+  assert_eq 1048576 "$(grep -v '^\[' "$TSR_APP_DIR/Demo.ini.spoken" | tr -d '\r\n' | wc -c)" \
+    "a 1 MB sentence is read in one piece ($flavour)"
+  assert_match "index.html$" "$(demo_location)" "the window answers while it is read ($flavour)"
+  tsr_driver click --exe "$DEMO" --id "$ID_SPEAKER" --right >/dev/null
+  sleep 0.5
+  tsr_driver menu --exe "$DEMO" "#4" >/dev/null
+  sleep 0.5
+  tsr_screenshot "speech-500-rates-$flavour" >/dev/null
+  tsr_driver key --exe "$DEMO" ESCAPE key ESCAPE >/dev/null
+  sleep 0.3
+  accept "the answer completes after the big menu ($flavour)"
 done
 tsr_finish
