@@ -95,6 +95,8 @@ SwitchingView::~SwitchingView() {
 }
 
 void SwitchingView::Connect(DocumentView& inner) {
+    // The shown view stays the container's first child.
+    if (location_) SetWindowPos(location_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     inner.BeforeNavigate = [this](const std::string& url, bool& cancel) {
         if (BeforeNavigate) BeforeNavigate(url, cancel);
         lastCancelled_ = cancel;
