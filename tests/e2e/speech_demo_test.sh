@@ -82,8 +82,12 @@ for flavour in $(tsr_flavours); do
   tsr_write_file "$TSR_APP_DIR/Demo.ini" "BalloonTip=no" "Speaker Volume=5" "Speak Rate=$rates,,,"
   tsr_start "$TSR_APP_DIR" "$DEMO" "$TSR_APP_WINDIR\\Demo.ini" "$TSR_APP_WINDIR\\index.html" fake-voices
   tsr_driver wait-window --exe "$DEMO" --timeout 20000 >/dev/null || { tsr_fail "bad input: no window"; continue; }
-  wait_spoken "aaaa" || true
-  assert_eq 1048576 "$(grep -v '^\[' "$TSR_APP_DIR/Demo.ini.spoken" | tr -d '\r\n' | wc -c)" \
+  for tries in $(seq 1 50); do
+    read_chars=$(grep -v '^\[' "$TSR_APP_DIR/Demo.ini.spoken" 2>/dev/null | tr -d '\r\n' | wc -c)
+    [ "$read_chars" -ge 1048576 ] && break
+    sleep 0.1
+  done
+  assert_eq 1048576 "$read_chars" \
     "a 1 MB sentence is read in one piece ($flavour)"
   assert_match "index.html$" "$(demo_location)" "the window answers while it is read ($flavour)"
   tsr_driver click --exe "$DEMO" --id "$ID_SPEAKER" --right >/dev/null
