@@ -179,7 +179,7 @@ void DeclarationParts::HoverCheckBox() {
     const ControlPointer p = Pointer(box);
     const bool leftDown = GetKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0;
     if (!tips_->Rules.HoverCheckBox(p.X, p.Y, p.Control, TextOf(c_.Controls.CheckCaption), leftDown)) return;
-    if (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
+    if (!c_.CheckBoxTicked || SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
     SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
     if (c_.CheckBoxTicked) c_.CheckBoxTicked();
 }

@@ -41,7 +41,8 @@ struct DeclarationPartsContext {
     int TwipsPerPixel = 15;
     // Opens a history entry (the selection's NavigateTo).
     std::function<void(const std::string&)> NavigateTo;
-    // Runs the check box's click handling after a drag ticked it.
+    // Runs the check box's click handling after a drag ticked it; unset when
+    // the window ticks the box on a drag itself.
     std::function<void()> CheckBoxTicked;
     // The speech engine; the system's when unset.
     std::function<std::unique_ptr<SpeechEngine>()> MakeSpeechEngine;
