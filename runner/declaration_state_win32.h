@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runner/answer_flow.h"
+#include "runner/declaration_parts_win32.h"
 #include "runner/document_selection.h"
 #include "runner/picture_pixels.h"
 #include "runner/picture_resources_win32.h"
@@ -98,6 +99,9 @@ struct DeclarationState {
     bool FirstTick = true;
     bool KeyEnforcePending = false;
     bool Locked = false;
+
+    // Tips, document history, speaker and menus (last: they use the above).
+    std::unique_ptr<DeclarationParts> Parts;
 };
 
 DeclarationState* StateOf(HWND window);

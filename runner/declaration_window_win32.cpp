@@ -108,7 +108,7 @@ void ApplyComposition(HWND window, DeclarationState& s) {
 
     PictureResources& p = *s.Pictures;
     SetPicture(c.Speaker, &p.Picture(PIC_SPEAKER_NORMAL));
-    ShowWindow(c.Speaker, w.Speaker ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(c.Speaker, s.Parts->ComposeSpeaker() ? SW_SHOWNA : SW_HIDE);
     SetPicture(c.Eye, &p.Picture(PIC_EYE_FIRST));
     ShowWindow(c.Eye, w.Eye ? SW_SHOWNA : SW_HIDE);
     for (HWND button : c.DocHist) ShowWindow(button, w.HistoryButtons ? SW_SHOWNA : SW_HIDE);
@@ -163,11 +163,6 @@ void ShowHistoryButtons(DeclarationState& s, bool visible) {
     for (HWND button : s.Control.DocHist) ShowWindow(button, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void SetHistoryButtonsDisabled(DeclarationState& s) {
-    SetPicture(s.Control.DocHist[0], &s.Pictures->Picture(PIC_BACK_DISABLED));
-    SetPicture(s.Control.DocHist[1], &s.Pictures->Picture(PIC_FORWARD_DISABLED));
-}
-
 void LayOut(HWND window, DeclarationState& s) {
     const WindowComposition& w = s.Composition;
     if (!w.TitleBar) RemoveTitleBar(window);
@@ -190,7 +185,7 @@ void LayOut(HWND window, DeclarationState& s) {
     in.ButtonCaptionHeight = w.ButtonCaptionHeight;
     in.CaptionEmpty = GetWindowTextLengthA(window) == 0;
     in.DeclineVisible = w.DeclineVisible;
-    in.SpeakerVisible = w.Speaker;
+    in.SpeakerVisible = s.Parts->Narration().Visible();
     in.EyeVisible = w.Eye;
     in.CheckBoxVisible = w.CheckBoxVisible;
     in.HistoryVisible = w.HistoryButtons;
@@ -240,6 +235,28 @@ void MakeSelection(HWND window, DeclarationState& s) {
         [&s] { return s.Random.Next(); }, s.Run->AppFolder(), s.Run->IsScreenSaverMode());
 }
 
+void MakeParts(HWND window, DeclarationState& s) {
+    DeclarationPartsContext context;
+    const Controls& c = s.Control;
+    context.Controls = {window, c.Eye, c.CheckBox, c.CheckCaption, {c.Button[0], c.Button[1]},
+                        {c.ButtonCaption[0], c.ButtonCaption[1]}, {c.DocHist[0], c.DocHist[1]}, c.Speaker};
+    context.Settings = &s.Run->Settings;
+    context.UserSettings = &s.Run->UserSettings;
+    context.View = s.View.get();
+    context.History = &s.History;
+    context.Pictures = s.Pictures.get();
+    context.TwipsPerPixel = s.TwipsPerPixel;
+    context.NavigateTo = [&s](const std::string& path) { s.Selection->NavigateTo(path); };
+    s.Parts = std::make_unique<DeclarationParts>(context);
+    SpeechNarration& narration = s.Parts->Narration();
+    // The answer's own caption cuts off a reading; other captions wait for none.
+    s.SpeakText = [&s, &narration](const std::string& text) {
+        if (s.Answer && s.Answer->Answered()) narration.SpeakAnswer(text);
+        else narration.SpeakPhrase(text);
+    };
+    s.StopSpeaking = [&narration] { narration.StopSpeaking(); };
+}
+
 LRESULT OnCreate(HWND window, LPARAM lParam) {
     auto* state = static_cast<DeclarationState*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
@@ -255,11 +272,14 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
     s.Composition = ComposeWindow(s.Run->Settings, s.Run->ProfileUserName(), DesignedWindow(), s.Random,
                                   [] { return static_cast<std::uint32_t>(GetTickCount()); });
     CreateControls(window, s);
+    MakeParts(window, s);
     ApplyComposition(window, s);
     MakeSelection(window, s);
+    s.Parts->ConnectHistory();
     LayOut(window, s);
-    SetHistoryButtonsDisabled(s);
+    s.Parts->SetHistoryButtonsDisabled();
     SetUpAnswer(window, s);
+    s.Parts->SetupTips();
     return 0;
 }
 
@@ -301,9 +321,9 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     DeclarationState* s = StateOf(window);
     if (!s) return 0;
     const int id = LOWORD(wParam), code = HIWORD(wParam);
+    if (s->Parts && s->Parts->OnPictureNotification(reinterpret_cast<HWND>(lParam), code)) return 0;
     if (OnAnswerCommand(window, *s, id, code)) return 0;
     if (id == IDC_IMG_BACKGROUND && code == PCN_DOUBLECLICK) ShowAbout(window);
-    (void)lParam;
     return 0;
 }
 
@@ -330,8 +350,15 @@ LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
     case WM_TIMER:
-        if (DeclarationState* s = StateOf(window)) OnLockdownTimer(window, *s, wParam);
+        if (DeclarationState* s = StateOf(window)) {
+            OnLockdownTimer(window, *s, wParam);
+            if (s->Parts) s->Parts->OnTimer();
+        }
         return 0;
+    case WM_SETCURSOR:
+        if (DeclarationState* s = StateOf(window); s && s->Parts)
+            s->Parts->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
+        break;
     case WM_LBUTTONDBLCLK:
         ShowAbout(window);
         return 0;

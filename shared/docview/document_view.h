@@ -18,6 +18,9 @@ public:
     // Raised when a navigation has completed and LocationURL answers the new location.
     std::function<void(const std::string& url)> NavigateComplete;
 };
+// A hidden child of the document view whose text is the shown location, so
+// that test drivers and screen readers can read it.
+const int kDocumentLocationId = 30001;
 // The system web browser control when it can show pages here, otherwise the reader view.
 std::unique_ptr<DocumentView> CreateDocumentView(HWND parent, int controlId);
 std::unique_ptr<DocumentView> CreateReaderView(HWND parent, int controlId);

@@ -45,6 +45,7 @@ private:
     void FitInner();
 
     HWND container_ = nullptr;
+    HWND location_ = nullptr;
     std::unique_ptr<BrowserView> browser_;
     std::unique_ptr<ReaderView> reader_;
     bool probed_ = false;
@@ -74,6 +75,9 @@ std::unique_ptr<SwitchingView> SwitchingView::Create(HWND parent, int controlId)
                                        area.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                                        GetModuleHandleA(nullptr), view.get());
     if (!view->container_) return nullptr;
+    view->location_ = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 0, 0, view->container_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kDocumentLocationId)),
+                                      GetModuleHandleA(nullptr), nullptr);
     view->browser_ = BrowserView::Create(view->container_, kInnerId);
     if (view->browser_) view->Connect(*view->browser_);
     else view->SwitchToReader();
@@ -91,11 +95,14 @@ SwitchingView::~SwitchingView() {
 }
 
 void SwitchingView::Connect(DocumentView& inner) {
+    // The shown view stays the container's first child.
+    if (location_) SetWindowPos(location_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     inner.BeforeNavigate = [this](const std::string& url, bool& cancel) {
         if (BeforeNavigate) BeforeNavigate(url, cancel);
         lastCancelled_ = cancel;
     };
     inner.NavigateComplete = [this](const std::string& url) {
+        if (location_) SetWindowTextA(location_, url.c_str());
         if (NavigateComplete) NavigateComplete(url);
     };
     inner.SetFullScreen(fullScreen_);
