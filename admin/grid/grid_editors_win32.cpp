@@ -1,6 +1,8 @@
 // The in-cell editors: the shared text field with its up-down buttons, the
 // per-column drop-downs and the info box; beginning, committing, cancelling
 // and moving on, their keys, auto-completion and the spin buttons.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -240,7 +242,10 @@ HWND ctlEditGrid::OpenEditorWindow() const {
 
 void ctlEditGrid::BeginCellEdit(int keyAscii) {
     if (!grid_) return;
-    CloseEditor();
+    if (openKind_ != 0) {
+        CommitOpenEditor();   // what was typed so far is kept
+        CloseEditor();
+    }
     FlexGrid& g = model_.Grid;
     const long col = g.Col();
     const int kind = model_.EditorOf(col).Kind;

@@ -1,5 +1,7 @@
 // The header option list (ctlColCombo), column fitting, the find box and
 // the colour dialogs.
+#include <windows.h>
+
 #include <commdlg.h>
 
 #include "admin/grid/edit_grid_procs_win32.h"
