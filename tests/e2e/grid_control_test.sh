@@ -7,6 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 
 DEMO=GridDemo.exe
+TITLE="Grid Demo"   # by title: an open drop-down list is a window of the program too
 GRID=1          # the inner grid window
 TEXT=2          # the shared text field
 UPDOWN=3        # the spin buttons
@@ -20,69 +21,69 @@ COL_WIDTH=(40 86 87 87 80 66 87)
 cell_at() { echo "$((${COL_LEFT[$2]} + ${COL_WIDTH[$2]} / 2)),$(($1 * 19 + 9))"; }
 
 demo() { LANG=$TSR_LANG LC_ALL=$TSR_LANG tsr_driver "$@"; }
-status() { demo get-text --exe "$DEMO" --id "$STATUS" | sed 's/^ //'; }
-click_cell() { demo click --exe "$DEMO" --id "$GRID" --at "$(cell_at "$1" "$2")"; }
+status() { demo get-text --title "$TITLE" --id "$STATUS" | sed 's/^ //'; }
+click_cell() { demo click --title "$TITLE" --id "$GRID" --at "$(cell_at "$1" "$2")"; }
 shot() { tsr_screenshot "$1-$TSR_FLAVOUR" >/dev/null; }
 
 edit_text_field() {
   click_cell 3 1
   assert_eq "R3 C1: user00003" "$(status)" "status after clicking row 3, User"
-  demo type --exe "$DEMO" --id "$GRID" --input "Alic"
-  assert_eq "Alic" "$(demo get-text --exe "$DEMO" --id "$TEXT")" "text field after typing"
+  demo type --title "$TITLE" --id "$GRID" --input "Alic"
+  assert_eq "Alic" "$(demo get-text --title "$TITLE" --id "$TEXT")" "text field after typing"
   shot grid-editor-text
-  demo key --exe "$DEMO" ESCAPE
-  assert_eq "user00003" "$(demo get-text --exe "$DEMO" --id "$TEXT")" "first Escape puts the cell's text back"
-  demo type --exe "$DEMO" --id "$TEXT" --clear --input "Alice"
-  demo key --exe "$DEMO" RETURN
+  demo key --title "$TITLE" ESCAPE
+  assert_eq "user00003" "$(demo get-text --title "$TITLE" --id "$TEXT")" "first Escape puts the cell's text back"
+  demo type --title "$TITLE" --id "$TEXT" --clear --input "Alice"
+  demo key --title "$TITLE" RETURN
   assert_eq "R3 C2: PC-LAB02" "$(status)" "Enter commits and moves on to Computer"
   shot grid-editor-combo-edit
-  demo key --exe "$DEMO" ESCAPE
-  demo key --exe "$DEMO" --id "$GRID" LEFT
+  demo key --title "$TITLE" ESCAPE
+  demo key --title "$TITLE" --id "$GRID" LEFT
   assert_eq "R3 C1: Alice" "$(status)" "the committed text"
 }
 
 edit_arithmetic() {
   click_cell 2 5
-  demo type --exe "$DEMO" --id "$GRID" --input "2*21"
-  demo key --exe "$DEMO" RETURN
-  demo key --exe "$DEMO" ESCAPE
-  demo key --exe "$DEMO" --id "$GRID" LEFT
+  demo type --title "$TITLE" --id "$GRID" --input "2*21"
+  demo key --title "$TITLE" RETURN
+  demo key --title "$TITLE" ESCAPE
+  demo key --title "$TITLE" --id "$GRID" LEFT
   assert_eq "R2 C5: 42.00" "$(status)" "2*21 computed and formatted 0.00"
 }
 
 edit_spin_and_list() {
   click_cell 4 3
   assert_eq "R4 C3: 12/3/2026" "$(status)" "status on row 4, Date"
-  demo key --exe "$DEMO" --id "$GRID" RETURN
+  demo key --title "$TITLE" --id "$GRID" RETURN
   shot grid-editor-spin
   # The lower half of the buttons: one day back.
-  demo click --exe "$DEMO" --id "$UPDOWN" --at 8,15
-  assert_eq "12/2/2026" "$(demo get-text --exe "$DEMO" --id "$TEXT")" "date after the down button"
-  demo key --exe "$DEMO" RETURN
+  demo click --title "$TITLE" --id "$UPDOWN" --at 8,15
+  assert_eq "12/2/2026" "$(demo get-text --title "$TITLE" --id "$TEXT")" "date after the down button"
+  demo key --title "$TITLE" RETURN
   assert_eq "R4 C4: Accepted" "$(status)" "moved on to the Answer list"
   shot grid-editor-list
-  demo key --exe "$DEMO" ESCAPE
-  demo key --exe "$DEMO" --id "$GRID" LEFT
+  demo key --title "$TITLE" ESCAPE
+  demo key --title "$TITLE" --id "$GRID" LEFT
   assert_eq "R4 C3: 12/2/2026" "$(status)" "the spun date stored"
 }
 
 sort_by_header() {
-  demo click --exe "$DEMO" --id "$GRID" --at "$(cell_at 0 5)"
+  demo click --title "$TITLE" --id "$GRID" --at "$(cell_at 0 5)"
   local listing
-  listing=$(demo list --exe "$DEMO")
+  listing=$(demo list --title "$TITLE")
   assert_eq 1 "$(awk -F'\t' -v id=$COLCOMBO 'NR > 1 && $3 == id { print $4; exit }' <<<"$listing")" \
     "header option list shown"
   shot grid-header-menu
   # Entries in code order: Sort None, Generic Ascending, Generic Descending,
   # Numeric Ascending, Numeric Descending ...
-  for _ in 1 2 3 4 5; do demo key --exe "$DEMO" --id "$COLCOMBO" DOWN; done
-  demo key --exe "$DEMO" --id "$COLCOMBO" RETURN
+  for _ in 1 2 3 4 5; do demo key --title "$TITLE" --id "$COLCOMBO" DOWN; done
+  demo key --title "$TITLE" --id "$COLCOMBO" RETURN
   assert_eq "R1 C5: 59.5" "$(status)" "largest minutes first after Numeric Descending"
   shot grid-sorted
 }
 
 find_box() {
-  demo click --exe "$DEMO" --text "Find..."
+  demo click --title "$TITLE" --text "Find..."
   demo wait-window --title Find >/dev/null
   demo type --title Find --id 101 "user09999"
   demo click --title Find --text "Find Next"
@@ -95,10 +96,10 @@ find_box() {
 }
 
 save_table() {
-  demo click --exe "$DEMO" --text "Show Info"
+  demo click --title "$TITLE" --text "Show Info"
   shot grid-info
-  demo click --exe "$DEMO" --text "Hide Info"
-  demo click --exe "$DEMO" --text "Save Table"
+  demo click --title "$TITLE" --text "Hide Info"
+  demo click --title "$TITLE" --text "Save Table"
   assert_file_contains "$TSR_APP_DIR/GridDemo.txt" $'\tAlice\tPC-LAB02\t'
   assert_file_contains "$TSR_APP_DIR/GridDemo.txt" $'\t42.00\t'
   assert_eq 10001 "$(tr '\r' '\n' <"$TSR_APP_DIR/GridDemo.txt" | grep -c .)" \
@@ -111,7 +112,7 @@ for flavour in $(tsr_flavours); do
   tsr_prefix "$flavour"
   tsr_app_folder GridDemo "$(tsr_build_dir)/admin/grid/$DEMO" >/dev/null || continue
   tsr_start "$TSR_APP_DIR" "$DEMO"
-  if ! demo wait-window --exe "$DEMO" --timeout 30000 >/dev/null; then
+  if ! demo wait-window --title "$TITLE" --timeout 30000 >/dev/null; then
     tsr_fail "no Grid Demo window"
     tsr_stop
     continue
@@ -123,7 +124,7 @@ for flavour in $(tsr_flavours); do
   sort_by_header
   find_box
   save_table
-  demo close --exe "$DEMO"
+  demo close --title "$TITLE"
   tsr_wait_exit 10
   assert_eq 0 "$TSR_EXIT_CODE" "GridDemo exit code"
 done
