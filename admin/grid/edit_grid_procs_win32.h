@@ -12,6 +12,8 @@ constexpr UINT WM_GRID_REFIT = WM_APP + 0x51;
 // Posted to the control when an editor lost the focus: commit if the focus
 // went out of the control.
 constexpr UINT WM_GRID_FOCUSCHECK = WM_APP + 0x52;
+// Posted to the inner grid: take the focus back (the owner cancelled Validate).
+constexpr UINT WM_GRID_REFOCUS = WM_APP + 0x53;
 constexpr UINT_PTR kTypeAheadTimer = 1;
 
 struct EditGridProcs {

@@ -107,6 +107,9 @@ public:
 
     // ---- menu ----
     void SetColComboOption(const std::string& sOption);
+    // Sorts the selected rows: kinds 1 to 8 as the grid sorts, 9 by the
+    // owner's Compare event; then PackGrid.
+    void Sort(int SortID);
     HWND GetColCombo() const { return colCombo_; }
     void AutoColFit();
     void ShowFindBox();
@@ -128,6 +131,8 @@ private:
     static HWND ComboOf(const std::map<long, HWND>& list, long col);
     HWND EnsureCombo(long col, int kind);
     std::vector<std::string> ComboEntries(HWND combo) const;
+    // Opens a drop-down's list wide enough for its longest entry.
+    void FitDroppedWidth(HWND combo);
     void OnModelChange(GridChange change);
     void RefitNow();
 
@@ -144,6 +149,7 @@ private:
     void OnGridMouseMove(WPARAM flags, int x, int y);
     void OnGridMouseUp(int button, WPARAM flags, int x, int y);
     bool OnGridSetCursor();
+    void OnGridFocusLost(HWND newFocus);
     GridHit HitAt(int x, int y) const;
     long GridAreaWidth() const;   // twips of the inner grid's client area
     long GridAreaHeight() const;

@@ -299,9 +299,37 @@ bool ctlEditGrid::OnGridSetCursor() {
     else if ((resizing & 2) && hit.Col >= 0 && hit.Col < g.FixedCols() &&
              RowBorderAt(g, scale_.ToTwipsY(at.y), scale_.ToTwipsY(kBorderGrip)) >= 0)
         cursor = reinterpret_cast<LPCSTR>(IDC_SIZENS);
-    if (!cursor) return false;
+    if (!cursor) {
+        // The owner's MousePointer: the grid's numbering of the system cursors.
+        switch (g.Props().MousePointer) {
+            case 1: cursor = reinterpret_cast<LPCSTR>(IDC_ARROW); break;
+            case 2: cursor = reinterpret_cast<LPCSTR>(IDC_CROSS); break;
+            case 3: cursor = reinterpret_cast<LPCSTR>(IDC_IBEAM); break;
+            case 5: case 15: cursor = reinterpret_cast<LPCSTR>(IDC_SIZEALL); break;
+            case 6: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENESW); break;
+            case 7: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENS); break;
+            case 8: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENWSE); break;
+            case 9: cursor = reinterpret_cast<LPCSTR>(IDC_SIZEWE); break;
+            case 10: cursor = reinterpret_cast<LPCSTR>(IDC_UPARROW); break;
+            case 11: cursor = reinterpret_cast<LPCSTR>(IDC_WAIT); break;
+            case 12: cursor = reinterpret_cast<LPCSTR>(IDC_NO); break;
+            case 13: cursor = reinterpret_cast<LPCSTR>(IDC_APPSTARTING); break;
+            case 14: cursor = reinterpret_cast<LPCSTR>(IDC_HELP); break;
+            default: return false;
+        }
+    }
     SetCursor(LoadCursorA(nullptr, cursor));
     return true;
+}
+
+void ctlEditGrid::OnGridFocusLost(HWND newFocus) {
+    InvalidateRect(grid_, nullptr, FALSE);
+    // Leaving the control for another control: the owner may keep the focus.
+    if (!newFocus || newFocus == window_.Get() || IsChild(window_.Get(), newFocus)) return;
+    if (!model_.Grid.Props().CausesValidation) return;
+    bool Cancel = false;
+    listener_->Validate(Cancel);
+    if (Cancel) PostMessageA(grid_, WM_GRID_REFOCUS, 0, 0);
 }
 
 LRESULT CALLBACK EditGridProcs::Grid(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -317,8 +345,13 @@ LRESULT CALLBACK EditGridProcs::Grid(HWND hwnd, UINT message, WPARAM wParam, LPA
         case WM_PAINT: self->PaintGrid(); return 0;
         case WM_ERASEBKGND: return 1;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS:
             InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_KILLFOCUS:
+            self->OnGridFocusLost(reinterpret_cast<HWND>(wParam));
+            return 0;
+        case WM_GRID_REFOCUS:
+            SetFocus(hwnd);
             return 0;
         case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
         case WM_KEYDOWN: self->OnGridKeyDown(wParam); return 0;

@@ -97,6 +97,16 @@ std::vector<std::string> ctlEditGrid::ComboEntries(HWND combo) const {
     return entries;
 }
 
+void ctlEditGrid::FitDroppedWidth(HWND combo) {
+    long widest = 0;
+    for (const std::string& entry : ComboEntries(combo))
+        widest = std::max(widest, scale_.ToPixelsX(painter_.MeasureText(combo, entry, scale_)));
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const long width = std::max<long>(r.right - r.left, widest + GetSystemMetrics(SM_CXVSCROLL) + 4);
+    SendMessageA(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width), 0);
+}
+
 // ---- set-up called by the owner ----
 
 void ctlEditGrid::SetCellCtl(long iCol, int iCtrType) {
@@ -263,6 +273,7 @@ void ctlEditGrid::BeginCellEdit(int keyAscii) {
     editCol_ = col;
     PlaceOpenEditor();
     HWND editor = OpenEditorWindow();
+    if (combo) FitDroppedWidth(combo);
     switch (plan.Kind) {
         case EditorDropDownList:
             if (plan.SelectIndex >= 0) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(plan.SelectIndex), 0);

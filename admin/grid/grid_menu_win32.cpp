@@ -4,9 +4,15 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "admin/grid/edit_grid_procs_win32.h"
 #include "admin/grid/grid_find_box_win32.h"
 #include "admin/grid/grid_menu.h"
+
+namespace {
+constexpr int kCustomSort = 9;   // the grid's custom sort: the owner's Compare
+}  // namespace
 
 void ctlEditGrid::SetColComboOption(const std::string& sOption) {
     if (!colCombo_) return;
@@ -34,6 +40,7 @@ void ctlEditGrid::ShowHeaderOptions() {
                  static_cast<int>(std::max(0L, p.Top / scale_.PerPixelY)),
                  static_cast<int>(p.Width / scale_.PerPixelX), 220, SWP_SHOWWINDOW);
     headerListShown_ = true;
+    FitDroppedWidth(colCombo_);
     ::SetFocus(colCombo_);
     SendMessageA(colCombo_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SendMessageA(colCombo_, CB_SHOWDROPDOWN, TRUE, 0);
@@ -59,12 +66,34 @@ void ctlEditGrid::OnHeaderOptionChosen() {
         CloseEditor();
         AutoColFit();
     } else if (action == HeaderOptionAction::Sort) {
-        RunHeaderOption(model_, position, code);
+        CloseEditor();
+        Sort(code);
     }
     // Away from the list: it hides itself on losing the focus.
     ::SetFocus(grid_);
     if (action == HeaderOptionAction::Find) ShowFindBox();
     Refresh();
+}
+
+void ctlEditGrid::Sort(int SortID) {
+    if (SortID != kCustomSort) {
+        ::Sort(model_, SortID);
+        return;
+    }
+    FlexGrid& g = model_.Grid;
+    const GridRange r = g.Selection();
+    const long top = std::max(r.Top, g.FixedRows());
+    if (top >= r.Bottom) return;
+    std::vector<long> order;
+    for (long row = top; row <= r.Bottom; ++row) order.push_back(row);
+    // The owner answers -1, 0 or 1 for each pair, as the grid's custom sort asks.
+    std::stable_sort(order.begin(), order.end(), [this](long a, long b) {
+        int Cmp = 0;
+        listener_->Compare(a, b, Cmp);
+        return Cmp < 0;
+    });
+    g.ArrangeRows(top, order);
+    model_.PackGrid();
 }
 
 void ctlEditGrid::AutoColFit() {

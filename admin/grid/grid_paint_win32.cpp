@@ -160,6 +160,16 @@ void GridPainter::PaintCell(HDC dc, const RECT& cell, const FlexGrid& grid, long
         FillSolid(dc, right, line);
         FillSolid(dc, bottom, line);
     }
+    if (current && !fixed && !focused && p.FocusRect > 0) {
+        // Without the focus the current cell keeps a quiet frame, so a cell
+        // found or chosen from another window can still be seen.
+        const COLORREF frame = GetSysColor(COLOR_BTNSHADOW);
+        const RECT inner{cell.left, cell.top, cell.right - lineWidth + 1, cell.bottom - lineWidth + 1};
+        FillSolid(dc, RECT{inner.left, inner.top, inner.right, inner.top + 1}, frame);
+        FillSolid(dc, RECT{inner.left, inner.bottom - 1, inner.right, inner.bottom}, frame);
+        FillSolid(dc, RECT{inner.left, inner.top, inner.left + 1, inner.bottom}, frame);
+        FillSolid(dc, RECT{inner.right - 1, inner.top, inner.right, inner.bottom}, frame);
+    }
     if (current && !fixed && focused && p.FocusRect > 0) {
         RECT focus{cell.left + 1, cell.top + 1, cell.right - lineWidth, cell.bottom - lineWidth};
         if (p.FocusRect >= 2) {

@@ -54,6 +54,16 @@ struct Owner : EditGridListener {
     std::vector<std::string> Events;
     int ReplaceKeyAscii = 0;
     bool SwallowKeyDown = false;
+    bool CancelValidate = false;
+    const FlexGrid* Sorted = nullptr;   // Compare orders column 1 by length
+    void Validate(bool& Cancel) override {
+        Events.push_back("Validate");
+        Cancel = CancelValidate;
+    }
+    void Compare(long Row1, long Row2, int& Cmp) override {
+        const size_t a = Sorted->TextMatrix(Row1, 1).size(), b = Sorted->TextMatrix(Row2, 1).size();
+        Cmp = a < b ? -1 : a > b ? 1 : 0;
+    }
     void KeyDown(int& KeyCode, int&) override {
         if (SwallowKeyDown) KeyCode = 0;
     }
@@ -502,4 +512,41 @@ TEST_F(GridWindow, ClickingACellMakesItCurrentAndClosesTheEditorWithCommit) {
     Press(CellCentre(5, 1), WM_RBUTTONDOWN, WM_RBUTTONUP);
     EXPECT_EQ(owner_.Events, std::vector<std::string>{"MouseDown2"});
     EXPECT_EQ(g.Row(), 3);
+}
+
+TEST_F(GridWindow, CustomSortAsksTheOwnerToCompareRows) {
+    FlexGrid& g = grid_.Grid();
+    g.SetTextMatrix(1, 1, "ccc");
+    g.SetTextMatrix(2, 1, "a");
+    g.SetTextMatrix(3, 1, "bb");
+    g.SetRowData(2, 20);
+    owner_.Sorted = &g;
+    SelectColumn(grid_.Model(), 1);
+    grid_.Sort(9);
+    EXPECT_EQ(g.TextMatrix(1, 1), "a");
+    EXPECT_EQ(g.RowData(1), 20);
+    EXPECT_EQ(g.TextMatrix(2, 1), "bb");
+    EXPECT_EQ(g.TextMatrix(3, 1), "ccc");
+    // Blank key cells (sorted first by length) are packed below.
+    EXPECT_EQ(g.TextMatrix(4, 1), "");
+}
+
+TEST_F(GridWindow, LeavingTheControlAsksValidateAndTheOwnerMayKeepTheFocus) {
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 380, 100, 20, host_, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    owner_.Events.clear();
+    owner_.CancelValidate = true;
+    SetFocus(other);
+    Pump();
+    EXPECT_EQ(owner_.Events, std::vector<std::string>{"Validate"});
+    EXPECT_EQ(GetFocus(), Grid());
+    owner_.CancelValidate = false;
+    SetFocus(other);
+    Pump();
+    EXPECT_EQ(GetFocus(), other);
+    // An editor of the control taking the focus is no leaving.
+    SetFocus(Grid());
+    owner_.Events.clear();
+    Type(Grid(), "q");
+    EXPECT_EQ(owner_.Events, std::vector<std::string>{});
 }

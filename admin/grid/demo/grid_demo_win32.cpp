@@ -222,9 +222,14 @@ void DemoWindow::ToggleInfo() {
         grid_.HideInfo();
         return;
     }
+    // Below the current cell, or above it when the cell is near the bottom.
     const FlexGrid& g = grid_.Grid();
-    grid_.ShowInfo(g.CellLeft() + 120, g.CellTop() + g.CellHeight() + 60,
-                   "Type to edit; Enter moves on, Escape undoes");
+    RECT client{};
+    GetClientRect(grid_.Hwnd(), &client);
+    const long height = grid_.Scale().ToTwipsY(client.bottom);
+    long top = g.CellTop() + g.CellHeight() + 60;
+    if (top + 2 * kStandardRowHeight > height) top = std::max(0L, g.CellTop() - kStandardRowHeight - 60);
+    grid_.ShowInfo(g.CellLeft() + 120, top, "Type to edit; Enter moves on, Escape undoes");
 }
 
 void DemoWindow::OnCommand(int id) {
