@@ -78,6 +78,7 @@ void GridPainter::SetFonts(const GridProps& props, HFONT ambient) {
     base_ = font;
     hasBase_ = true;
     for (auto& f : fonts_) f.Reset();
+    for (int& h : fontHeights_) h = 0;
 }
 
 HFONT GridPainter::FontFor(const CellAttributes& attr) {
@@ -113,76 +114,116 @@ void GridPainter::PrepareCanvas(HDC target, int width, int height) {
     SelectObject(canvas_.Get(), bitmap_.Get());
 }
 
-void GridPainter::PaintCell(HDC dc, const RECT& cell, const FlexGrid& grid, long row, long col,
-                            bool focused) {
-    const GridProps& p = grid.Props();
-    const bool fixed = row < grid.FixedRows() || col < grid.FixedCols();
-    const GridRange sel = grid.Selection();
-    const bool several = sel.Top != sel.Bottom || sel.Left != sel.Right;
-    const bool current = row == grid.Row() && col == grid.Col();
-    const bool highlight = p.HighLight == HighLightAlways || (p.HighLight == HighLightWithFocus && focused);
-    const bool selected = !fixed && highlight && several && !current && row >= sel.Top &&
-                          row <= sel.Bottom && col >= sel.Left && col <= sel.Right;
-    const CellAttributes& attr = grid.CellAttr(row, col);
+// What every cell of one paint shares.
+struct GridPaintContext {
+    const FlexGrid& Grid;
+    const GridProps& Props;
+    GridRange Selection;
+    bool Several, Highlight, Focused;
+    COLORREF Back, Fore, BackSel, ForeSel, BackFixed, ForeFixed, Line, LineFixed;
+    int LineWidth;
+};
 
-    COLORREF back, fore;
-    if (fixed) {
-        back = ResolveGridColor(p.BackColorFixed);
-        fore = ResolveGridColor(attr.ForeColor == kDefaultCellColor ? p.ForeColorFixed : attr.ForeColor);
-    } else if (selected) {
-        back = ResolveGridColor(p.BackColorSel);
-        fore = ResolveGridColor(p.ForeColorSel);
-    } else {
-        back = ResolveGridColor(p.BackColor);
-        fore = ResolveGridColor(attr.ForeColor == kDefaultCellColor ? p.ForeColor : attr.ForeColor);
+namespace {
+
+COLORREF CellColor(uint32_t own, COLORREF fallback) {
+    return own == kDefaultCellColor ? fallback : ResolveGridColor(own);
+}
+
+void Frame(HDC dc, const RECT& r, int width, COLORREF color) {
+    FillSolid(dc, RECT{r.left, r.top, r.right, r.top + width}, color);
+    FillSolid(dc, RECT{r.left, r.bottom - width, r.right, r.bottom}, color);
+    FillSolid(dc, RECT{r.left, r.top, r.left + width, r.bottom}, color);
+    FillSolid(dc, RECT{r.right - width, r.top, r.right, r.bottom}, color);
+}
+
+}  // namespace
+
+int GridPainter::FontHeight(HDC dc, const CellAttributes& attr) {
+    const int index = (attr.Bold ? 1 : 0) | (attr.Italic ? 2 : 0) | (attr.Underline ? 4 : 0) |
+                      (attr.StrikeThrough ? 8 : 0);
+    if (fontHeights_[index] == 0) {
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        fontHeights_[index] = std::max(1, static_cast<int>(metrics.tmHeight));
     }
-    FillSolid(dc, cell, back);
+    return fontHeights_[index];
+}
+
+void GridPainter::PaintCell(HDC dc, const RECT& cell, const GridPaintContext& c, long row, long col) {
+    const FlexGrid& grid = c.Grid;
+    const bool fixed = row < grid.FixedRows() || col < grid.FixedCols();
+    const bool current = row == grid.Row() && col == grid.Col();
+    const GridRange& sel = c.Selection;
+    const bool selected = !fixed && c.Highlight && c.Several && !current && row >= sel.Top && row <= sel.Bottom &&
+                          col >= sel.Left && col <= sel.Right;
+    const CellAttributes& attr = grid.CellAttr(row, col);
+    const COLORREF back = fixed ? c.BackFixed : selected ? c.BackSel : c.Back;
+    const COLORREF fore = fixed ? CellColor(attr.ForeColor, c.ForeFixed)
+                          : selected ? c.ForeSel : CellColor(attr.ForeColor, c.Fore);
+    const bool lines = (fixed ? c.Props.GridLinesFixed : c.Props.GridLines) > 0;
+    const bool raised = fixed && c.Props.GridLinesFixed >= 2;
+    // Lines take the right and bottom edge; the cell paints the rest.
+    RECT inside = cell;
+    if (lines && !raised) {
+        inside.right -= c.LineWidth;
+        inside.bottom -= c.LineWidth;
+    }
 
     const std::string& text = grid.TextMatrix(row, col);
-    if (!text.empty()) {
-        SelectedObject font(dc, FontFor(attr));
-        SetTextColor(dc, fore);
-        RECT area{cell.left + kTextPadding, cell.top, cell.right - kTextPadding, cell.bottom - 1};
-        const int alignment = fixed ? grid.FixedAlignment(col) : grid.ColAlignment(col);
-        UINT flags = DT_NOPREFIX | AlignmentFlags(alignment, text);
-        flags |= p.WordWrap ? DT_WORDBREAK : (DT_SINGLELINE | DT_END_ELLIPSIS | VerticalFlags(alignment));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, flags);
+    HFONT font = FontFor(attr);
+    if (font != selectedFont_) {
+        SelectObject(dc, font);
+        selectedFont_ = font;
+    }
+    SetBkColor(dc, back);
+    SetTextColor(dc, fore);
+    const int alignment = fixed ? grid.FixedAlignment(col) : grid.ColAlignment(col);
+    if (c.Props.WordWrap && !text.empty()) {
+        FillSolid(dc, inside, back);
+        RECT area{inside.left + kTextPadding, inside.top, inside.right - kTextPadding, inside.bottom};
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
+                  DT_NOPREFIX | DT_WORDBREAK | AlignmentFlags(alignment, text));
+    } else {
+        // One call fills the cell and draws its text, clipped to the cell.
+        const int length = static_cast<int>(text.size());
+        int x = inside.left + kTextPadding;
+        const UINT horizontal = length ? AlignmentFlags(alignment, text) : DT_LEFT;
+        if (horizontal != DT_LEFT) {
+            SIZE size{};
+            GetTextExtentPoint32A(dc, text.c_str(), length, &size);
+            x = horizontal == DT_RIGHT ? inside.right - kTextPadding - size.cx
+                                       : (inside.left + inside.right - size.cx) / 2;
+            x = std::max(x, static_cast<int>(inside.left) + kTextPadding);
+        }
+        const int height = FontHeight(dc, attr);
+        const UINT vertical = VerticalFlags(alignment);
+        const int y = vertical == DT_TOP      ? inside.top + 1
+                      : vertical == DT_BOTTOM ? inside.bottom - height - 1
+                                              : (inside.top + inside.bottom - height) / 2;
+        ExtTextOutA(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &inside, text.c_str(), static_cast<UINT>(length), nullptr);
     }
 
-    const int lineWidth = std::max(1, p.GridLineWidth);
-    if (fixed && p.GridLinesFixed >= 2) {
+    if (raised) {
         RECT edge = cell;
         DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
-    } else if ((fixed ? p.GridLinesFixed : p.GridLines) > 0) {
-        const COLORREF line = ResolveGridColor(fixed ? p.GridColorFixed : p.GridColor);
-        RECT right{cell.right - lineWidth, cell.top, cell.right, cell.bottom};
-        RECT bottom{cell.left, cell.bottom - lineWidth, cell.right, cell.bottom};
-        FillSolid(dc, right, line);
-        FillSolid(dc, bottom, line);
+    } else if (lines) {
+        const COLORREF line = fixed ? c.LineFixed : c.Line;
+        FillSolid(dc, RECT{inside.right, cell.top, cell.right, cell.bottom}, line);
+        FillSolid(dc, RECT{cell.left, inside.bottom, inside.right, cell.bottom}, line);
     }
-    if (current && !fixed && !focused && p.FocusRect > 0) {
+    if (!current || fixed || c.Props.FocusRect <= 0) return;
+    if (!c.Focused) {
         // Without the focus the current cell keeps a quiet frame, so a cell
         // found or chosen from another window can still be seen.
-        const COLORREF frame = GetSysColor(COLOR_BTNSHADOW);
-        const RECT inner{cell.left, cell.top, cell.right - lineWidth + 1, cell.bottom - lineWidth + 1};
-        FillSolid(dc, RECT{inner.left, inner.top, inner.right, inner.top + 1}, frame);
-        FillSolid(dc, RECT{inner.left, inner.bottom - 1, inner.right, inner.bottom}, frame);
-        FillSolid(dc, RECT{inner.left, inner.top, inner.left + 1, inner.bottom}, frame);
-        FillSolid(dc, RECT{inner.right - 1, inner.top, inner.right, inner.bottom}, frame);
-    }
-    if (current && !fixed && focused && p.FocusRect > 0) {
-        RECT focus{cell.left + 1, cell.top + 1, cell.right - lineWidth, cell.bottom - lineWidth};
-        if (p.FocusRect >= 2) {
-            const COLORREF heavy = ResolveGridColor(p.ForeColor);
-            FillSolid(dc, RECT{focus.left, focus.top, focus.right, focus.top + 2}, heavy);
-            FillSolid(dc, RECT{focus.left, focus.bottom - 2, focus.right, focus.bottom}, heavy);
-            FillSolid(dc, RECT{focus.left, focus.top, focus.left + 2, focus.bottom}, heavy);
-            FillSolid(dc, RECT{focus.right - 2, focus.top, focus.right, focus.bottom}, heavy);
-        } else {
-            SetTextColor(dc, RGB(0, 0, 0));
-            SetBkColor(dc, RGB(255, 255, 255));
-            DrawFocusRect(dc, &focus);
-        }
+        Frame(dc, RECT{cell.left, cell.top, inside.right + 1, inside.bottom + 1}, 1, GetSysColor(COLOR_BTNSHADOW));
+    } else if (c.Props.FocusRect >= 2) {
+        Frame(dc, RECT{cell.left + 1, cell.top + 1, inside.right, inside.bottom}, 2, c.Fore);
+    } else {
+        RECT focus{cell.left + 1, cell.top + 1, inside.right, inside.bottom};
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &focus);
     }
 }
 
@@ -192,9 +233,29 @@ void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const
     if (width <= 0 || height <= 0) return;
     PrepareCanvas(target, width, height);
     HDC dc = canvas_.Get();
-    FillSolid(dc, client, GetSysColor(COLOR_APPWORKSPACE));
-    SetBkMode(dc, TRANSPARENT);
+    FillSolid(dc, dirty, GetSysColor(COLOR_APPWORKSPACE));
+    SetBkMode(dc, OPAQUE);
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const HGDIOBJ originalFont = SelectObject(dc, BaseFont());
+    selectedFont_ = BaseFont();
 
+    const GridProps& p = grid.Props();
+    const GridRange sel = grid.Selection();
+    const GridPaintContext context{grid,
+                               p,
+                               sel,
+                               sel.Top != sel.Bottom || sel.Left != sel.Right,
+                               p.HighLight == HighLightAlways || (p.HighLight == HighLightWithFocus && focused),
+                               focused,
+                               ResolveGridColor(p.BackColor),
+                               ResolveGridColor(p.ForeColor),
+                               ResolveGridColor(p.BackColorSel),
+                               ResolveGridColor(p.ForeColorSel),
+                               ResolveGridColor(p.BackColorFixed),
+                               ResolveGridColor(p.ForeColorFixed),
+                               ResolveGridColor(p.GridColor),
+                               ResolveGridColor(p.GridColorFixed),
+                               std::max(1, p.GridLineWidth)};
     const auto rows = Bands(grid.Rows(), grid.FixedRows(), grid.TopRow(), height, scale.PerPixelY,
                             [&](long r) { return grid.RowHeight(r); });
     const auto cols = Bands(grid.Cols(), grid.FixedCols(), grid.LeftCol(), width, scale.PerPixelX,
@@ -203,10 +264,11 @@ void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const
         if (r.To <= dirty.top || r.From >= dirty.bottom) continue;
         for (const Band& c : cols) {
             if (c.To <= dirty.left || c.From >= dirty.right) continue;
-            RECT cell{c.From, r.From, c.To, r.To};
-            PaintCell(dc, cell, grid, r.Index, c.Index, focused);
+            PaintCell(dc, RECT{c.From, r.From, c.To, r.To}, context, r.Index, c.Index);
         }
     }
+    SelectObject(dc, originalFont);
+    selectedFont_ = nullptr;
     BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc,
            dirty.left, dirty.top, SRCCOPY);
 }

@@ -13,6 +13,8 @@
 // 0x80000000 | index: a system colour; anything else 0x00BBGGRR.
 COLORREF ResolveGridColor(uint32_t color);
 
+struct GridPaintContext;
+
 class GridPainter {
 public:
     // The font cells are drawn in: the grid's own font when its properties
@@ -28,11 +30,14 @@ public:
 
 private:
     void PrepareCanvas(HDC target, int width, int height);
-    void PaintCell(HDC dc, const RECT& cell, const FlexGrid& grid, long row, long col, bool focused);
+    void PaintCell(HDC dc, const RECT& cell, const GridPaintContext& context, long row, long col);
+    int FontHeight(HDC dc, const CellAttributes& attr);   // of the font selected for attr
 
     LOGFONTA base_{};
     bool hasBase_ = false;
     GdiObject fonts_[16];
+    int fontHeights_[16] = {};
+    HFONT selectedFont_ = nullptr;   // in the canvas during a paint
     // The bitmap outlives the context it is selected into (members end in
     // reverse order).
     GdiObject bitmap_;
