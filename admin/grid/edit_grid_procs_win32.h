@@ -19,13 +19,10 @@ constexpr UINT_PTR kTypeAheadTimer = 1;
 struct EditGridProcs {
     static LRESULT CALLBACK Control(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK Grid(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // Subclass procedures of the editors (reference data: the control).
-    static LRESULT CALLBACK Text(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR id, DWORD_PTR data);
-    static LRESULT CALLBACK Combo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR id, DWORD_PTR data);
-    static LRESULT CALLBACK ComboEdit(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR data);
+    // Subclass procedures of the editors.
+    static LRESULT CALLBACK Text(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Combo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ComboEdit(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // The control a window of the grid belongs to (its user data).

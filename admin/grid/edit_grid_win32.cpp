@@ -53,8 +53,6 @@ bool ctlEditGrid::Register(HINSTANCE instance) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExA(instance, kEditGridClass, &existing)) return true;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
 
     WNDCLASSEXA control{};
     control.cbSize = sizeof(control);
@@ -78,6 +76,7 @@ bool ctlEditGrid::Register(HINSTANCE instance) {
 bool ctlEditGrid::Create(HWND parent, int id, const RECT& rect) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     if (window_.Valid() || !Register(instance)) return false;
+    LoadCommonControls();
     scale_ = ScreenScale();
     locale_ = SystemFormatLocale();
     window_.Reset(CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kEditGridClass, "",
@@ -93,6 +92,20 @@ bool ctlEditGrid::Create(HWND parent, int id, const RECT& rect) {
     ApplyProperties();
     SetGridSize();
     return true;
+}
+
+void ctlEditGrid::LoadCommonControls() {
+    // The up-down buttons and the tool tip are common controls. Loaded here
+    // rather than imported, so a program is not slowed at start by linking
+    // the grid.
+    if (commonControls_.Valid()) return;
+    commonControls_.Reset(LoadLibraryA("comctl32.dll"));
+    if (!commonControls_.Valid()) return;
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto init = reinterpret_cast<InitFunction>(
+        reinterpret_cast<void*>(GetProcAddress(commonControls_.Get(), "InitCommonControlsEx")));
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    if (init) init(&controls);
 }
 
 // ---- changes of the model ----

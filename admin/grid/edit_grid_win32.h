@@ -129,6 +129,7 @@ private:
     friend struct EditGridProcs;
 
     static HWND ComboOf(const std::map<long, HWND>& list, long col);
+    void LoadCommonControls();
     HWND EnsureCombo(long col, int kind);
     std::vector<std::string> ComboEntries(HWND combo) const;
     // Opens a drop-down's list wide enough for its longest entry.
@@ -182,6 +183,8 @@ private:
     void OnHeaderOptionChosen();
     void HideHeaderOptions();
 
+    // Declared before the window: the library outlives the controls from it.
+    LibraryHandle commonControls_;
     WindowHandle window_;
     HWND grid_ = nullptr;
     HWND text_ = nullptr;

@@ -9,11 +9,11 @@
 #include <cmath>
 
 #include "admin/grid/edit_grid_procs_win32.h"
+#include "admin/grid/window_subclass_win32.h"
 
 namespace {
 
 constexpr int kComboDropHeight = 220;   // pixels of a drop-down with its list open
-constexpr UINT_PTR kEditorSubclass = 1;
 
 bool IsInside(HWND window, HWND parent) { return window && (window == parent || IsChild(parent, window)); }
 
@@ -44,7 +44,7 @@ void ctlEditGrid::CreateEditors() {
     const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
     text_ = CreateWindowExA(0, "EDIT", "", child | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 10, 10, control,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridTextId)), instance, nullptr);
-    SetWindowSubclass(text_, EditGridProcs::Text, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
+    SubclassWindow(text_, EditGridProcs::Text);
     upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", child, 0, 0, 16, 20, control,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridUpDownId)), instance, nullptr);
     SendMessageA(upDown_, UDM_SETRANGE32, 0, 100);
@@ -75,9 +75,9 @@ HWND ctlEditGrid::EnsureCombo(long col, int kind) {
     if (!combo) return nullptr;
     SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.BaseFont()), FALSE);
     if (kind == EditorDropDownList) {
-        SetWindowSubclass(combo, EditGridProcs::Combo, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
+        SubclassWindow(combo, EditGridProcs::Combo);
     } else if (HWND edit = ComboEditChild(combo)) {
-        SetWindowSubclass(edit, EditGridProcs::ComboEdit, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
+        SubclassWindow(edit, EditGridProcs::ComboEdit);
     }
     list[col] = combo;
     return combo;
@@ -455,12 +455,14 @@ void ctlEditGrid::OnEditorFocusLost(HWND newFocus) {
 
 // ---- subclass procedures ----
 
-LRESULT CALLBACK EditGridProcs::Text(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR data) {
-    auto* self = reinterpret_cast<ctlEditGrid*>(data);
+LRESULT CALLBACK EditGridProcs::Text(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The editors are children of the control (the drop-down's text field a
+    // child of the drop-down).
+    ctlEditGrid* self = ControlOf(GetParent(hwnd));
+    if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_GETDLGCODE:
-            return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
         case WM_KEYDOWN: {
             bool handled = false;
             self->OnTextKey(wParam, handled);
@@ -470,21 +472,18 @@ LRESULT CALLBACK EditGridProcs::Text(HWND hwnd, UINT message, WPARAM wParam, LPA
         case WM_CHAR:
             if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, EditGridProcs::Text, kEditorSubclass);
-            break;
         default:
             break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallOriginalProc(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK EditGridProcs::Combo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-    auto* self = reinterpret_cast<ctlEditGrid*>(data);
+LRESULT CALLBACK EditGridProcs::Combo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ctlEditGrid* self = ControlOf(GetParent(hwnd));
+    if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_GETDLGCODE:
-            return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
         case WM_KEYDOWN: {
             // An open list takes Enter and Escape to close itself.
             const bool dropped = SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
@@ -497,21 +496,18 @@ LRESULT CALLBACK EditGridProcs::Combo(HWND hwnd, UINT message, WPARAM wParam, LP
         case WM_CHAR:
             if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, EditGridProcs::Combo, kEditorSubclass);
-            break;
         default:
             break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallOriginalProc(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK EditGridProcs::ComboEdit(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* self = reinterpret_cast<ctlEditGrid*>(data);
+LRESULT CALLBACK EditGridProcs::ComboEdit(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ctlEditGrid* self = ControlOf(GetParent(GetParent(hwnd)));
+    if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_GETDLGCODE:
-            return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
         case WM_KEYDOWN: {
             const bool dropped = SendMessageA(GetParent(hwnd), CB_GETDROPPEDSTATE, 0, 0) != 0;
             if (dropped && (wParam == VK_RETURN || wParam == VK_ESCAPE)) break;
@@ -521,18 +517,15 @@ LRESULT CALLBACK EditGridProcs::ComboEdit(HWND hwnd, UINT message, WPARAM wParam
             break;
         }
         case WM_KEYUP: {
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            const LRESULT result = CallOriginalProc(hwnd, message, wParam, lParam);
             self->OnComboEditKeyUp(wParam);
             return result;
         }
         case WM_CHAR:
             if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, EditGridProcs::ComboEdit, kEditorSubclass);
-            break;
         default:
             break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallOriginalProc(hwnd, message, wParam, lParam);
 }

@@ -1,13 +1,12 @@
 #include "admin/grid/grid_find_box_win32.h"
 
-#include <commctrl.h>
+#include "admin/grid/window_subclass_win32.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr char kFindBoxClass[] = "TsrGridFind";
-constexpr UINT_PTR kKeysSubclass = 1;
 constexpr int kBoxWidth = 360, kBoxHeight = 128;   // outer size, pixels
 
 std::string TextOf(HWND hwnd) {
@@ -55,10 +54,10 @@ struct GridFindBoxProcs {
 
     // The box is modeless, so no dialog manager: its controls take Tab,
     // Enter and Escape themselves.
-    static LRESULT CALLBACK Keys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR data) {
-        auto* self = reinterpret_cast<GridFindBox*>(data);
-        if (message == WM_GETDLGCODE) return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    static LRESULT CALLBACK Keys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        GridFindBox* self = Of(GetParent(hwnd));
+        if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
+        if (message == WM_GETDLGCODE) return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
         if (message == WM_KEYDOWN) {
             HWND box = GetParent(hwnd);
             if (wParam == VK_TAB) {
@@ -79,8 +78,7 @@ struct GridFindBoxProcs {
             }
         }
         if (message == WM_CHAR && (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB)) return 0;
-        if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Keys, kKeysSubclass);
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return CallOriginalProc(hwnd, message, wParam, lParam);
     }
 };
 
@@ -122,7 +120,7 @@ bool GridFindBox::CreateBox(HWND owner, HFONT font) {
         if (!child) return false;
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (c.style & WS_TABSTOP)
-            SetWindowSubclass(child, GridFindBoxProcs::Keys, kKeysSubclass, reinterpret_cast<DWORD_PTR>(this));
+            SubclassWindow(child, GridFindBoxProcs::Keys);
     }
     text_ = GetDlgItem(box, kFindTextId);
     matchCase_ = GetDlgItem(box, kFindMatchCaseId);

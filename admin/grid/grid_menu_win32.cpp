@@ -129,13 +129,20 @@ void ctlEditGrid::ShowFindBox() {
 namespace {
 
 bool AskColour(HWND owner, COLORREF start, COLORREF* custom, COLORREF& chosen) {
+    // The dialog library is loaded when a colour is asked for, not at start.
+    LibraryHandle dialogs(LoadLibraryA("comdlg32.dll"));
+    auto choose = dialogs.Valid()
+                      ? reinterpret_cast<decltype(&ChooseColorA)>(
+                            reinterpret_cast<void*>(GetProcAddress(dialogs.Get(), "ChooseColorA")))
+                      : nullptr;
+    if (!choose) return false;
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.rgbResult = start;
     dialog.lpCustColors = custom;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&dialog)) return false;
+    if (!choose(&dialog)) return false;
     chosen = dialog.rgbResult;
     return true;
 }
