@@ -190,7 +190,11 @@ void ctlEditGrid::ClearCellCtl() {
 void ctlEditGrid::ShowInfo(long X, long Y, const std::string& sInfo) {
     if (!info_) return;
     SetWindowTextA(info_, sInfo.c_str());
-    const long width = scale_.ToPixelsX(painter_.MeasureText(info_, sInfo, scale_)) + 4;
+    RECT client{};
+    GetClientRect(window_.Get(), &client);
+    // As wide as the hint, but no wider than the control.
+    const long width = std::min<long>(scale_.ToPixelsX(painter_.MeasureText(info_, sInfo, scale_)) + 4,
+                                      std::max<long>(client.right, 1));
     const long height = scale_.ToPixelsY(kStandardRowHeight);
     SetWindowPos(info_, HWND_TOP, RoundToPixels(X, scale_.PerPixelX), RoundToPixels(Y, scale_.PerPixelY),
                  static_cast<int>(width), static_cast<int>(height), SWP_SHOWWINDOW | SWP_NOACTIVATE);

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int kTextPadding = 3;   // pixels between a cell's edge and its text
+// No cell is wider than 32767 twips (about 2200 pixels): more characters
+// than this are never seen, and measuring them would slow every paint.
+constexpr size_t kMaxPaintedChars = 4096;
 
 struct Band {
     long Index;
@@ -182,11 +185,11 @@ void GridPainter::PaintCell(HDC dc, const RECT& cell, const GridPaintContext& c,
     if (c.Props.WordWrap && !text.empty()) {
         FillSolid(dc, inside, back);
         RECT area{inside.left + kTextPadding, inside.top, inside.right - kTextPadding, inside.bottom};
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
+        DrawTextA(dc, text.c_str(), static_cast<int>(std::min(text.size(), kMaxPaintedChars)), &area,
                   DT_NOPREFIX | DT_WORDBREAK | AlignmentFlags(alignment, text));
     } else {
         // One call fills the cell and draws its text, clipped to the cell.
-        const int length = static_cast<int>(text.size());
+        const int length = static_cast<int>(std::min(text.size(), kMaxPaintedChars));
         int x = inside.left + kTextPadding;
         const UINT horizontal = length ? AlignmentFlags(alignment, text) : DT_LEFT;
         if (horizontal != DT_LEFT) {

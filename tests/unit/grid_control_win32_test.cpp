@@ -550,3 +550,84 @@ TEST_F(GridWindow, LeavingTheControlAsksValidateAndTheOwnerMayKeepTheFocus) {
     Type(Grid(), "q");
     EXPECT_EQ(owner_.Events, std::vector<std::string>{});
 }
+
+TEST_F(GridWindow, EnterWrapsToTheNextRowOrStaysInTheLastRowWhenMovingDown) {
+    FlexGrid& g = grid_.Grid();
+    g.SetCurrentCell(1, 5);
+    SendMessageA(Grid(), WM_CHAR, VK_RETURN, 1);
+    Key(grid_.GetCellTextBox(5), VK_RETURN);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 1);
+    EXPECT_EQ(grid_.OpenEditorKind(), EditorText);
+    EXPECT_EQ(TextOf(grid_.GetCellTextBox(1)), "abc2");
+    grid_.SetCellColMove(true);
+    g.SetCurrentCell(g.Rows() - 1, 1);
+    Pump();
+    Type(Grid(), "z");
+    Key(grid_.GetCellTextBox(1), VK_RETURN);
+    EXPECT_EQ(g.Row(), g.Rows() - 1);   // the last row: Enter does nothing
+    EXPECT_EQ(grid_.OpenEditorKind(), EditorText);
+    EXPECT_EQ(g.TextMatrix(g.Rows() - 1, 1), "");
+    // Page Down in a text field closes it without storing the typing.
+    Key(grid_.GetCellTextBox(1), VK_NEXT);
+    EXPECT_EQ(grid_.OpenEditorKind(), 0);
+    EXPECT_EQ(g.TextMatrix(g.Rows() - 1, 1), "");
+}
+
+TEST_F(GridWindow, InfoBoxSitsWhereToldAndStaysWithinTheControl) {
+    grid_.ShowInfo(300, 600, "Pick a date");
+    HWND info = grid_.GetInfoBox();
+    ASSERT_TRUE(IsWindowVisible(info));
+    EXPECT_EQ(TextOf(info), "Pick a date");
+    const RECT r = RectInControl(info);
+    EXPECT_EQ(r.left, 20);   // 300 twips
+    EXPECT_EQ(r.top, 40);    // 600 twips
+    grid_.ShowInfo(0, 0, std::string(100000, 'w'));
+    RECT client{};
+    GetClientRect(grid_.Hwnd(), &client);
+    EXPECT_LE(RectInControl(info).right, client.right);
+    grid_.HideInfo();
+    EXPECT_FALSE(IsWindowVisible(info));
+}
+
+TEST_F(GridWindow, ASecondDropDownForAColumnIsIgnoredAndAutoFitUsesRecordedWidths) {
+    HWND before = grid_.GetCellCombo(3);
+    grid_.SetCellCtl(3, EditorDropDownList);
+    EXPECT_EQ(grid_.GetCellCombo(3), before);
+    EXPECT_EQ(SendMessageA(before, CB_GETCOUNT, 0, 0), 2);
+    // "Auto Column Fit" from the header list fits the pressed column to the
+    // longest text AddRowDetail recorded (12 characters: 1200 twips).
+    grid_.Model().AddRowDetail({"", "twelve chars", "", "", "", ""}, 5, 1, 6);
+    grid_.SetColComboOption("0,9");
+    Press(CellCentre(0, 1));
+    HWND list = grid_.GetColCombo();
+    ASSERT_TRUE(IsWindowVisible(list));
+    SendMessageA(list, CB_SETCURSEL, 1, 0);
+    SendMessageA(grid_.Hwnd(), WM_COMMAND, MAKEWPARAM(kGridColComboId, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(list));
+    EXPECT_GE(grid_.Grid().ColWidth(1), 1200);
+    EXPECT_LT(grid_.Grid().ColWidth(1), 2400);
+}
+
+TEST_F(GridWindow, HugeTextsAndPastesKeepTheGridWhole) {
+    FlexGrid& g = grid_.Grid();
+    g.SetTextMatrix(2, 1, std::string(1000000, '8'));
+    g.SetColAlignment(1, 9);   // general: a number, so measured for right alignment
+    grid_.Refresh();
+    std::string block;
+    for (int i = 0; i < 5000; ++i) block += "a\tb\tc\td\te\tf\tg\r\n";
+    ASSERT_TRUE(OpenClipboard(Grid()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.size() + 1);
+    memcpy(GlobalLock(memory), block.c_str(), block.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    g.SetCurrentCell(10, 3);
+    ASSERT_TRUE(grid_.PasteFromClipboard());
+    EXPECT_EQ(g.Rows(), 12);   // the paste stays inside the grid
+    EXPECT_EQ(g.TextMatrix(11, 5), "c");
+    EXPECT_EQ(g.TextMatrix(9, 3), "");
+    grid_.Refresh();
+    EXPECT_TRUE(IsWindow(Grid()));
+}
