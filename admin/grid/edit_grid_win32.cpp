@@ -113,15 +113,41 @@ void ctlEditGrid::LoadCommonControls() {
 void ctlEditGrid::OnModelChange(GridChange change) {
     if (!grid_) return;
     if (model_.Grid.Props().Redraw) InvalidateRect(grid_, nullptr, FALSE);
-    if (change != GridChange::Cells && !refitPosted_) {
+    if (change == GridChange::Layout) layoutChanged_ = true;
+    // Refitting changes properties itself; that asks for no further refit.
+    if (change != GridChange::Cells && !refitPosted_ && !refitting_)
         refitPosted_ = PostMessageA(window_.Get(), WM_GRID_REFIT, 0, 0) != 0;
-    }
 }
 
 void ctlEditGrid::RefitNow() {
-    refitPosted_ = false;
+    refitting_ = true;
+    // Rows or columns came or went: the grid is fitted again the way the
+    // owner last asked, so a table filled after Setup is not left in a
+    // grid sized for two rows.
+    if (layoutChanged_) ApplySizing();
     UpdateScrollBars();
     if (openKind_ != 0) PlaceOpenEditor();
+    refitting_ = false;
+    refitPosted_ = false;
+}
+
+void ctlEditGrid::ApplySizing() {
+    layoutChanged_ = false;
+    if (!window_.Valid()) return;
+    RECT client{};
+    GetClientRect(window_.Get(), &client);
+    model_.ControlWidth = scale_.ToTwipsX(client.right);
+    model_.ControlHeight = scale_.ToTwipsY(client.bottom);
+    if (sizedByCaller_) {
+        if (model_.GridHeight <= 0) model_.GridHeight = model_.ControlHeight;
+        model_.SetGridWidthByCaller(callerWidth_);
+    } else {
+        model_.SetGridSize();
+    }
+    const int width = scale_.ToPixelsX(model_.GridWidth), height = scale_.ToPixelsY(model_.GridHeight);
+    RECT now{};
+    GetWindowRect(grid_, &now);
+    if (now.right - now.left != width || now.bottom - now.top != height) MoveWindow(grid_, 0, 0, width, height, TRUE);
 }
 
 // ---- property surface ----
@@ -225,25 +251,15 @@ void ctlEditGrid::Setup() {
 }
 
 void ctlEditGrid::SetGridSize() {
-    if (!window_.Valid()) return;
-    RECT client{};
-    GetClientRect(window_.Get(), &client);
-    model_.ControlWidth = scale_.ToTwipsX(client.right);
-    model_.ControlHeight = scale_.ToTwipsY(client.bottom);
-    model_.SetGridSize();
-    MoveWindow(grid_, 0, 0, scale_.ToPixelsX(model_.GridWidth), scale_.ToPixelsY(model_.GridHeight), TRUE);
+    sizedByCaller_ = false;
+    layoutChanged_ = true;
     RefitNow();
 }
 
 void ctlEditGrid::SetGridWidthByCaller(long iWidth) {
-    if (!window_.Valid()) return;
-    RECT client{};
-    GetClientRect(window_.Get(), &client);
-    model_.ControlWidth = scale_.ToTwipsX(client.right);
-    model_.ControlHeight = scale_.ToTwipsY(client.bottom);
-    if (model_.GridHeight <= 0) model_.GridHeight = model_.ControlHeight;
-    model_.SetGridWidthByCaller(iWidth);
-    MoveWindow(grid_, 0, 0, scale_.ToPixelsX(model_.GridWidth), scale_.ToPixelsY(model_.GridHeight), TRUE);
+    sizedByCaller_ = true;
+    callerWidth_ = iWidth;
+    layoutChanged_ = true;
     RefitNow();
 }
 
@@ -268,7 +284,10 @@ LRESULT CALLBACK EditGridProcs::Control(HWND hwnd, UINT message, WPARAM wParam, 
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_SIZE:
-            if (self->grid_) self->SetGridSize();
+            if (self->grid_) {
+                self->layoutChanged_ = true;   // the control's size: fit again as last asked
+                self->RefitNow();
+            }
             return 0;
         case WM_SETFOCUS:
             if (self->grid_) ::SetFocus(self->grid_);

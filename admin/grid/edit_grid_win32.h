@@ -136,6 +136,8 @@ private:
     void FitDroppedWidth(HWND combo);
     void OnModelChange(GridChange change);
     void RefitNow();
+    // The inner grid's size by SetGridSize or SetGridWidthByCaller, as last called.
+    void ApplySizing();
 
     // inner grid (flex_grid_window_win32.cpp)
     void PaintGrid();
@@ -210,6 +212,10 @@ private:
     bool selecting_ = false;
     long resizingCol_ = -1, resizingRow_ = -1;
     bool refitPosted_ = false;
+    bool refitting_ = false;
+    bool layoutChanged_ = false;
+    bool sizedByCaller_ = false;
+    long callerWidth_ = 0;
     bool suppressChar_ = false;  // the key's character was used already
     bool headerListShown_ = false;
     bool trackingLeave_ = false;

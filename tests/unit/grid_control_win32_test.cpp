@@ -631,3 +631,22 @@ TEST_F(GridWindow, HugeTextsAndPastesKeepTheGridWhole) {
     grid_.Refresh();
     EXPECT_TRUE(IsWindow(Grid()));
 }
+
+TEST_F(GridWindow, RowsAddedAfterSetupRefitTheGridTheWayTheOwnerLastAsked) {
+    FlexGrid& g = grid_.Grid();
+    RECT control{}, inner{};
+    GetClientRect(grid_.Hwnd(), &control);
+    GetWindowRect(Grid(), &inner);
+    EXPECT_LT(inner.bottom - inner.top, control.bottom);   // 12 rows fit with room to spare
+    for (long i = 1; i <= 60; ++i) grid_.Model().AddRowDetail({"", "row " + std::to_string(i)}, i, 1, 0);
+    Pump();
+    GetWindowRect(Grid(), &inner);
+    EXPECT_EQ(inner.bottom - inner.top, control.bottom);   // now as high as the control, scrolling
+    EXPECT_TRUE(GetWindowLongPtrA(Grid(), GWL_STYLE) & WS_VSCROLL);
+    // A width the owner chose stays chosen when the table changes.
+    grid_.SetGridWidthByCaller(3000);
+    g.SetCols(8);
+    Pump();
+    GetWindowRect(Grid(), &inner);
+    EXPECT_EQ(inner.right - inner.left, 3290 / grid_.Scale().PerPixelX);
+}
