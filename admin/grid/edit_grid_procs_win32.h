@@ -15,6 +15,7 @@ constexpr UINT WM_GRID_FOCUSCHECK = WM_APP + 0x52;
 // Posted to the inner grid: take the focus back (the owner cancelled Validate).
 constexpr UINT WM_GRID_REFOCUS = WM_APP + 0x53;
 constexpr UINT_PTR kTypeAheadTimer = 1;
+constexpr int kComboDropHeight = 220;   // pixels of a drop-down with its list open
 
 struct EditGridProcs {
     static LRESULT CALLBACK Control(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

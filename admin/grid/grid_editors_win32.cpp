@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kComboDropHeight = 220;   // pixels of a drop-down with its list open
 
 bool IsInside(HWND window, HWND parent) { return window && (window == parent || IsChild(parent, window)); }
 

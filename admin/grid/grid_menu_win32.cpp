@@ -34,11 +34,9 @@ void ctlEditGrid::ShowHeaderOptions() {
     cell.Width = g.ColWidth(g.Col());
     cell.Height = g.RowHeight(g.Row());
     const EditorPlacement p = PlaceHeaderOptions(cell);
-    RECT now{};
-    GetWindowRect(colCombo_, &now);
-    SetWindowPos(colCombo_, HWND_TOP, static_cast<int>(p.Left / scale_.PerPixelX),
-                 static_cast<int>(std::max(0L, p.Top / scale_.PerPixelY)),
-                 static_cast<int>(p.Width / scale_.PerPixelX), 220, SWP_SHOWWINDOW);
+    SetWindowPos(colCombo_, HWND_TOP, static_cast<int>(scale_.ToPixelsX(p.Left)),
+                 static_cast<int>(std::max(0L, scale_.ToPixelsY(p.Top))),
+                 static_cast<int>(scale_.ToPixelsX(p.Width)), kComboDropHeight, SWP_SHOWWINDOW);
     headerListShown_ = true;
     FitDroppedWidth(colCombo_);
     ::SetFocus(colCombo_);
@@ -153,8 +151,8 @@ bool ctlEditGrid::ChooseCellForeColor() {
     FlexGrid& g = model_.Grid;
     const uint32_t now = g.CellForeColor();
     COLORREF colour = 0;
-    if (!AskColour(window_.Get(), ResolveGridColor(now == kDefaultCellColor ? g.Props().ForeColor : now), customColours_, colour))
-        return false;
+    const COLORREF start = ResolveGridColor(now == kDefaultCellColor ? g.Props().ForeColor : now);
+    if (!AskColour(window_.Get(), start, customColours_, colour)) return false;
     ::SetCellForeColor(model_, g.Row(), g.Col(), colour);
     return true;
 }
@@ -163,8 +161,8 @@ bool ctlEditGrid::ChooseRowForeColor() {
     FlexGrid& g = model_.Grid;
     const uint32_t now = g.CellForeColor();
     COLORREF colour = 0;
-    if (!AskColour(window_.Get(), ResolveGridColor(now == kDefaultCellColor ? g.Props().ForeColor : now), customColours_, colour))
-        return false;
+    const COLORREF start = ResolveGridColor(now == kDefaultCellColor ? g.Props().ForeColor : now);
+    if (!AskColour(window_.Get(), start, customColours_, colour)) return false;
     ::SetRowForeColor(model_, g.Row(), colour);
     return true;
 }

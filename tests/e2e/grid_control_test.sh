@@ -95,6 +95,40 @@ find_box() {
   demo key --title Find --id 101 ESCAPE
 }
 
+# Right press on a cell and the item at POSITION of the demo's row menu.
+row_menu() {
+  local try
+  for try in 1 2 3; do
+    demo click --title "$TITLE" --id "$GRID" --right --at "$(cell_at "$1" "$2")"
+    demo menu --title "$TITLE" "#$3" --timeout 3000 && return 0
+  done
+  tsr_fail "no row menu after a right press on row $1, column $2"
+  return 1
+}
+
+clipboard_and_row_menu() {
+  demo key --title "$TITLE" --id "$GRID" CTRL+HOME
+  assert_eq "R1 C1" "$(status | cut -d: -f1)" "Ctrl+Home goes to the first cell"
+  click_cell 2 1
+  local copied
+  copied=$(status | sed 's/^R2 C1: //')
+  demo key --title "$TITLE" --id "$GRID" CTRL+C
+  click_cell 6 1
+  demo key --title "$TITLE" --id "$GRID" CTRL+V
+  assert_eq "R6 C1: $copied" "$(status)" "Ctrl+C in row 2, Ctrl+V in row 6"
+  # The owner's pop-up menu on a right press: bold row, then the colour dialog.
+  row_menu 6 2 1
+  row_menu 6 2 5
+  if demo wait-window --title Color --timeout 10000 >/dev/null; then
+    shot grid-colour-dialog
+    demo click --title Color --text OK
+  else
+    tsr_fail "no colour dialog"
+  fi
+  shot grid-bold-row
+  assert_eq "R6 C2" "$(status | cut -d: -f1)" "the right-pressed cell is current after the row menu"
+}
+
 save_table() {
   demo click --title "$TITLE" --text "Show Info"
   shot grid-info
@@ -123,6 +157,7 @@ for flavour in $(tsr_flavours); do
   edit_spin_and_list
   sort_by_header
   find_box
+  clipboard_and_row_menu
   save_table
   demo close --title "$TITLE"
   tsr_wait_exit 10

@@ -60,9 +60,7 @@ public:
     void RowColChange() override { UpdateStatus(); }
     void LeaveCell() override { updateTotal_ = true; }
     void SelChange() override { UpdateStatus(); }
-    void MouseDown(int Button, int, long, long) override {
-        if (Button == 2) showRowMenu_ = true;
-    }
+    void MouseDown(int Button, int, long, long) override;
     void MouseUp(int Button, int, long, long) override;
     void KeyUp(int&, int&) override { UpdateStatus(); }
 
@@ -184,6 +182,15 @@ void DemoWindow::UpdateStatus() {
     }
 }
 
+void DemoWindow::MouseDown(int Button, int, long, long) {
+    if (Button != 2) return;
+    // The row menu works on the row pressed.
+    FlexGrid& g = grid_.Grid();
+    const long row = grid_.MouseRow(), col = grid_.MouseCol();
+    if (row >= g.FixedRows() && col >= g.FixedCols()) g.SetCurrentCell(row, col);
+    showRowMenu_ = true;
+}
+
 void DemoWindow::MouseUp(int Button, int, long, long) {
     if (Button != 2 || !showRowMenu_) return;
     showRowMenu_ = false;
@@ -234,7 +241,7 @@ void DemoWindow::ToggleInfo() {
 
 void DemoWindow::OnCommand(int id) {
     EditGridModel& m = grid_.Model();
-    const long row = m.Grid.Row();
+    const long row = m.Grid.Row(), col = m.Grid.Col();
     switch (id) {
         case IDC_DEMO_FIND: case IDM_FIND: grid_.ShowFindBox(); break;
         case IDC_DEMO_SAVE: SaveTable(); break;
@@ -252,6 +259,8 @@ void DemoWindow::OnCommand(int id) {
         case IDM_PASTE: grid_.PasteFromClipboard(); break;
         default: return;
     }
+    // Row styles select the whole row; the user's cell comes back.
+    if (id >= IDM_ROW_BOLD && id <= IDM_ROW_PLAIN) m.Grid.SetCurrentCell(row, col);
     UpdateStatus();
 }
 
