@@ -142,6 +142,7 @@ private:
     // inner grid (flex_grid_window_win32.cpp)
     void PaintGrid();
     void UpdateScrollBars();
+    void SetScrollBar(int bar, long min, long max, long page, long pos);
     void OnScroll(int bar, int code);
     void ScrollTo(long topRow, long leftCol);
     void OnWheel(int delta);

@@ -70,25 +70,31 @@ void ctlEditGrid::UpdateScrollBars() {
     if (!needH && g.LeftCol() != std::min(g.FixedCols(), std::max(0L, g.Cols() - 1)))
         g.SetLeftCol(std::min(g.FixedCols(), std::max(0L, g.Cols() - 1)));
 
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
     if (needV) {
         const long page = FullyVisibleRows(g, areaH);
-        info.nMin = static_cast<int>(g.FixedRows());
-        info.nPage = static_cast<UINT>(page);
-        info.nMax = static_cast<int>(maxTop + page - 1);
-        info.nPos = static_cast<int>(g.TopRow());
-        SetScrollInfo(grid_, SB_VERT, &info, TRUE);
+        SetScrollBar(SB_VERT, g.FixedRows(), maxTop + page - 1, page, g.TopRow());
     }
     if (needH) {
         const long page = FullyVisibleCols(g, areaW);
-        info.nMin = static_cast<int>(g.FixedCols());
-        info.nPage = static_cast<UINT>(page);
-        info.nMax = static_cast<int>(maxLeft + page - 1);
-        info.nPos = static_cast<int>(g.LeftCol());
-        SetScrollInfo(grid_, SB_HORZ, &info, TRUE);
+        SetScrollBar(SB_HORZ, g.FixedCols(), maxLeft + page - 1, page, g.LeftCol());
     }
+}
+
+void ctlEditGrid::SetScrollBar(int bar, long min, long max, long page, long pos) {
+    SCROLLINFO now{};
+    now.cbSize = sizeof(now);
+    now.fMask = SIF_ALL;
+    GetScrollInfo(grid_, bar, &now);
+    // Redrawing a scroll bar is dear under X: only when something changed.
+    if (now.nMin == min && now.nMax == max && now.nPage == static_cast<UINT>(page) && now.nPos == pos) return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    info.nMin = static_cast<int>(min);
+    info.nMax = static_cast<int>(max);
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = static_cast<int>(pos);
+    SetScrollInfo(grid_, bar, &info, TRUE);
 }
 
 void ctlEditGrid::ScrollTo(long topRow, long leftCol) {
