@@ -112,7 +112,8 @@ void ctlEditGrid::LoadCommonControls() {
 
 void ctlEditGrid::OnModelChange(GridChange change) {
     if (!grid_) return;
-    if (model_.Grid.Props().Redraw) InvalidateRect(grid_, nullptr, FALSE);
+    // Bulk changes (filling 10,000 rows) ask the system for one repaint only.
+    if (model_.Grid.Props().Redraw && !paintPending_) paintPending_ = InvalidateRect(grid_, nullptr, FALSE) != 0;
     if (change == GridChange::Layout) layoutChanged_ = true;
     // Refitting changes properties itself; that asks for no further refit.
     if (change != GridChange::Cells && !refitPosted_ && !refitting_)

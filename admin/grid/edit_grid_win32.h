@@ -213,6 +213,7 @@ private:
     bool selecting_ = false;
     long resizingCol_ = -1, resizingRow_ = -1;
     bool refitPosted_ = false;
+    bool paintPending_ = false;  // the grid is invalid already
     bool refitting_ = false;
     bool layoutChanged_ = false;
     bool sizedByCaller_ = false;

@@ -35,6 +35,7 @@ int ctlEditGrid::ShiftState() const {
 }
 
 void ctlEditGrid::PaintGrid() {
+    paintPending_ = false;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(grid_, &ps);
     RECT client{};

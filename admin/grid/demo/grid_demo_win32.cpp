@@ -47,12 +47,27 @@ DemoOptions ReadOptions() {
     return options;
 }
 
+class Stopwatch {
+public:
+    Stopwatch() {
+        QueryPerformanceFrequency(&frequency_);
+        QueryPerformanceCounter(&start_);
+    }
+    double Ms() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
+    }
+private:
+    LARGE_INTEGER frequency_{}, start_{};
+};
+
 class DemoWindow : public EditGridListener {
 public:
     explicit DemoWindow(const DemoOptions& options) : options_(options) {}
     bool Create(HINSTANCE instance);
     HWND Hwnd() const { return window_; }
-    int RunBench();
+    int RunBench(double createMs);
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -291,24 +306,10 @@ LRESULT CALLBACK DemoWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 // ---- benchmark ----
 
-class Stopwatch {
-public:
-    Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Ms() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
-    }
-private:
-    LARGE_INTEGER frequency_{}, start_{};
-};
-
 struct Timing {
     std::string Name;
     std::vector<double> Ms;
+    bool Limited = true;   // held to the 100 ms limit
     double Median() const {
         std::vector<double> v = Ms;
         std::sort(v.begin(), v.end());
@@ -319,7 +320,7 @@ struct Timing {
 
 template <class Work>
 Timing Measure(const std::string& name, int runs, Work work) {
-    Timing t{name, {}};
+    Timing t{name, {}, true};
     for (int i = 0; i < runs; ++i) {
         Stopwatch watch;
         work(i);
@@ -328,10 +329,12 @@ Timing Measure(const std::string& name, int runs, Work work) {
     return t;
 }
 
-int DemoWindow::RunBench() {
+int DemoWindow::RunBench(double createMs) {
     HWND gridWindow = grid_.GridHwnd();
     FlexGrid& g = grid_.Grid();
     std::vector<Timing> timings;
+    timings.push_back(Timing{"create the window, fill " + std::to_string(options_.Rows) + " rows, show (no limit)",
+                             {createMs}, false});
     timings.push_back(Measure("Grid2Str, " + std::to_string(options_.Rows) + " rows", 7, [&](int) {
         grid_.Model().Grid2Str();
     }));
@@ -362,7 +365,7 @@ int DemoWindow::RunBench() {
         std::snprintf(line, sizeof(line), "%s: median %.2f ms, max %.2f ms (%zu runs)\r\n", t.Name.c_str(),
                       t.Median(), t.Max(), t.Ms.size());
         report += line;
-        if (t.Median() >= kLimitMs) within = false;
+        if (t.Limited && t.Median() >= kLimitMs) within = false;
     }
     report += within ? "result: ok\r\n" : "result: over 100 ms\r\n";
     std::ofstream(options_.BenchFile, std::ios::binary) << report;
@@ -374,11 +377,12 @@ int DemoWindow::RunBench() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const DemoOptions options = ReadOptions();
     DemoWindow demo(options);
+    Stopwatch created;
     if (!demo.Create(instance)) return 2;
     ShowWindow(demo.Hwnd(), show);
     UpdateWindow(demo.Hwnd());
     if (!options.BenchFile.empty()) {
-        const int result = demo.RunBench();
+        const int result = demo.RunBench(created.Ms());
         DestroyWindow(demo.Hwnd());
         return result;
     }
