@@ -18,7 +18,7 @@ BENCH_LANG=${BENCH_LANG:-en_US.UTF-8}
 BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe win32)}  # another build may be timed
-BENCHMARKS=(start_time window_paint lockdown_cpu grid_model)
+BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -174,6 +174,9 @@ source "$TSR_ROOT/tools/bench_window.sh"
 
 # The lockdown's processor time while the window waits: bench_lockdown_cpu.
 source "$TSR_ROOT/tools/bench_lockdown.sh"
+
+# The grid control under Wine on 10,000 rows: bench_grid_control.
+source "$TSR_ROOT/tools/bench_grid_control.sh"
 
 # The grid model (no Wine): built natively with optimisation; the program
 # prints its own times and fails when Grid2Str on 10,000 rows takes 100 ms

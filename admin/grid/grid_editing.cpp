@@ -221,7 +221,11 @@ void ApplyColumnFormat(EditGridModel& grid, long row, long col, const FormatLoca
 
 void CommitEdit(EditGridModel& grid, bool editorVisible, const std::string& editorText,
                 const FormatLocale& locale) {
-    const long row = grid.Grid.Row(), col = grid.Grid.Col();
+    CommitEditAt(grid, grid.Grid.Row(), grid.Grid.Col(), editorVisible, editorText, locale);
+}
+
+void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible,
+                  const std::string& editorText, const FormatLocale& locale) {
     if (!grid.Grid.ValidCell(row, col)) return;
     if (editorVisible) {
         switch (grid.EditorOf(col).Kind) {

@@ -61,6 +61,11 @@ bool CanEditHere(const EditGridModel& grid, long mouseCol);
 // (only when the editor is visible), then applies the column's format.
 void CommitEdit(EditGridModel& grid, bool editorVisible, const std::string& editorText,
                 const FormatLocale& locale = FormatLocale::Default());
+// The same for the cell the editor was opened on, wherever the current
+// cell has gone since (the owner may move it while an editor is open).
+void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible,
+                  const std::string& editorText,
+                  const FormatLocale& locale = FormatLocale::Default());
 // The column's format applied to a cell (no format: unchanged).
 void ApplyColumnFormat(EditGridModel& grid, long row, long col,
                        const FormatLocale& locale = FormatLocale::Default());
@@ -125,30 +130,35 @@ std::string SpinText(const std::string& text, bool up,
                      const FormatLocale& locale = FormatLocale::Default());
 
 // ---------- events ----------
-// Raised to the owner; arguments by reference so the owner can change them.
-struct EditGridEvents {
-    std::function<void()> Click;
-    std::function<void()> DblClick;
-    std::function<void(int& KeyCode, int& Shift)> KeyDown;
-    std::function<void(int& KeyAscii)> KeyPress;
-    std::function<void(int& KeyCode, int& Shift)> KeyUp;
-    std::function<void(int Button, int Shift, long X, long Y)> MouseDown;
-    std::function<void(int Button, int Shift, long X, long Y)> MouseMove;
-    std::function<void(int Button, int Shift, long X, long Y)> MouseUp;
-    std::function<void(bool& Cancel)> Validate;
-    std::function<void()> SelChange;
-    std::function<void()> Scroll;
-    std::function<void()> RowColChange;
-    std::function<void()> OLEStartDrag;      // declared, never raised
-    std::function<void()> OLESetData;        // declared, never raised
-    std::function<void()> OLEGiveFeedback;   // declared, never raised
-    std::function<void()> OLEDragOver;       // declared, never raised
-    std::function<void()> OLEDragDrop;       // declared, never raised
-    std::function<void(long& Effect)> OLECompleteDrag;
-    std::function<void()> LeaveCell;
-    std::function<void()> EnterCell;
-    std::function<void()> DropDown;          // declared, never raised
-    std::function<void(long Row1, long Row2, int& Cmp)> Compare;
+// The owner's listener: every event the control raises, in its declared
+// order. Key, Cancel, Effect and Cmp arguments are references the owner may
+// change; the control goes on with the changed values. OLEStartDrag to
+// OLEDragDrop and DropDown are declared for the owner but never raised.
+class EditGridListener {
+public:
+    virtual ~EditGridListener() = default;
+    virtual void Click() {}
+    virtual void DblClick() {}
+    virtual void KeyDown(int& /*KeyCode*/, int& /*Shift*/) {}
+    virtual void KeyPress(int& /*KeyAscii*/) {}
+    virtual void KeyUp(int& /*KeyCode*/, int& /*Shift*/) {}
+    virtual void MouseDown(int /*Button*/, int /*Shift*/, long /*X*/, long /*Y*/) {}
+    virtual void MouseMove(int /*Button*/, int /*Shift*/, long /*X*/, long /*Y*/) {}
+    virtual void MouseUp(int /*Button*/, int /*Shift*/, long /*X*/, long /*Y*/) {}
+    virtual void Validate(bool& /*Cancel*/) {}
+    virtual void SelChange() {}
+    virtual void Scroll() {}
+    virtual void RowColChange() {}
+    virtual void OLEStartDrag() {}
+    virtual void OLESetData() {}
+    virtual void OLEGiveFeedback() {}
+    virtual void OLEDragOver() {}
+    virtual void OLEDragDrop() {}
+    virtual void OLECompleteDrag(long& /*Effect*/) {}
+    virtual void LeaveCell() {}
+    virtual void EnterCell() {}
+    virtual void DropDown() {}
+    virtual void Compare(long /*Row1*/, long /*Row2*/, int& /*Cmp*/) {}
 };
 // Entering a cell: remember it as the last entered cell.
 void NoteEnteredCell(EditGridModel& grid);

@@ -24,7 +24,7 @@ const std::vector<CommandSpec>& Specs() {
   static const std::vector<CommandSpec> specs = {
       {"wait-window", 0, kWindow, {"hidden"}},
       {"list", 0, kWindow, {"hidden"}},
-      {"click", 0, With(kWindow, {"text", "id"}), {"post", "force", "right", "hidden"}},
+      {"click", 0, With(kWindow, {"text", "id", "at"}), {"post", "force", "right", "hidden"}},
       {"menu", 1, kWindow, {"hidden"}},
       {"type", 1, With(kWindow, {"text", "id"}), {"clear", "input", "hidden"}},
       {"key", 1, With(kWindow, {"text", "id"}), {"post", "hidden"}},
@@ -60,6 +60,16 @@ bool ParseNumber(const std::string& text, long long& value) {
   long long parsed = std::strtoll(text.c_str(), &end, 0);
   if (errno != 0 || end == text.c_str() || *end != '\0') return false;
   value = parsed;
+  return true;
+}
+
+bool ParsePoint(const std::string& text, long long& x, long long& y) {
+  const size_t comma = text.find(',');
+  if (comma == std::string::npos) return false;
+  long long a = 0, b = 0;
+  if (!ParseNumber(text.substr(0, comma), a) || !ParseNumber(text.substr(comma + 1), b)) return false;
+  x = a;
+  y = b;
   return true;
 }
 
@@ -119,6 +129,11 @@ DriverCommandLine ParseDriverCommandLine(const std::vector<std::string>& args) {
         return result;
       }
     }
+    long long x = 0, y = 0;
+    if (command.Has("at") && !ParsePoint(command.Get("at"), x, y)) {
+      result.error = command.name + ": --at is not X,Y: " + command.Get("at");
+      return result;
+    }
     if (command.Has("text") && command.Has("id")) {
       result.error = command.name + ": give --text or --id, not both";
       return result;
@@ -137,7 +152,8 @@ const char* DriverUsage() {
          "commands:\n"
          "  wait-window            print the window handle once the window is visible\n"
          "  list                   the window, then every child: hwnd class id visible enabled rect flags \"text\"\n"
-         "  click [--post] [--force] [--right]   BM_CLICK a button, else a mouse click at the control's centre\n"
+         "  click [--post] [--force] [--right] [--at X,Y]   BM_CLICK a button, else a mouse click at the\n"
+         "                         control's centre (or X,Y pixels from its top left corner)\n"
          "  menu \"Item>Subitem\"   choose from the pop-up menu on screen (of the chosen window's program)\n"
          "  type TEXT [--clear] [--input]  focus the control and type TEXT\n"
          "  key KEY [--post]       press a key such as F2, ESCAPE, TAB, CTRL+A, ALT+F4\n"

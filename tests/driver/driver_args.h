@@ -24,6 +24,9 @@ DriverCommandLine ParseDriverCommandLine(const std::vector<std::string>& args);
 // Reads a whole decimal or 0x-hex number; false on anything else.
 bool ParseNumber(const std::string& text, long long& value);
 
+// "X,Y" as two numbers; false on anything else.
+bool ParsePoint(const std::string& text, long long& x, long long& y);
+
 // Options that choose the top-level window; a command without any of them
 // reuses the previous command's choice.
 bool HasWindowSelector(const DriverCommand& command);

@@ -177,6 +177,12 @@ int Driver::RunOnWindow(const DriverCommand& command) {
     options.post = command.Has("post");
     options.force = command.Has("force");
     options.right = command.Has("right");
+    long long x = 0, y = 0;
+    if (command.Has("at") && ParsePoint(command.Get("at"), x, y)) {
+      options.at = true;
+      options.x = static_cast<int>(x);
+      options.y = static_cast<int>(y);
+    }
     if (!ClickControl(top, control, options, error)) return Fail(command, error);
   } else if (command.name == "type") {
     if (!TypeText(top, control, command.arguments[0], command.Has("clear"), command.Has("input"), error))

@@ -197,7 +197,7 @@ void PrintTopWindows(bool includeHidden) { EnumWindows(PrintTop, includeHidden ?
 
 bool ClickControl(HWND top, HWND control, const ClickOptions& options, std::string& error) {
   if (!CheckUsable(control, options.force, error)) return false;
-  if (IsClickableButton(control) && !options.post && !options.right) {
+  if (IsClickableButton(control) && !options.post && !options.right && !options.at) {
     // A click that opens a modal box does not return until the box closes, so
     // wait a little, then go on while the target keeps running its box.
     DWORD_PTR ignored = 0;
@@ -206,8 +206,8 @@ bool ClickControl(HWND top, HWND control, const ClickOptions& options, std::stri
   }
   RECT rect{};
   GetWindowRect(control, &rect);
-  const int x = (rect.left + rect.right) / 2;
-  const int y = (rect.top + rect.bottom) / 2;
+  const int x = options.at ? rect.left + options.x : (rect.left + rect.right) / 2;
+  const int y = options.at ? rect.top + options.y : (rect.top + rect.bottom) / 2;
   if (options.post) {
     POINT point{x, y};
     ScreenToClient(control, &point);

@@ -15,6 +15,8 @@ struct ClickOptions {
   bool post = false;   // posted mouse messages instead of real input
   bool force = false;  // click even a disabled control
   bool right = false;  // right button (always a mouse click)
+  bool at = false;     // at (x, y) pixels from the control's top left corner, not its centre
+  int x = 0, y = 0;
 };
 
 // Each answers false with a reason in error.

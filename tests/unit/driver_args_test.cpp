@@ -47,9 +47,22 @@ TEST(DriverArgs, UsageErrorsNameTheProblem) {
   EXPECT_NE(std::string::npos, Parse({"click", "--text", "OK", "--id", "1"}).error.find("not both"));
   EXPECT_NE(std::string::npos, Parse({"type", "--id", "1"}).error.find("expects 1 argument"));
   EXPECT_NE(std::string::npos, Parse({"move-mouse", "1"}).error.find("expects 2"));
+  EXPECT_NE(std::string::npos, Parse({"click", "--id", "1", "--at", "12"}).error.find("--at is not X,Y"));
   EXPECT_EQ("no command given", Parse({}).error);
   // A flag given a value leaves the value to be read as the next command.
   EXPECT_NE(std::string::npos, Parse({"list", "--hidden", "yes"}).error.find("unknown command: yes"));
+}
+
+TEST(DriverArgs, ClickPointsAreTwoNumbers) {
+  auto line = Parse({"click", "--id", "100", "--at", "30,12"});
+  ASSERT_EQ("", line.error);
+  long long x = 0, y = 0;
+  EXPECT_TRUE(ParsePoint(line.commands[0].Get("at"), x, y));
+  EXPECT_EQ(30, x);
+  EXPECT_EQ(12, y);
+  EXPECT_FALSE(ParsePoint("30;12", x, y));
+  EXPECT_FALSE(ParsePoint("30,", x, y));
+  EXPECT_FALSE(ParsePoint("x,1", x, y));
 }
 
 TEST(DriverArgs, NumbersAreWholeDecimalOrHex) {

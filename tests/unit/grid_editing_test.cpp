@@ -283,10 +283,12 @@ TEST(GridEditingEvents, EnteringACellIsRememberedAndArgumentsAreByReference) {
     NoteEnteredCell(g);
     EXPECT_EQ(g.LastEnterRow, 2);
     EXPECT_EQ(g.LastEnterCol, 3);
-    EditGridEvents events;
-    events.KeyPress = [](int& key) { key = 'X'; };
+    struct Upper : EditGridListener {
+        void KeyPress(int& key) override { key = 'X'; }
+    } owner;
+    EditGridListener& listener = owner;
     int key = 'a';
-    events.KeyPress(key);
+    listener.KeyPress(key);
     g.Grid.SetCurrentCell(1, 1);
     EXPECT_EQ(BeginEdit(g, key, kMouseOverData).Text, "X");
 }

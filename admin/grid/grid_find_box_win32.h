@@ -1,0 +1,47 @@
+// The grid's find box: a small modeless window with the text to find, a
+// "Match case" box and "Find Next", which selects the next cell holding
+// the text. It stays open (above its owner) until closed or Escape.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "admin/grid/gdi_handles_win32.h"
+
+enum GridFindBoxId {
+    kFindTextId = 101,
+    kFindMatchCaseId = 102,
+    kFindStatusId = 103,
+    kFindNextId = IDOK,
+    kFindCloseId = IDCANCEL
+};
+
+class GridFindBox {
+public:
+    // find(text, matchCase) answers whether a cell was found.
+    using FindFunction = std::function<bool(const std::string&, bool)>;
+    explicit GridFindBox(FindFunction find) : find_(std::move(find)) {}
+    GridFindBox(const GridFindBox&) = delete;
+    GridFindBox& operator=(const GridFindBox&) = delete;
+
+    // Shows the box beside its owner (created on first use) with the focus
+    // in the text.
+    void Show(HWND owner, HFONT font);
+    void Hide();
+    HWND Hwnd() const { return window_.Get(); }
+    bool Visible() const { return window_.Valid() && IsWindowVisible(window_.Get()); }
+    // What "Find Next" does: answers whether a cell was found.
+    bool FindNext();
+
+private:
+    friend struct GridFindBoxProcs;
+    bool CreateBox(HWND owner, HFONT font);
+
+    FindFunction find_;
+    WindowHandle window_;
+    HWND text_ = nullptr;
+    HWND matchCase_ = nullptr;
+    HWND status_ = nullptr;
+};
