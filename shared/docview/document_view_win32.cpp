@@ -65,6 +65,14 @@ void RegisterContainerClass(WNDPROC procedure) {
     registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+// Wine's browser control has no engine to show pages with, and at times hands
+// a page to the desktop's "open" instead, which ends in an error box; there
+// the reader view serves from the start, without a probe.
+bool BrowserEngineExpected() {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return !(ntdll && GetProcAddress(ntdll, "wine_get_version"));
+}
+
 std::unique_ptr<SwitchingView> SwitchingView::Create(HWND parent, int controlId) {
     RegisterContainerClass(&SwitchingView::WindowProc);
     std::unique_ptr<SwitchingView> view(new SwitchingView());
@@ -78,7 +86,7 @@ std::unique_ptr<SwitchingView> SwitchingView::Create(HWND parent, int controlId)
     view->location_ = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 0, 0, view->container_,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kDocumentLocationId)),
                                       GetModuleHandleA(nullptr), nullptr);
-    view->browser_ = BrowserView::Create(view->container_, kInnerId);
+    if (BrowserEngineExpected()) view->browser_ = BrowserView::Create(view->container_, kInnerId);
     if (view->browser_) view->Connect(*view->browser_);
     else view->SwitchToReader();
     if (!view->Active()) return nullptr;
