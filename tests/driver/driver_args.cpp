@@ -6,7 +6,7 @@
 
 namespace {
 
-struct CommandSpec {
+struct CommandForm {
   const char* name;
   size_t argumentCount;
   std::set<std::string> valueOptions;
@@ -20,8 +20,8 @@ std::set<std::string> With(std::set<std::string> base, std::set<std::string> mor
   return base;
 }
 
-const std::vector<CommandSpec>& Specs() {
-  static const std::vector<CommandSpec> specs = {
+const std::vector<CommandForm>& Forms() {
+  static const std::vector<CommandForm> specs = {
       {"wait-window", 0, kWindow, {"hidden"}},
       {"list", 0, kWindow, {"hidden"}},
       {"click", 0, With(kWindow, {"text", "id", "at"}), {"post", "force", "right", "hidden"}},
@@ -40,9 +40,9 @@ const std::vector<CommandSpec>& Specs() {
   return specs;
 }
 
-const CommandSpec* FindSpec(const std::string& name) {
-  for (const CommandSpec& spec : Specs())
-    if (name == spec.name) return &spec;
+const CommandForm* FindForm(const std::string& name) {
+  for (const CommandForm& form : Forms())
+    if (name == form.name) return &form;
   return nullptr;
 }
 
@@ -83,13 +83,13 @@ DriverCommandLine ParseDriverCommandLine(const std::vector<std::string>& args) {
   DriverCommandLine result;
   size_t i = 0;
   while (i < args.size()) {
-    const CommandSpec* spec = FindSpec(args[i]);
-    if (!spec) {
+    const CommandForm* form = FindForm(args[i]);
+    if (!form) {
       result.error = "unknown command: " + args[i];
       return result;
     }
     DriverCommand command;
-    command.name = spec->name;
+    command.name = form->name;
     ++i;
     // Options may come before, between or after the plain arguments; the
     // command ends once its arguments are complete and a non-option follows.
@@ -97,10 +97,10 @@ DriverCommandLine ParseDriverCommandLine(const std::vector<std::string>& args) {
       const std::string& word = args[i];
       if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
         std::string option = word.substr(2);
-        if (spec->flagOptions.count(option)) {
+        if (form->flagOptions.count(option)) {
           command.options[option] = "";
           ++i;
-        } else if (spec->valueOptions.count(option)) {
+        } else if (form->valueOptions.count(option)) {
           if (i + 1 >= args.size()) {
             result.error = command.name + ": --" + option + " needs a value";
             return result;
@@ -111,15 +111,15 @@ DriverCommandLine ParseDriverCommandLine(const std::vector<std::string>& args) {
           result.error = command.name + ": unknown option " + word;
           return result;
         }
-      } else if (command.arguments.size() < spec->argumentCount) {
+      } else if (command.arguments.size() < form->argumentCount) {
         command.arguments.push_back(word);
         ++i;
       } else {
         break;
       }
     }
-    if (command.arguments.size() != spec->argumentCount) {
-      result.error = command.name + ": expects " + std::to_string(spec->argumentCount) + " argument(s)";
+    if (command.arguments.size() != form->argumentCount) {
+      result.error = command.name + ": expects " + std::to_string(form->argumentCount) + " argument(s)";
       return result;
     }
     for (const char* numeric : {"pid", "hwnd", "id", "timeout", "code"}) {
