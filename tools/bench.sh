@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # make bench: the benchmarks, each against its limit.
 #   tools/bench.sh [BENCHMARK...]     default: every benchmark in BENCHMARKS
-#   start_time    Tessarin.exe not due vs. a trivial program, under Wine (win32)
+#   start_time    Tessarin.exe not due vs. a trivial program, under Wine
+#                 (win32; win64 where 32-bit programs cannot run)
 #   window_paint  the declaration window shown with its document (bench_window.sh)
 #   lockdown_cpu  processor time while the window waits (bench_lockdown.sh)
 #   grid_model    the console's grid model on 10,000 rows, native (tools/bench_grid)
@@ -17,7 +18,8 @@ BENCH_WARMUP=${BENCH_WARMUP:-3}
 BENCH_LANG=${BENCH_LANG:-en_US.UTF-8}
 BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
-BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe win32)}  # another build may be timed
+BENCH_FLAVOUR=${BENCH_FLAVOUR:-$(tsr_main_flavour)}
+BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe "$BENCH_FLAVOUR")}  # another build may be timed
 BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control)
 
 # ---- timing library -----------------------------------------------------------
@@ -52,8 +54,8 @@ bench_run_once() {
 # start again with the next, and each run would time their start too.
 bench_keep_wine_up() {
   local driver
-  driver=$(tsr_driver_exe win32)
-  [ -f "$driver" ] || { echo "bench: $driver is not built (make win32)" >&2; return 1; }
+  driver=$(tsr_driver_exe "$BENCH_FLAVOUR")
+  [ -f "$driver" ] || { echo "bench: $driver is not built (make $BENCH_FLAVOUR)" >&2; return 1; }
   wine "$driver" sleep 3600000 >/dev/null 2>&1 &
   BENCH_KEEPER_PID=$!
   sleep 1  # the warm-up runs then find Wine's services up
@@ -61,7 +63,7 @@ bench_keep_wine_up() {
 
 bench_stop_keeper() {
   [ -n "${BENCH_KEEPER_PID:-}" ] || return 0
-  wine "$(tsr_driver_exe win32)" kill --exe uidriver.exe >/dev/null 2>&1
+  wine "$(tsr_driver_exe "$BENCH_FLAVOUR")" kill --exe uidriver.exe >/dev/null 2>&1
   kill "$BENCH_KEEPER_PID" 2>/dev/null
   wait "$BENCH_KEEPER_PID" 2>/dev/null
   BENCH_KEEPER_PID=
@@ -116,7 +118,7 @@ bench_app_folder() {
   mkdir -p "$dir"
   local file
   for file in "$@"; do
-    [ -f "$file" ] || { echo "bench: $file is not built (make win32)" >&2; return 1; }
+    [ -f "$file" ] || { echo "bench: $file is not built (make $BENCH_FLAVOUR)" >&2; return 1; }
     cp "$file" "$dir/"
   done
   echo "$dir"
@@ -141,7 +143,7 @@ bench_start_time() {
   tessarin=$(bench_app_folder BenchTessarin "$BENCH_TESSARIN") || return 1
   local image
   image=$(basename "$BENCH_TESSARIN")
-  trivial=$(bench_app_folder BenchTrivial "$(tsr_build_dir win32)/tests/bench/trivial.exe") || return 1
+  trivial=$(bench_app_folder BenchTrivial "$(tsr_build_dir "$BENCH_FLAVOUR")/tests/bench/trivial.exe") || return 1
   yesterday=$(tsr_short_date "$BENCH_LANG" -1) || return 1
   bench_write_ini "$tessarin/Tessarin.ini" "Declaration Period Days=7"
   bench_write_ini "$tessarin/Profiles/benchuser.ini" "Last Run=$yesterday"
@@ -149,7 +151,7 @@ bench_start_time() {
   local tessarin_run=("$tessarin" "$image" -U benchuser) trivial_run=("$trivial" trivial.exe)
   bench_compare tessarin_run trivial_run || return 1
   local tessarin_times=$BENCH_TIMES_A trivial_times=$BENCH_TIMES_B
-  if wine "$(tsr_driver_exe win32)" windows | grep -q "$image"; then
+  if wine "$(tsr_driver_exe "$BENCH_FLAVOUR")" windows | grep -q "$image"; then
     echo "bench: $image left a window behind: the declaration was due" >&2
     return 1
   fi
@@ -199,7 +201,8 @@ main() {
     declare -F "bench_$name" >/dev/null || { echo "bench: no benchmark '$name'" >&2; return 2; }
   done
 
-  tsr_prefix win32
+  [ "$TSR_CAN_RUN_WIN32" = 1 ] || echo "bench: using the win64 flavour: $TSR_NO_WIN32_NOTE"
+  tsr_prefix "$BENCH_FLAVOUR" || return 2
   tsr_ensure_prefix || return 1
   unset DISPLAY
   tsr_display_start || return 1

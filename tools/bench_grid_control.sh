@@ -4,7 +4,7 @@
 # Wine; it fails when a median reaches 100 ms.
 bench_grid_control() {
   local folder rc
-  folder=$(bench_app_folder BenchGrid "$(tsr_build_dir win32)/admin/grid/GridDemo.exe") || return 1
+  folder=$(bench_app_folder BenchGrid "$(tsr_build_dir "$BENCH_FLAVOUR")/admin/grid/GridDemo.exe") || return 1
   (cd "$folder" && LANG=$BENCH_LANG LC_ALL=$BENCH_LANG exec timeout 120 wine GridDemo.exe /bench bench.txt) \
     >/dev/null 2>&1
   rc=$?

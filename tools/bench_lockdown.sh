@@ -15,7 +15,7 @@ bench_lockdown_cpu() {
   cp -r "$TSR_ROOT/sample/." "$app/"
   sed -i 's/^Declaration Period Days=[^,\r]*/Declaration Period Days=0/' "$app/Tessarin.ini"
   (cd "$app" && LANG=$BENCH_LANG LC_ALL=$BENCH_LANG exec wine Tessarin.exe) >/dev/null 2>&1 &
-  wine "$(tsr_driver_exe win32)" wait-window --exe Tessarin.exe --timeout 20000 >/dev/null || {
+  wine "$(tsr_driver_exe "$BENCH_FLAVOUR")" wait-window --exe Tessarin.exe --timeout 20000 >/dev/null || {
     echo "bench: the declaration window did not appear" >&2
     return 1
   }
@@ -29,7 +29,7 @@ bench_lockdown_cpu() {
   p0=$(bench_cpu_ticks "$pid") s0=$(bench_cpu_ticks "$server")
   sleep "$BENCH_LOCKDOWN_SECONDS"
   p1=$(bench_cpu_ticks "$pid") s1=$(bench_cpu_ticks "$server")
-  wine "$(tsr_driver_exe win32)" kill --exe Tessarin.exe >/dev/null 2>&1
+  wine "$(tsr_driver_exe "$BENCH_FLAVOUR")" kill --exe Tessarin.exe >/dev/null 2>&1
 
   local program_pc server_pc total_pc
   program_pc=$(awk -v t=$((p1 - p0)) -v hz="$hz" -v s="$BENCH_LOCKDOWN_SECONDS" 'BEGIN { printf "%.1f", 100 * t / hz / s }')

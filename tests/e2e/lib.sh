@@ -18,7 +18,7 @@
 #   done
 #   tsr_finish
 #
-# TSR_FLAVOURS (default "win32 win64") and TSR_LANG (default en_US.UTF-8) may
+# TSR_FLAVOURS (default: the flavours that run here) and TSR_LANG (default en_US.UTF-8) may
 # be set from outside; TSR_VERBOSE=1 prints every passed check.
 
 set -u
@@ -71,8 +71,17 @@ tsr_prefix() {
   fi
 }
 
-# The flavours a scenario should cover.
-tsr_flavours() { echo "${TSR_FLAVOURS:-win32 win64}"; }
+# The flavours a scenario should cover: those that run on this machine.
+tsr_flavours() { echo "${TSR_FLAVOURS:-$(tsr_runnable_flavours)}"; }
+
+# tsr_needs_flavour FLAVOUR: a scenario about one flavour alone ends here,
+# as not run (exit code 77), where that flavour cannot run.
+TSR_NOT_RUN=77
+tsr_needs_flavour() {
+  [[ " $(tsr_runnable_flavours) " == *" $1 "* ]] && return 0
+  echo "$TSR_SCENARIO: not run: it needs the $1 flavour ($TSR_NO_WIN32_NOTE)"
+  exit $TSR_NOT_RUN
+}
 
 # ---- assertions -------------------------------------------------------------
 

@@ -80,7 +80,7 @@ decide_in_locale() {
   expect_start "today's date" due
 }
 
-tsr_prefix win32
+tsr_prefix "$(tsr_main_flavour)"
 for TSR_LANG in en_US.UTF-8 en_GB.UTF-8; do
   decide_in_locale
 done

@@ -6,6 +6,66 @@ export TSR_ROOT
 
 tsr_log() { echo "[$(date +%H:%M:%S)] $*" >&2; }
 
+# ---- which flavours can run here ---------------------------------------------
+# Some machines refuse to execute 32-bit Linux programs ("Exec format error").
+# Wine runs 32-bit Windows programs only through its 32-bit loader, so there
+# the win32 flavour is built but cannot run; and Debian's `wine` command
+# prefers that loader even for 64-bit programs, so every call must go to the
+# 64-bit loader directly.
+
+TSR_WINE32_LOADER=${TSR_WINE32_LOADER:-/usr/lib/wine/wine}
+TSR_WINE64_LOADER=${TSR_WINE64_LOADER:-/usr/lib/wine/wine64}
+
+# tsr_loader_runs LOADER: true when LOADER executes on this machine.
+tsr_loader_runs() {
+  [ -f "$1" ] && [ -x "$1" ] && timeout 30 "$1" --version >/dev/null 2>&1
+}
+
+# Decides once per run (the answer is exported to nested scripts) whether the
+# win32 flavour can run; where it cannot, puts a `wine` that calls the 64-bit
+# loader first on PATH (Debian's wineboot and friends call `wine-stable`).
+tsr_detect_flavours() {
+  if [ -z "${TSR_CAN_RUN_WIN32:-}" ]; then
+    if tsr_loader_runs "$TSR_WINE32_LOADER"; then TSR_CAN_RUN_WIN32=1; else TSR_CAN_RUN_WIN32=0; fi
+    export TSR_CAN_RUN_WIN32
+  fi
+  [ "$TSR_CAN_RUN_WIN32" = 1 ] && return 0
+  local shims="$TSR_ROOT/build/wine/loader64"
+  if [ ! -x "$shims/wine" ] || ! grep -qF "$TSR_WINE64_LOADER" "$shims/wine"; then
+    mkdir -p "$shims"
+    local name
+    for name in wine wine-stable; do
+      printf '#!/bin/sh\nexport WINELOADER="%s"\nexec "%s" "$@"\n' \
+        "$TSR_WINE64_LOADER" "$TSR_WINE64_LOADER" >"$shims/$name.$$"
+      chmod +x "$shims/$name.$$"
+      mv -f "$shims/$name.$$" "$shims/$name"
+    done
+  fi
+  case ":$PATH:" in *":$shims:"*) ;; *) export PATH="$shims:$PATH" ;; esac
+}
+
+# The flavours that run here, the release flavour first.
+tsr_runnable_flavours() {
+  tsr_detect_flavours
+  if [ "$TSR_CAN_RUN_WIN32" = 1 ]; then echo "win32 win64"; else echo "win64"; fi
+}
+
+# The flavour a single program run uses (make run, make bench, make admin):
+# the release flavour where it can run.
+tsr_main_flavour() {
+  local flavours
+  flavours=$(tsr_runnable_flavours)
+  echo "${flavours%% *}"
+}
+
+TSR_NO_WIN32_NOTE="this machine cannot execute 32-bit programs; the win32 flavour was built but not run"
+
+# Prints the one-line note when the win32 flavour cannot run here.
+tsr_flavour_note() {
+  tsr_detect_flavours
+  [ "$TSR_CAN_RUN_WIN32" = 1 ] || echo "note: $TSR_NO_WIN32_NOTE"
+}
+
 tsr_wineserver_bin() {
   local candidate
   for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver32 /usr/lib/wine/wineserver; do
@@ -16,9 +76,13 @@ tsr_wineserver_bin() {
 
 tsr_check_flavour() {
   case "$1" in
-    win32|win64) return 0 ;;
+    win32|win64) ;;
     *) echo "unknown flavour '$1' (win32 or win64)" >&2; return 2 ;;
   esac
+  if [[ " $(tsr_runnable_flavours) " != *" $1 "* ]]; then
+    echo "the $1 flavour cannot run here: $TSR_NO_WIN32_NOTE" >&2
+    return 2
+  fi
 }
 
 # Exports the prefix of a flavour for every wine call that follows.
@@ -54,11 +118,11 @@ tsr_ensure_prefix() {
   ) 9>"$WINEPREFIX.lock"
 }
 
-# Both flavours' prefixes, created side by side when new (a test run needs
-# both, and together they take little longer than one).
+# The prefixes of every flavour that runs here, created side by side when new
+# (a test run needs them all, and together they take little longer than one).
 tsr_ensure_all_prefixes() {
   local flavour pid failed=0 pids=()
-  for flavour in win32 win64; do
+  for flavour in $(tsr_runnable_flavours); do
     (tsr_prefix "$flavour" && tsr_ensure_prefix) &
     pids+=($!)
   done
@@ -143,3 +207,5 @@ tsr_short_date() {
   esac
   date -d "$days days" +"$format"
 }
+
+tsr_detect_flavours

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
-# make run: installs sample/ and the win32 Tessarin.exe as C:\Tsr\Sample in
-# the win32 prefix (a fresh copy each time) and starts it as a logon would:
+# make run: installs sample/ and the release flavour's Tessarin.exe (win32;
+# win64 where 32-bit programs cannot run) as C:\Tsr\Sample in that flavour's
+# prefix (a fresh copy each time) and starts it as a logon would:
 # from its folder, no arguments, LANG from the environment (en_US.UTF-8 when
 # unset). On a usable DISPLAY it shows there and this waits for it to end;
 # without one it runs on Xvfb and leaves a screenshot in build/screenshots/run.png.
 set -u
 source "$(cd "$(dirname "$0")" && pwd)/common.sh"
 
-exe=$(tsr_runner_exe win32)
-driver=$(tsr_driver_exe win32)
+flavour=$(tsr_main_flavour)
+[ "$TSR_CAN_RUN_WIN32" = 1 ] || echo "run: using the win64 flavour: $TSR_NO_WIN32_NOTE"
+exe=$(tsr_runner_exe "$flavour")
+driver=$(tsr_driver_exe "$flavour")
 if [ ! -f "$exe" ]; then
-  echo "run: $exe is not built (make win32)" >&2
+  echo "run: $exe is not built (make $flavour)" >&2
   exit 1
 fi
 
-tsr_prefix win32
+tsr_prefix "$flavour"
 tsr_ensure_prefix || exit 1
 app="$WINEPREFIX/drive_c/Tsr/Sample"
 rm -rf "$app"

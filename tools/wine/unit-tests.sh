@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Runs the cross-built unit tests of one flavour under Wine:
-#   tools/wine/unit-tests.sh win32|win64 [gtest options]
-# in that flavour's prefix, on an Xvfb display of its own (some tests create
+# Runs the cross-built unit tests under Wine:
+#   tools/wine/unit-tests.sh [win32|win64] [gtest options]
+# in that flavour's prefix (without a flavour: every flavour that runs here,
+# one after the other), on an Xvfb display of its own (some tests create
 # windows), from the repository root. The tests' exit code is passed on.
 set -u
 source "$(cd "$(dirname "$0")" && pwd)/common.sh"
 
-flavour=${1:-}
-tsr_check_flavour "$flavour" || { echo "usage: $0 win32|win64 [gtest options]" >&2; exit 2; }
+if [ $# -eq 0 ] || [[ "$1" == -* ]]; then
+  rc=0
+  for flavour in $(tsr_runnable_flavours); do
+    "$0" "$flavour" "$@" || rc=1
+  done
+  [ "$TSR_CAN_RUN_WIN32" = 1 ] || echo "wine unit tests (win32): not run ($TSR_NO_WIN32_NOTE)"
+  exit $rc
+fi
+
+flavour=$1
+tsr_check_flavour "$flavour" || { echo "usage: $0 [win32|win64] [gtest options]" >&2; exit 2; }
 shift
 exe="$(tsr_build_dir "$flavour")/tests/unit_tests.exe"
 if [ ! -f "$exe" ]; then
