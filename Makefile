@@ -25,8 +25,10 @@ win64: deps
 
 build: native win32 win64
 
+# One test program per program and one for the shared services.
 unit: native
-	@$(NATIVE)/tests/unit_tests --gtest_brief=1
+	@for t in $$(cat $(NATIVE)/tests/test_programs.txt); do \
+	  echo "== $$t"; $(NATIVE)/tests/$$t --gtest_brief=1 || exit 1; done
 
 # The bench scripts and the built files themselves (import tables), no Wine.
 tool-tests: win32 win64

@@ -1,7 +1,7 @@
 #include "setup/kelvane.h"
 
 #include "setup/kelvane_arguments.h"
-#include "runner/logon_start.h"
+#include "shared/logon_start.h"
 #include "shared/text_routines.h"
 
 const char kHelpTitle[] = "Tessarin PC Configuration Check";

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "shared/identity.h"
-#include "shared/win32_handles.h"
+#include "shared/win32/handles.h"
 
 namespace {
 

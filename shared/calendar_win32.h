@@ -2,7 +2,7 @@
 #pragma once
 
 #include "shared/calendar.h"
-#include "shared/win32_handles.h"
+#include "shared/win32/handles.h"
 
 class Win32Calendar : public Calendar {
 public:

@@ -1,7 +1,7 @@
 #include "shared/file_operations.h"
 
 #include "shared/file_routines.h"
-#include "shared/win32_handles.h"
+#include "shared/win32/handles.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shared/file_routines.h"
 
-#include "shared/win32_handles.h"
+#include "shared/win32/handles.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <iphlpapi.h>
 
 #include "shared/file_routines.h"
-#include "shared/win32_handles.h"
+#include "shared/win32/handles.h"
 
 namespace {
 

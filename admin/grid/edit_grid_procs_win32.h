@@ -4,16 +4,10 @@
 #include <windows.h>
 
 #include "admin/grid/edit_grid_win32.h"
+#include "shared/win32/messages.h"
 
 constexpr char kEditGridClass[] = "TsrEditGrid";
 constexpr char kFlexGridClass[] = "TsrFlexGrid";
-// Posted to the control: refit scroll bars and editors after changes.
-constexpr UINT WM_GRID_REFIT = WM_APP + 0x51;
-// Posted to the control when an editor lost the focus: commit if the focus
-// went out of the control.
-constexpr UINT WM_GRID_FOCUSCHECK = WM_APP + 0x52;
-// Posted to the inner grid: take the focus back (the owner cancelled Validate).
-constexpr UINT WM_GRID_REFOCUS = WM_APP + 0x53;
 constexpr UINT_PTR kTypeAheadTimer = 1;
 constexpr int kComboDropHeight = 220;   // pixels of a drop-down with its list open
 
@@ -31,4 +25,3 @@ inline ctlEditGrid* ControlOf(HWND hwnd) {
     return reinterpret_cast<ctlEditGrid*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-std::string WindowTextOf(HWND hwnd);

@@ -8,6 +8,7 @@
 
 #include "admin/grid/edit_grid_procs_win32.h"
 #include "admin/grid/grid_find_box_win32.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -18,23 +19,13 @@ HFONT AmbientFont(HWND control) {
 
 TwipScale ScreenScale() {
     TwipScale scale;
-    HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpiX = ScreenDpiX(), dpiY = ScreenDpiY();
     if (dpiX > 0) scale.PerPixelX = std::max(1, 1440 / dpiX);
     if (dpiY > 0) scale.PerPixelY = std::max(1, 1440 / dpiY);
     return scale;
 }
 
 }  // namespace
-
-std::string WindowTextOf(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
 
 ctlEditGrid::ctlEditGrid() : listener_(&noListener_) {
     model_.HideCellEditor = [this] { CloseEditor(); };

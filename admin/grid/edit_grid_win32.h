@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "admin/grid/gdi_handles_win32.h"
+#include "shared/win32/handles.h"
 #include "admin/grid/grid_editing.h"
 #include "admin/grid/grid_model.h"
 #include "admin/grid/grid_paint_win32.h"
@@ -181,7 +181,7 @@ private:
     void OnSpin(bool up);
     void OnEditorFocusLost(HWND newFocus);
 
-    // header option list (grid_header_list_win32.cpp)
+    // header option list (grid_menu_win32.cpp)
     void ShowHeaderOptions();
     void OnHeaderOptionChosen();
     void HideHeaderOptions();

@@ -9,7 +9,8 @@
 #include <cmath>
 
 #include "admin/grid/edit_grid_procs_win32.h"
-#include "admin/grid/window_subclass_win32.h"
+#include "shared/win32/subclass.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ void ctlEditGrid::RemoveComboEditItem(const std::string& sItem) {
 std::string ctlEditGrid::GetComboEditText() const {
     if (model_.EditorOf(model_.Grid.Col()).Kind != EditorDropDownEdit) return std::string();
     HWND combo = GetCellComboEdit(model_.Grid.Col());
-    return combo ? WindowTextOf(combo) : std::string();
+    return combo ? WindowText(combo) : std::string();
 }
 
 void ctlEditGrid::SetComboEditText(const std::string& sText) {
@@ -312,7 +313,7 @@ void ctlEditGrid::CommitOpenEditor() {
     }
     HWND editor = OpenEditorWindow();
     const bool visible = editor && IsWindowVisible(editor);
-    CommitEditAt(model_, editRow_, editCol_, visible, editor ? WindowTextOf(editor) : std::string(), locale_);
+    CommitEditAt(model_, editRow_, editCol_, visible, editor ? WindowText(editor) : std::string(), locale_);
 }
 
 void ctlEditGrid::CloseEditor() {
@@ -351,7 +352,7 @@ void ctlEditGrid::CancelEdit() {
     HWND editor = OpenEditorWindow();
     if (!editor) return;
     const std::string cell = model_.Grid.TextMatrix(editRow_, editCol_);
-    switch (DecideCancel(model_, mouseCol_, WindowTextOf(editor))) {
+    switch (DecideCancel(model_, mouseCol_, WindowText(editor))) {
         case CancelAction::CloseEditor:
             CloseEditor();
             break;
@@ -434,7 +435,7 @@ void ctlEditGrid::OnTypeAheadTimer() {
     if (!typeAhead_.TimerFired() || openKind_ != EditorDropDownEdit) return;
     HWND combo = GetCellComboEdit(model_.Grid.Col());
     if (!combo) return;
-    const std::string typed = WindowTextOf(combo);
+    const std::string typed = WindowText(combo);
     if (typed.empty()) return;
     const Completion found = AutoComplete(typed, ComboEntries(combo));
     if (!found.Found) return;
@@ -444,7 +445,7 @@ void ctlEditGrid::OnTypeAheadTimer() {
 
 void ctlEditGrid::OnSpin(bool up) {
     if (openKind_ != EditorSpin) return;
-    SetWindowTextA(text_, SpinText(WindowTextOf(text_), up, locale_).c_str());
+    SetWindowTextA(text_, SpinText(WindowText(text_), up, locale_).c_str());
     SendMessageA(text_, EM_SETSEL, 0, -1);
 }
 

@@ -1,6 +1,7 @@
 #include "admin/grid/grid_find_box_win32.h"
 
-#include "admin/grid/window_subclass_win32.h"
+#include "shared/win32/subclass.h"
+#include "shared/win32/window_helpers.h"
 
 #include <algorithm>
 
@@ -8,14 +9,6 @@ namespace {
 
 constexpr char kFindBoxClass[] = "TsrGridFind";
 constexpr int kBoxWidth = 360, kBoxHeight = 128;   // outer size, pixels
-
-std::string TextOf(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
 
 }  // namespace
 
@@ -153,7 +146,7 @@ void GridFindBox::Hide() {
 }
 
 bool GridFindBox::FindNext() {
-    const std::string text = TextOf(text_);
+    const std::string text = WindowText(text_);
     if (text.empty()) return false;
     const bool matchCase = SendMessageA(matchCase_, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool found = find_ && find_(text, matchCase);

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "admin/grid/gdi_handles_win32.h"
+#include "shared/win32/handles.h"
 
 enum GridFindBoxId {
     kFindTextId = 101,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "admin/grid/vb_values.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -71,9 +72,7 @@ void GridPainter::SetFonts(const GridProps& props, HFONT ambient) {
     if (!props.FontName.empty()) {
         lstrcpynA(font.lfFaceName, props.FontName.c_str(), LF_FACESIZE);
         if (props.FontSize > 0) {
-            HDC screen = GetDC(nullptr);
-            font.lfHeight = -MulDiv(props.FontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-            ReleaseDC(nullptr, screen);
+            font.lfHeight = -MulDiv(props.FontSize, ScreenDpiY(), 72);
         }
         font.lfWeight = props.FontBold ? FW_BOLD : FW_NORMAL;
         font.lfItalic = props.FontItalic ? TRUE : FALSE;
@@ -100,7 +99,7 @@ HFONT GridPainter::FontFor(const CellAttributes& attr) {
 }
 
 long GridPainter::MeasureText(HWND hwnd, const std::string& text, const TwipScale& scale) {
-    WindowDc dc(hwnd);
+    WindowDC dc(hwnd);
     SelectedObject font(dc.Get(), BaseFont());
     SIZE size{};
     GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);

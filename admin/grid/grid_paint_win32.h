@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "admin/grid/gdi_handles_win32.h"
+#include "shared/win32/handles.h"
 #include "admin/grid/grid_model.h"
 #include "admin/grid/grid_view.h"
 
@@ -35,12 +35,12 @@ private:
 
     LOGFONTA base_{};
     bool hasBase_ = false;
-    GdiObject fonts_[16];
+    GdiObject<HFONT> fonts_[16];
     int fontHeights_[16] = {};
     HFONT selectedFont_ = nullptr;   // in the canvas during a paint
     // The bitmap outlives the context it is selected into (members end in
     // reverse order).
-    GdiObject bitmap_;
-    MemoryDc canvas_;
+    GdiObject<HBITMAP> bitmap_;
+    MemoryDC canvas_;
     int canvasWidth_ = 0, canvasHeight_ = 0;
 };

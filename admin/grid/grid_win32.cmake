@@ -9,11 +9,10 @@ add_library(grid_win32 STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/grid_clipboard_win32.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/grid_paint_win32.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/grid_locale_win32.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/window_subclass_win32.cpp
 )
 tsr_target_defaults(grid_win32)
 # comctl32 and comdlg32 are loaded when first needed, not imported.
-target_link_libraries(grid_win32 PUBLIC grid_core gdi32 user32)
+target_link_libraries(grid_win32 PUBLIC grid_core tsr_win32 gdi32 user32)
 
 # GridDemo.exe: one grid with 10,000 sample rows, for the scenarios, the
 # screenshots and the benchmark.

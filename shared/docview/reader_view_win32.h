@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shared/docview/document_view.h"
-#include "shared/docview/gdi_handles_win32.h"
+#include "shared/win32/handles.h"
 #include "shared/docview/gdi_measurer_win32.h"
 #include "shared/docview/html_reader.h"
 #include "shared/docview/page_layout.h"

@@ -2,6 +2,7 @@
 
 #include "shared/text_routines.h"
 #include "shared/tips/balloon_tip_values.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -35,12 +36,7 @@ COLORREF RealColour(std::uint32_t colour) {
     return IsSystemColour(colour) ? GetSysColor(SystemColourIndex(colour)) : static_cast<COLORREF>(colour);
 }
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
+int ScreenDpi() { return ScreenDpiX(); }
 
 }  // namespace
 

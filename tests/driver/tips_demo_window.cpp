@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "runner/declaration_ids.h"
-#include "runner/declaration_parts_win32.h"
-#include "runner/picture_control_win32.h"
-#include "runner/picture_resources_win32.h"
+#include "runner/window/declaration_ids.h"
+#include "runner/window/declaration_parts_win32.h"
+#include "runner/window/picture_control_win32.h"
+#include "runner/window/picture_resources_win32.h"
 #include "shared/docview/document_view.h"
 #include "shared/settings_store.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "win_handle.h"
+#include "shared/win32/handles.h"
 #include "window_find_win32.h"
 
 namespace {
@@ -165,8 +165,8 @@ void WaitUntilIdle(HWND top) {
   DWORD pid = 0;
   GetWindowThreadProcessId(top, &pid);
   Sleep(30);
-  WinHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
-  if (process.IsValid()) WaitForInputIdle(process.Get(), 2000);
+  KernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+  if (process.Valid()) WaitForInputIdle(process.Get(), 2000);
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
 }
@@ -316,8 +316,8 @@ bool MoveMouse(int x, int y) { return SetCursorPos(x, y) != FALSE; }
 bool CloseTopWindow(HWND top) { return PostMessageA(top, WM_CLOSE, 0, 0) != FALSE; }
 
 bool WaitProcessExit(DWORD pid, DWORD timeoutMs, DWORD& exitCode, std::string& error) {
-  WinHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
-  if (!process.IsValid()) {
+  KernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+  if (!process.Valid()) {
     error = "cannot open process " + std::to_string(pid);
     return false;
   }
@@ -333,8 +333,8 @@ bool WaitProcessExit(DWORD pid, DWORD timeoutMs, DWORD& exitCode, std::string& e
 }
 
 bool KillProcess(DWORD pid, UINT exitCode, std::string& error) {
-  WinHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, pid));
-  if (!process.IsValid() || !TerminateProcess(process.Get(), exitCode)) {
+  KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, pid));
+  if (!process.Valid() || !TerminateProcess(process.Get(), exitCode)) {
     error = "cannot end process " + std::to_string(pid);
     return false;
   }

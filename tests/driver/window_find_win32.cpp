@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "win_handle.h"
+#include "shared/win32/handles.h"
 
 namespace {
 
@@ -73,8 +73,8 @@ BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param) {
 
 std::vector<DWORD> ProcessIdsByExe(const std::string& exe) {
   std::vector<DWORD> pids;
-  WinHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot.IsValid()) return pids;
+  FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.Valid()) return pids;
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof(entry);
   const std::string wanted = WithExeExtension(exe);
@@ -85,8 +85,8 @@ std::vector<DWORD> ProcessIdsByExe(const std::string& exe) {
 }
 
 std::string ProcessExeName(DWORD pid) {
-  WinHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot.IsValid()) return "?";
+  FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.Valid()) return "?";
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof(entry);
   for (BOOL ok = Process32First(snapshot.Get(), &entry); ok; ok = Process32Next(snapshot.Get(), &entry)) {

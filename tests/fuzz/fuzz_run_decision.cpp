@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runner/run_control.h"
+#include "runner/start/run_control.h"
 #include "support/fake_calendar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -19,9 +19,9 @@ fi
 flavour=$1
 tsr_check_flavour "$flavour" || { echo "usage: $0 [win32|win64] [gtest options]" >&2; exit 2; }
 shift
-exe="$(tsr_build_dir "$flavour")/tests/unit_tests.exe"
-if [ ! -f "$exe" ]; then
-  echo "unit-tests: $exe is not built (make $flavour)" >&2
+tests="$(tsr_build_dir "$flavour")/tests"
+if [ ! -f "$tests/test_programs.txt" ]; then
+  echo "unit-tests: the $flavour tests are not built (make $flavour)" >&2
   exit 1
 fi
 
@@ -38,8 +38,13 @@ finish() {
 trap finish EXIT
 
 cd "$TSR_ROOT"
-timeout --kill-after=10 1200 wine "$exe" --gtest_brief=1 "$@"
-rc=$?
-[ $rc -eq 124 ] && echo "unit-tests: $flavour unit tests did not finish in 20 minutes" >&2
+rc=0
+for program in $(cat "$tests/test_programs.txt"); do
+  echo "== $program ($flavour)"
+  timeout --kill-after=10 1200 wine "$tests/$program.exe" --gtest_brief=1 "$@"
+  code=$?
+  [ $code -eq 124 ] && echo "unit-tests: $program ($flavour) did not finish in 20 minutes" >&2
+  [ $code -eq 0 ] || rc=$code
+done
 echo "wine unit tests ($flavour): exit code $rc, $(( $(tsr_now_ms) - started )) ms"
 exit $rc

@@ -92,7 +92,7 @@ private:
     HWND window_ = nullptr;
     HWND status_ = nullptr;
     HWND total_ = nullptr;
-    GdiObject font_;
+    GdiObject<HFONT> font_;
     ctlEditGrid grid_;
     bool infoShown_ = false;
     bool updateTotal_ = true;

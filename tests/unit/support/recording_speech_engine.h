@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runner/speech_engine.h"
+#include "runner/speech/speech_engine.h"
 
 class RecordingSpeechEngine : public SpeechEngine {
 public:

@@ -1,0 +1,191 @@
+// The declaration window and its picture controls as real windows (under Wine).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "runner/window/declaration_ids.h"
+#include "runner/window/declaration_window_win32.h"
+#include "runner/window/picture_control_win32.h"
+#include "runner/window/picture_pixels.h"
+#include "runner/start/run_control.h"
+#include "shared/calendar_win32.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// A parent that records its children's notifications and offers a red background.
+struct ParentRecord {
+    std::vector<int> Codes;
+    PicturePixels Background = SolidPicture(200, 100, 0x0000FF);
+};
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* record = reinterpret_cast<ParentRecord*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (record && message == WM_COMMAND) record->Codes.push_back(HIWORD(wParam));
+    if (record && message == WM_TSR_GETBACKGROUND) return reinterpret_cast<LRESULT>(&record->Background);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class PictureControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ParentProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = "PictureTestParent";
+        RegisterClassA(&wc);
+        ASSERT_TRUE(RegisterPictureControl(instance));
+        parent_ = CreateWindowExA(0, "PictureTestParent", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
+                                  nullptr, nullptr, instance, nullptr);
+        ASSERT_NE(parent_, nullptr);
+        SetWindowLongPtrA(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&record_));
+        control_ = CreatePictureControl(parent_, 7, "Accept", true);
+        ASSERT_NE(control_, nullptr);
+        MoveWindow(control_, 10, 10, 40, 20, FALSE);
+        ShowWindow(control_, SW_SHOW);
+    }
+    void TearDown() override { DestroyWindow(parent_); }
+
+    HWND parent_ = nullptr;
+    HWND control_ = nullptr;
+    ParentRecord record_;
+};
+
+}  // namespace
+
+TEST_F(PictureControlTest, CarriesItsCaptionAndReportsClicks) {
+    char text[32] = {};
+    GetWindowTextA(control_, text, sizeof(text));
+    EXPECT_STREQ(text, "Accept");
+    EXPECT_EQ(GetDlgCtrlID(control_), 7);
+
+    SendMessageA(control_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(control_, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+    EXPECT_EQ(record_.Codes, (std::vector<int>{PCN_MOUSEDOWN, PCN_MOUSEUP, PCN_CLICKED}));
+
+    // Released outside the control: no click.
+    record_.Codes.clear();
+    SendMessageA(control_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(control_, WM_LBUTTONUP, 0, MAKELPARAM(300, 6));
+    EXPECT_EQ(record_.Codes, (std::vector<int>{PCN_MOUSEDOWN, PCN_MOUSEUP}));
+
+    // The keyboard clicks too.
+    record_.Codes.clear();
+    SendMessageA(control_, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageA(control_, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(record_.Codes, (std::vector<int>{PCN_CLICKED, PCN_RIGHTCLICK}));
+}
+
+TEST_F(PictureControlTest, PaintsThePictureOverTheParentsBackground) {
+    // Left half opaque blue, right half see-through.
+    PicturePixels picture;
+    picture.Width = 2;
+    picture.Height = 1;
+    picture.Pixels = {0xFF0000FF, 0x00000000};
+    SetPicture(control_, &picture);
+    EXPECT_EQ(GetPicture(control_), &picture);
+    InvalidateRect(control_, nullptr, FALSE);
+    UpdateWindow(control_);
+    HDC dc = GetDC(control_);
+    COLORREF left = GetPixel(dc, 2, 10);
+    COLORREF right = GetPixel(dc, 37, 10);
+    ReleaseDC(control_, dc);
+    EXPECT_EQ(left, RGB(0, 0, 255));
+    EXPECT_EQ(right, RGB(255, 0, 0));
+}
+
+TEST(RemoveTitleBar, ClearsCaptionMenuAndBoxesOnly) {
+    HWND window = CreateWindowExA(0, "STATIC", "t",
+                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 100, 100, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    RemoveTitleBar(window);
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(style & WS_CLIPCHILDREN, 0);
+    EXPECT_NE(style & WS_THICKFRAME, 0);
+    DestroyWindow(window);
+}
+
+namespace {
+
+struct WindowUnderTest {
+    TempFolder Folder;
+    Win32Calendar Clock;
+    std::unique_ptr<RunControl> Run;
+    HWND Window = nullptr;
+
+    void Open(const std::string& settings, const std::string& commandLine) {
+        Folder.Write("Tessarin.ini", settings);
+        Run = std::make_unique<RunControl>(commandLine, Folder.Path(), Clock,
+                                           [] { return std::string("logon"); });
+        Run->LoadSettings();
+        Window = CreateDeclarationWindow(GetModuleHandleA(nullptr), *Run);
+    }
+    ~WindowUnderTest() {
+        if (Window) DestroyWindow(Window);
+        // The window ends the program when it goes: keep that quit to itself.
+        MSG message;
+        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+    HWND Child(int id) const { return GetDlgItem(Window, id); }
+    bool Visible(int id) const { return (GetWindowLongA(Child(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    std::string Text(int id) const {
+        char text[256] = {};
+        GetWindowTextA(Child(id), text, sizeof(text));
+        return text;
+    }
+    RECT Rect(int id) const {
+        RECT r;
+        GetWindowRect(Child(id), &r);
+        MapWindowPoints(nullptr, Window, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+};
+
+}  // namespace
+
+TEST(DeclarationWindow, EveryControlIsARealChildWithItsText) {
+    WindowUnderTest w;
+    w.Open("Button1 Caption=Agree\r\nCheckBox Caption=I, User Name, have read it\r\n", "-U anna");
+    ASSERT_NE(w.Window, nullptr);
+    for (int id = IDC_IMG_BACKGROUND; id <= IDC_IMG_LOGO; ++id) EXPECT_NE(w.Child(id), nullptr) << id;
+    EXPECT_EQ(w.Text(IDC_IMG_BUTTON_0), "Agree");
+    EXPECT_EQ(w.Text(IDC_LBL_BUTTON_CAPTION_0), "Agree");
+    EXPECT_EQ(w.Text(IDC_IMG_BUTTON_1), "Decline");
+    EXPECT_EQ(w.Text(IDC_IMG_DOC_HIST_0), "Previous");
+    EXPECT_EQ(w.Text(IDC_IMG_DOC_HIST_1), "Next");
+    EXPECT_EQ(w.Text(IDC_LBL_CHK_CAPTION), "I, anna, have read it");
+    EXPECT_TRUE(w.Visible(IDC_CHK_READ));
+    EXPECT_EQ(SendMessageA(w.Child(IDC_CHK_READ), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_FALSE(w.Visible(IDC_LBL_BUTTON_CAPTION_0));  // caption size 0
+    EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));  // Wine's speech engine has no voices
+    // The accept and decline buttons sit on one row under the document.
+    RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
+    EXPECT_GT(accept.top, doc.bottom);
+    EXPECT_EQ(accept.top, w.Rect(IDC_IMG_BUTTON_1).top);
+}
+
+TEST(DeclarationWindow, SwitchesOffHideTheirControlsAndTheTitleBar) {
+    WindowUnderTest w;
+    w.Open("TitleBar=No\r\nSpeaker=no\r\nEyes Image=NO\r\nHistory Buttons=No\r\nButton2=No\r\n"
+           "Button Caption Size=12\r\n",
+           "");
+    ASSERT_NE(w.Window, nullptr);
+    EXPECT_EQ(GetWindowLongA(w.Window, GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));
+    EXPECT_FALSE(w.Visible(IDC_IMG_EYE));
+    EXPECT_FALSE(w.Visible(IDC_IMG_DOC_HIST_0));
+    EXPECT_FALSE(w.Visible(IDC_IMG_DOC_HIST_1));
+    EXPECT_FALSE(w.Visible(IDC_IMG_BUTTON_1));
+    EXPECT_TRUE(w.Visible(IDC_IMG_BUTTON_0));
+    EXPECT_TRUE(w.Visible(IDC_LBL_BUTTON_CAPTION_0));
+    EXPECT_FALSE(w.Visible(IDC_CHK_READ));  // no caption: no check box
+    // Without decline, accept ends one button width short of the document's right edge.
+    RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
+    EXPECT_NEAR(doc.right - accept.right, accept.right - accept.left, 1);  // rounding to pixels
+}

@@ -1,0 +1,58 @@
+// Logon-start registration, against an in-memory registry.
+#include <gtest/gtest.h>
+
+#include "shared/logon_start.h"
+#include "support/memory_registry.h"
+
+namespace {
+
+const std::string kExe = "C:\\Tsr\\Tessarin.exe";
+
+std::string RunValue(MemoryRegistry& registry, RegHive hive) {
+    return RegGetString(registry, hive, kRunKeyPath, kRunValueName, "<none>");
+}
+
+}  // namespace
+
+TEST(LogonStartTest, PerUserByDefault) {
+    MemoryRegistry registry;
+    RegisterLogonStart(registry, "0", kExe);
+    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), kExe);
+    EXPECT_FALSE(registry.ValueExists(kHkeyLocalMachine, kRunKeyPath, kRunValueName));
+    RegisterLogonStart(registry, "anything", "D:\\Moved\\Tessarin.exe");
+    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "D:\\Moved\\Tessarin.exe");
+}
+
+TEST(LogonStartTest, LocalMachineLeavesTheUserEntry) {
+    MemoryRegistry registry;
+    RegisterLogonStart(registry, "0", "C:\\Old\\Tessarin.exe");
+    RegisterLogonStart(registry, "Local MACHINE", kExe);
+    EXPECT_EQ(RunValue(registry, kHkeyLocalMachine), kExe);
+    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "C:\\Old\\Tessarin.exe");
+}
+
+TEST(LogonStartTest, ServerEmptiesOnlyThisProgramsEntries) {
+    MemoryRegistry registry;
+    RegSetString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName, kExe);
+    RegSetString(registry, kHkeyLocalMachine, kRunKeyPath, kRunValueName, kExe);
+    RegisterLogonStart(registry, "Server", kExe);
+    EXPECT_TRUE(registry.ValueExists(kHkeyCurrentUser, kRunKeyPath, kRunValueName));
+    EXPECT_EQ(RegQueryString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName), "");
+    EXPECT_EQ(RegQueryString(registry, kHkeyLocalMachine, kRunKeyPath, kRunValueName), "");
+
+    RegSetString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName, "C:\\Other\\logon.exe");
+    RegisterLogonStart(registry, "server", kExe);
+    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "C:\\Other\\logon.exe");
+    // The name is compared case-sensitively.
+    RegSetString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName, "C:\\tessarin.exe");
+    RegisterLogonStart(registry, "server", kExe);
+    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "C:\\tessarin.exe");
+}
+
+TEST(LogonStartTest, ReadOnlyMachineHiveIsIgnored) {
+    MemoryRegistry registry;
+    RegSetString(registry, kHkeyLocalMachine, kRunKeyPath, "Other", "x");
+    registry.DenyWriteAccess(kHkeyLocalMachine, kRunKeyPath);
+    RegisterLogonStart(registry, "local machine", kExe);
+    EXPECT_FALSE(registry.ValueExists(kHkeyLocalMachine, kRunKeyPath, kRunValueName));
+}
