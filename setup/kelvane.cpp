@@ -12,9 +12,7 @@ namespace {
 
 const char kCheckLogSuffix[] = "_TsrChk.log";
 
-bool HasWildcard(const std::string& path) {
-    return path.find_first_of("*?") != std::string::npos;
-}
+bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
 bool NamesProgramFile(KelvaneSystem& system, const std::string& path) {
     // A wildcard would register a Run entry that starts nothing, logged as
@@ -22,14 +20,12 @@ bool NamesProgramFile(KelvaneSystem& system, const std::string& path) {
     return !path.empty() && !HasWildcard(path) && system.FindsOrdinaryFile(path);
 }
 
-bool IsOurRegistration(const std::string& value) {
-    return value.find(kProductMarker) != std::string::npos;
-}
+bool IsOurRegistration(const std::string& value) { return value.find(kProductMarker) != std::string::npos; }
 
 // Shows the message, or without anyone to see it writes the same text to a
 // file beside the check log, so an unattended run never waits on a box.
-void Tell(KelvaneSystem& system, bool critical, const std::string& title,
-          const std::string& text, const std::string& checkLogPath) {
+void Tell(KelvaneSystem& system, bool critical, const std::string& title, const std::string& text,
+          const std::string& checkLogPath) {
     if (system.CanShowMessages()) {
         if (critical) system.ShowCritical(title, text);
         else system.ShowInformation(title, text);
@@ -71,11 +67,9 @@ std::string ResolveCheckLogLocation(const std::string& location, const std::stri
     return location;
 }
 
-std::string MessageFilePath(const std::string& checkLogPath, const std::string& userName,
-                            const std::string& kind) {
+std::string MessageFilePath(const std::string& checkLogPath, const std::string& userName, const std::string& kind) {
     const std::string::size_type slash = checkLogPath.find_last_of("\\/");
-    const std::string folder =
-        slash == std::string::npos ? std::string() : checkLogPath.substr(0, slash + 1);
+    const std::string folder = slash == std::string::npos ? std::string() : checkLogPath.substr(0, slash + 1);
     return folder + userName + "_TsrChk" + kind + ".txt";
 }
 
@@ -94,8 +88,8 @@ bool WriteCheckLog(KelvaneSystem& system, const std::string& text, std::string& 
     return WriteCheckLogFile(system, line, location);
 }
 
-int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root,
-                        std::vector<std::string>& arguments, bool mayChangeRegistry) {
+int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root, std::vector<std::string>& arguments,
+                        bool mayChangeRegistry) {
     arguments[0] = Trim(arguments[0]);
     const std::string option = arguments[0];
     std::string& location = arguments[1];
@@ -116,8 +110,7 @@ int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root,
         return WriteCheckLog(system, "None", location) ? kExitDone : kExitLogNotWritten;
     }
     const std::string stored = RegGetString(registry, root, kRunKeyPath, kRunValueName, "");
-    if (IsOurRegistration(stored))
-        return WriteCheckLog(system, stored, location) ? kExitDone : kExitLogNotWritten;
+    if (IsOurRegistration(stored)) return WriteCheckLog(system, stored, location) ? kExitDone : kExitLogNotWritten;
     const std::string notSetUp = "Tessarin has not been set up as " + option + " cannot be seen.";
     return WriteCheckLog(system, notSetUp, location) ? kExitNotSetUp : kExitLogNotWritten;
 }

@@ -10,10 +10,10 @@
 #include "shared/registry.h"
 
 // Process exit codes, for deployment scripts.
-constexpr int kExitDone = 0;            // the action was done and logged
-constexpr int kExitNotSetUp = 1;        // the check found no registration
-constexpr int kExitLogNotWritten = 2;   // the check log could not be written
-constexpr int kExitHelp = 3;            // the help was asked for (or the line was empty)
+constexpr int kExitDone = 0;           // the action was done and logged
+constexpr int kExitNotSetUp = 1;       // the check found no registration
+constexpr int kExitLogNotWritten = 2;  // the check log could not be written
+constexpr int kExitHelp = 3;           // the help was asked for (or the line was empty)
 
 extern const char kHelpTitle[];
 extern const char kErrorTitle[];
@@ -27,8 +27,8 @@ int RunKelvane(Registry& registry, KelvaneSystem& system, const std::string& raw
 
 // Set-up, removal or check by item 0 (trimmed in place), logged to item 1.
 // With mayChangeRegistry false only the check is made.
-int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root,
-                        std::vector<std::string>& arguments, bool mayChangeRegistry = true);
+int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root, std::vector<std::string>& arguments,
+                        bool mayChangeRegistry = true);
 
 // Resolves the log file name (location updated in place) and writes the
 // line "user,date time,text". False when the file could not be written.
@@ -44,5 +44,4 @@ std::string ResolveCheckLogLocation(const std::string& location, const std::stri
 
 // Where a message goes when no box can be shown: a file beside the check
 // log, named after the user and the kind of message.
-std::string MessageFilePath(const std::string& checkLogPath, const std::string& userName,
-                            const std::string& kind);
+std::string MessageFilePath(const std::string& checkLogPath, const std::string& userName, const std::string& kind);

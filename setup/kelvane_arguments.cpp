@@ -51,10 +51,10 @@ RootChoice ChooseRegistryRoot(const std::vector<std::string>& arguments) {
         }
     }
     switch (selector) {
-        case 2: choice.Root = kHkeyLocalMachine; break;
-        case 3: choice.Root = kHkeyCurrentConfig; break;
-        case 4: choice.Root = kHkeyUsers; break;
-        default: choice.Root = kHkeyCurrentUser; break;
+    case 2: choice.Root = kHkeyLocalMachine; break;
+    case 3: choice.Root = kHkeyCurrentConfig; break;
+    case 4: choice.Root = kHkeyUsers; break;
+    default: choice.Root = kHkeyCurrentUser; break;
     }
     return choice;
 }

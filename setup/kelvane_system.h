@@ -17,8 +17,7 @@ public:
     virtual bool FindsOrdinaryFile(const std::string& path) = 0;
     // Creates or truncates the file and writes the text and CR LF. On
     // failure answers false with the system's description of the error.
-    virtual bool WriteLineFile(const std::string& path, const std::string& text,
-                               std::string* errorText) = 0;
+    virtual bool WriteLineFile(const std::string& path, const std::string& text, std::string* errorText) = 0;
     // False when no one can see or answer a message box (a deployment
     // script, a service account, or the unattended override).
     virtual bool CanShowMessages() = 0;

@@ -9,14 +9,13 @@ namespace {
 
 std::string SystemErrorText(DWORD code) {
     char* buffer = nullptr;
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const DWORD n =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text;
     if (n && buffer) text.assign(buffer, n);
     if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' ||
-                             text.back() == '.'))
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
         text.pop_back();
     if (text.empty()) text = "Error " + std::to_string(code);
     return text;
@@ -30,9 +29,7 @@ bool UnattendedRequested() {
     return n > 0 && n < sizeof value && value[0] == '1' && value[1] == '\0';
 }
 
-std::string Win32KelvaneSystem::LogonUserName() {
-    return GetLogonUserName();
-}
+std::string Win32KelvaneSystem::LogonUserName() { return GetLogonUserName(); }
 
 std::string Win32KelvaneSystem::NowText() {
     SYSTEMTIME now;
@@ -53,14 +50,12 @@ bool Win32KelvaneSystem::FindsOrdinaryFile(const std::string& path) {
     return (found.dwFileAttributes & excluded) == 0;
 }
 
-bool Win32KelvaneSystem::WriteLineFile(const std::string& path, const std::string& text,
-                                       std::string* errorText) {
+bool Win32KelvaneSystem::WriteLineFile(const std::string& path, const std::string& text, std::string* errorText) {
     const std::string line = text + "\r\n";
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    if (!file.Valid() ||
-        !WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ||
+    if (!file.Valid() || !WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ||
         written != line.size()) {
         *errorText = SystemErrorText(GetLastError());
         return false;

@@ -8,8 +8,7 @@ public:
     std::string LogonUserName() override;
     std::string NowText() override;
     bool FindsOrdinaryFile(const std::string& path) override;
-    bool WriteLineFile(const std::string& path, const std::string& text,
-                       std::string* errorText) override;
+    bool WriteLineFile(const std::string& path, const std::string& text, std::string* errorText) override;
     bool CanShowMessages() override;
     void ShowInformation(const std::string& title, const std::string& text) override;
     void ShowCritical(const std::string& title, const std::string& text) override;

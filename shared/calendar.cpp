@@ -7,15 +7,11 @@
 
 namespace {
 
-const char* const kMonthNames[12] = {"January", "February", "March",     "April",
-                                     "May",     "June",     "July",      "August",
-                                     "September", "October", "November", "December"};
-const char* const kDayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                  "Thursday", "Friday", "Saturday"};
+const char* const kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                     "July",    "August",   "September", "October", "November", "December"};
+const char* const kDayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
@@ -62,8 +58,7 @@ std::string EnglishDayName(int weekday, bool abbreviated) {
     return abbreviated ? name.substr(0, 3) : name;
 }
 
-std::string FormatWithNames(const CivilDate& date, const std::string& pattern,
-                            const DayNameFn& dayName) {
+std::string FormatWithNames(const CivilDate& date, const std::string& pattern, const DayNameFn& dayName) {
     std::string out;
     std::size_t i = 0;
     while (i < pattern.size()) {
@@ -90,11 +85,8 @@ std::string FormatWithNames(const CivilDate& date, const std::string& pattern,
             else if (run == 2) out += TwoDigits(date.Year % 100);
             else out += PaddedYear(date.Year, 4);
             break;
-        case 'g':
-            break;  // era: the Gregorian calendar has only the one
-        default:
-            out.append(run, c);
-            break;
+        case 'g': break;  // era: the Gregorian calendar has only the one
+        default: out.append(run, c); break;
         }
         i += run;
     }
@@ -105,8 +97,7 @@ std::string FormatWithNames(const CivilDate& date, const std::string& pattern,
 bool ReadDigits(const std::string& text, std::size_t& pos, std::size_t maxDigits, int* value) {
     std::size_t start = pos;
     int v = 0;
-    while (pos < text.size() && pos - start < maxDigits &&
-           std::isdigit(static_cast<unsigned char>(text[pos]))) {
+    while (pos < text.size() && pos - start < maxDigits && std::isdigit(static_cast<unsigned char>(text[pos]))) {
         v = v * 10 + (text[pos] - '0');
         ++pos;
     }
@@ -131,9 +122,8 @@ bool ReadMonthName(const std::string& text, std::size_t& pos, int* month) {
 
 bool ReadLetters(const std::string& text, std::size_t& pos) {
     std::size_t start = pos;
-    while (pos < text.size() && !std::isdigit(static_cast<unsigned char>(text[pos])) &&
-           text[pos] != ' ' && text[pos] != ',' && text[pos] != '/' && text[pos] != '.' &&
-           text[pos] != '-')
+    while (pos < text.size() && !std::isdigit(static_cast<unsigned char>(text[pos])) && text[pos] != ' ' &&
+           text[pos] != ',' && text[pos] != '/' && text[pos] != '.' && text[pos] != '-')
         ++pos;
     return pos > start;
 }
@@ -177,13 +167,9 @@ int WeekdayOf(const CivilDate& date) {
     return static_cast<int>(((days % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
 }
 
-long DaysBetween(const CivilDate& from, const CivilDate& to) {
-    return DaysFromCivil(to) - DaysFromCivil(from);
-}
+long DaysBetween(const CivilDate& from, const CivilDate& to) { return DaysFromCivil(to) - DaysFromCivil(from); }
 
-CivilDate AddDays(const CivilDate& date, long days) {
-    return CivilFromDays(DaysFromCivil(date) + days);
-}
+CivilDate AddDays(const CivilDate& date, long days) { return CivilFromDays(DaysFromCivil(date) + days); }
 
 CivilDate AddYears(const CivilDate& date, int years) {
     CivilDate out = date;
@@ -201,8 +187,8 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidCivilDate(const CivilDate& date) {
-    return date.Year >= 100 && date.Year <= 9999 && date.Month >= 1 && date.Month <= 12 &&
-           date.Day >= 1 && date.Day <= DaysInMonth(date.Year, date.Month);
+    return date.Year >= 100 && date.Year <= 9999 && date.Month >= 1 && date.Month <= 12 && date.Day >= 1 &&
+           date.Day <= DaysInMonth(date.Year, date.Month);
 }
 
 int ExpandTwoDigitYear(int year) {
@@ -211,10 +197,9 @@ int ExpandTwoDigitYear(int year) {
 }
 
 std::string FormatShortDate(const CivilDate& date, const Calendar& calendar) {
-    return FormatWithNames(date, calendar.ShortDatePattern(),
-                           [&calendar](int weekday, bool abbreviated) {
-                               return calendar.DayName(weekday, abbreviated);
-                           });
+    return FormatWithNames(date, calendar.ShortDatePattern(), [&calendar](int weekday, bool abbreviated) {
+        return calendar.DayName(weekday, abbreviated);
+    });
 }
 
 std::string FormatDatePattern(const CivilDate& date, const std::string& pattern) {
@@ -255,8 +240,7 @@ std::optional<CivilDate> ParseDatePattern(const std::string& text, const std::st
             if (pos - start <= 2) year = ExpandTwoDigitYear(year);
             break;
         }
-        case 'g':
-            break;
+        case 'g': break;
         case ' ':
             // Spaces in the pattern take any run of spaces, none included.
             while (pos < t.size() && t[pos] == ' ') ++pos;
@@ -288,8 +272,7 @@ bool IsWeekdayName(std::string& text, const Calendar& calendar) {
     text = ToLower(text);
     if (text.empty()) return false;
     for (int weekday = 0; weekday < 7; ++weekday) {
-        if (text == ToLower(calendar.DayName(weekday, false)) ||
-            text == ToLower(calendar.DayName(weekday, true)))
+        if (text == ToLower(calendar.DayName(weekday, false)) || text == ToLower(calendar.DayName(weekday, true)))
             return true;
     }
     return false;

@@ -9,14 +9,12 @@ struct CivilDate {
     int Year = 1970;
     int Month = 1;
     int Day = 1;
-    bool operator==(const CivilDate& o) const {
-        return Year == o.Year && Month == o.Month && Day == o.Day;
-    }
+    bool operator==(const CivilDate& o) const { return Year == o.Year && Month == o.Month && Day == o.Day; }
 };
 
-long DaysFromCivil(const CivilDate& date);      // days since 1970-01-01
+long DaysFromCivil(const CivilDate& date);  // days since 1970-01-01
 CivilDate CivilFromDays(long days);
-int WeekdayOf(const CivilDate& date);           // 0 = Sunday ... 6 = Saturday
+int WeekdayOf(const CivilDate& date);                          // 0 = Sunday ... 6 = Saturday
 long DaysBetween(const CivilDate& from, const CivilDate& to);  // to - from
 CivilDate AddDays(const CivilDate& date, long days);
 CivilDate AddYears(const CivilDate& date, int years);  // Feb 29 -> Feb 28

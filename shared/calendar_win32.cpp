@@ -68,8 +68,8 @@ std::optional<CivilDate> Win32Calendar::SystemParseDate(const std::string& text)
         oleaut32_.Reset(LoadLibraryA("oleaut32.dll"));
     }
     if (!oleaut32_.Valid()) return std::nullopt;
-    auto varDateFromStr = reinterpret_cast<VarDateFromStrFn>(
-        reinterpret_cast<void*>(GetProcAddress(oleaut32_.Get(), "VarDateFromStr")));
+    auto varDateFromStr =
+        reinterpret_cast<VarDateFromStrFn>(reinterpret_cast<void*>(GetProcAddress(oleaut32_.Get(), "VarDateFromStr")));
     if (!varDateFromStr) return std::nullopt;
 
     wchar_t wide[256] = {};
@@ -77,8 +77,7 @@ std::optional<CivilDate> Win32Calendar::SystemParseDate(const std::string& text)
     if (n <= 0) return std::nullopt;
     wide[n] = L'\0';
     double value = 0;
-    if (FAILED(varDateFromStr(wide, LOCALE_USER_DEFAULT, 0, &value)) || !std::isfinite(value))
-        return std::nullopt;
+    if (FAILED(varDateFromStr(wide, LOCALE_USER_DEFAULT, 0, &value)) || !std::isfinite(value)) return std::nullopt;
     if (value > 3000000.0 || value < -700000.0) return std::nullopt;
     long days = static_cast<long>(std::trunc(value));
     CivilDate date = CivilFromDays(days + kOleEpochDays);

@@ -21,11 +21,11 @@ std::string FileModifiedDate(const std::string& path, int kind) {
     if (kind != 4 || !FileExists(path)) return std::string();
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::string();
-    std::tm local {};
+    std::tm local{};
     time_t when = st.st_mtime;
     if (!localtime_r(&when, &local)) return std::string();
-    std::string text = std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) +
-                       "/" + std::to_string(local.tm_year + 1900);
+    std::string text = std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
+                       std::to_string(local.tm_year + 1900);
     if (local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0) return text;
     char time[32];
     int hour12 = local.tm_hour % 12 == 0 ? 12 : local.tm_hour % 12;

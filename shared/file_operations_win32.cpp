@@ -7,13 +7,11 @@ namespace {
 
 std::string DateText(const SYSTEMTIME& when, bool withTime) {
     char date[128] = {};
-    if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, sizeof date))
-        return std::string();
+    if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, sizeof date)) return std::string();
     std::string text = date;
     if (!withTime) return text;
     char time[128] = {};
-    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &when, nullptr, time, sizeof time))
-        text += std::string(" ") + time;
+    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &when, nullptr, time, sizeof time)) text += std::string(" ") + time;
     return text;
 }
 
@@ -34,8 +32,7 @@ std::string FileModifiedDate(const std::string& path, int kind) {
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::string();
     FILETIME local;
     SYSTEMTIME when;
-    if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
-        !FileTimeToSystemTime(&local, &when))
+    if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &when))
         return std::string();
     bool midnight = when.wHour == 0 && when.wMinute == 0 && when.wSecond == 0;
     return DateText(when, !midnight);

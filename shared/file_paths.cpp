@@ -8,9 +8,7 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
-std::size_t LastSeparator(const std::string& path) {
-    return path.find_last_of("\\/");
-}
+std::size_t LastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
 
 }  // namespace
 

@@ -12,7 +12,9 @@ namespace {
 class Fd {
 public:
     explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() { if (fd_ >= 0) ::close(fd_); }
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int Get() const { return fd_; }
@@ -26,9 +28,7 @@ private:
     int fd_;
 };
 
-bool HasWildcard(const std::string& path) {
-    return path.find_first_of("*?") != std::string::npos;
-}
+bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
 bool WriteAll(int fd, const std::string& content) {
     std::size_t done = 0;

@@ -4,18 +4,14 @@
 
 namespace {
 
-bool HasWildcard(const std::string& path) {
-    return path.find_first_of("*?") != std::string::npos;
-}
+bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
 bool WriteAll(HANDLE file, const std::string& content) {
     std::size_t done = 0;
     while (done < content.size()) {
-        DWORD chunk = static_cast<DWORD>(content.size() - done > 0x10000000 ? 0x10000000
-                                                                            : content.size() - done);
+        DWORD chunk = static_cast<DWORD>(content.size() - done > 0x10000000 ? 0x10000000 : content.size() - done);
         DWORD written = 0;
-        if (!WriteFile(file, content.data() + done, chunk, &written, nullptr) || written == 0)
-            return false;
+        if (!WriteFile(file, content.data() + done, chunk, &written, nullptr) || written == 0) return false;
         done += written;
     }
     return true;
@@ -45,8 +41,8 @@ bool CreateFolder(const std::string& path) {
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content) {
     content->clear();
     if (path.empty()) return false;
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
     char buffer[65536];
     while (content->size() < maxBytes) {
@@ -73,8 +69,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
     if (!GetTempFileNameA(folder.c_str(), "tsr", 0, temp)) return false;
     bool ok;
     {
-        FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         ok = file.Valid() && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
         ok = file.Reset() && ok;
     }

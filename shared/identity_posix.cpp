@@ -12,9 +12,7 @@ std::string GetLogonUserName() {
 }
 
 // Native builds have no adapter list to report.
-std::string GetAdapterAddress(int) {
-    return std::string();
-}
+std::string GetAdapterAddress(int) { return std::string(); }
 
 std::string AppExePath() {
     char buffer[4096];
@@ -23,6 +21,4 @@ std::string AppExePath() {
     return std::string(buffer, static_cast<std::size_t>(n));
 }
 
-std::string AppFolder() {
-    return FolderOf(AppExePath());
-}
+std::string AppFolder() { return FolderOf(AppExePath()); }

@@ -17,8 +17,8 @@ using GetAdaptersInfoFn = DWORD(WINAPI*)(PIP_ADAPTER_INFO, PULONG);
 bool ReadFirstAdapter(AdapterIdentity* adapter) {
     LibraryHandle library(LoadLibraryA("iphlpapi.dll"));
     if (!library.Valid()) return false;
-    auto getAdaptersInfo = reinterpret_cast<GetAdaptersInfoFn>(
-        reinterpret_cast<void*>(GetProcAddress(library.Get(), "GetAdaptersInfo")));
+    auto getAdaptersInfo =
+        reinterpret_cast<GetAdaptersInfoFn>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "GetAdaptersInfo")));
     if (!getAdaptersInfo) return false;
 
     ULONG size = 0;
@@ -57,6 +57,4 @@ std::string AppExePath() {
     return std::string(buffer, n);
 }
 
-std::string AppFolder() {
-    return FolderOf(AppExePath());
-}
+std::string AppFolder() { return FolderOf(AppExePath()); }

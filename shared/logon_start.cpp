@@ -5,8 +5,7 @@
 const char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunValueName[] = "LoGonWindow";
 
-void RegisterLogonStart(Registry& registry, const std::string& logonStartItem,
-                        const std::string& appExePath) {
+void RegisterLogonStart(Registry& registry, const std::string& logonStartItem, const std::string& appExePath) {
     const std::string mode = ToLower(logonStartItem);
     if (mode == "server") {
         // Only an entry that names this program is emptied; the value stays.

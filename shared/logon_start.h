@@ -11,5 +11,4 @@ extern const char kRunValueName[];
 
 // logonStartItem: the "Logon Start" item: "server", "local machine", or
 // anything else for the current user. appExePath: the program's full path.
-void RegisterLogonStart(Registry& registry, const std::string& logonStartItem,
-                        const std::string& appExePath);
+void RegisterLogonStart(Registry& registry, const std::string& logonStartItem, const std::string& appExePath);

@@ -3,9 +3,7 @@
 namespace {
 
 // "*" names the key's default value, which the system calls "".
-std::string ValueName(const std::string& name) {
-    return name == "*" ? std::string() : name;
-}
+std::string ValueName(const std::string& name) { return name == "*" ? std::string() : name; }
 
 // A key opened through the seam, closed when it goes out of scope.
 class OpenedKey {
@@ -33,9 +31,7 @@ private:
 
 // The text of a value's bytes: up to the first NUL, so a value stored with
 // or without its terminator reads the same.
-std::string TextOf(const std::string& bytes) {
-    return bytes.substr(0, bytes.find('\0'));
-}
+std::string TextOf(const std::string& bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 }  // namespace
 
@@ -46,8 +42,8 @@ std::string StripSlashes(const std::string& keyPath) {
     return path;
 }
 
-bool RegSetString(Registry& registry, RegHive hive, const std::string& keyPath,
-                  const std::string& valueName, const std::string& text) {
+bool RegSetString(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName,
+                  const std::string& text) {
     OpenedKey key(registry);
     if (registry.CreateKey(hive, StripSlashes(keyPath), key.Out()) != kRegSuccess) return false;
     key.MarkOpen();
@@ -58,8 +54,8 @@ bool RegSetString(Registry& registry, RegHive hive, const std::string& keyPath,
     return registry.SetStringValue(key.Get(), ValueName(valueName), bytes) == kRegSuccess;
 }
 
-std::string RegGetString(Registry& registry, RegHive hive, const std::string& keyPath,
-                         const std::string& valueName, const std::string& defaultText) {
+std::string RegGetString(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName,
+                         const std::string& defaultText) {
     const std::string path = StripSlashes(keyPath);
     OpenedKey key(registry);
     long result = registry.OpenKey(hive, path, kKeyAllAccess, key.Out());
@@ -69,16 +65,14 @@ std::string RegGetString(Registry& registry, RegHive hive, const std::string& ke
 
     const std::string name = ValueName(valueName);
     std::uint32_t size = 0;
-    if (registry.QueryValue(key.Get(), name, nullptr, &size) != kRegSuccess || size == 0)
-        return defaultText;
+    if (registry.QueryValue(key.Get(), name, nullptr, &size) != kRegSuccess || size == 0) return defaultText;
     std::string bytes;
     if (registry.QueryValue(key.Get(), name, &bytes, &size) != kRegSuccess) return defaultText;
     std::string text = TextOf(bytes);
     return text.empty() ? defaultText : text;
 }
 
-std::string RegQueryString(Registry& registry, RegHive hive, const std::string& keyPath,
-                           const std::string& valueName) {
+std::string RegQueryString(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName) {
     OpenedKey key(registry);
     if (registry.OpenKey(hive, StripSlashes(keyPath), kKeyDefaultAccess, key.Out()) != kRegSuccess)
         return std::string();
@@ -91,15 +85,13 @@ std::string RegQueryString(Registry& registry, RegHive hive, const std::string& 
     return text;
 }
 
-bool RegDelete(Registry& registry, RegHive hive, const std::string& keyPath,
-               const std::string& valueName) {
+bool RegDelete(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName) {
     if (valueName.empty()) {
         // The same path forms reach the key here as in every other routine.
         return registry.DeleteKey(hive, StripSlashes(keyPath)) == kRegSuccess;
     }
     OpenedKey key(registry);
-    if (registry.OpenKey(hive, StripSlashes(keyPath), kKeyAllAccess, key.Out()) != kRegSuccess)
-        return false;
+    if (registry.OpenKey(hive, StripSlashes(keyPath), kKeyAllAccess, key.Out()) != kRegSuccess) return false;
     key.MarkOpen();
     return registry.DeleteValue(key.Get(), ValueName(valueName)) == kRegSuccess;
 }

@@ -34,16 +34,13 @@ public:
     virtual ~Registry() = default;
     // Opens or creates the key and every missing key above it.
     virtual long CreateKey(RegHive hive, const std::string& path, RegKeyId* key) = 0;
-    virtual long OpenKey(RegHive hive, const std::string& path, std::uint32_t access,
-                         RegKeyId* key) = 0;
+    virtual long OpenKey(RegHive hive, const std::string& path, std::uint32_t access, RegKeyId* key) = 0;
     // With data null: *size becomes the value's size in bytes. Otherwise
     // reads at most *size bytes into *data (kRegMoreData when it does not
     // fit); *size becomes the value's size either way.
-    virtual long QueryValue(RegKeyId key, const std::string& name, std::string* data,
-                            std::uint32_t* size) = 0;
+    virtual long QueryValue(RegKeyId key, const std::string& name, std::string* data, std::uint32_t* size) = 0;
     // Writes the bytes as a REG_SZ value (the caller includes the NUL).
-    virtual long SetStringValue(RegKeyId key, const std::string& name,
-                                const std::string& bytes) = 0;
+    virtual long SetStringValue(RegKeyId key, const std::string& name, const std::string& bytes) = 0;
     virtual long DeleteValue(RegKeyId key, const std::string& name) = 0;
     // Deletes a key that has no subkeys.
     virtual long DeleteKey(RegHive hive, const std::string& path) = 0;
@@ -53,19 +50,17 @@ public:
 };
 
 // Writes text as a REG_SZ value, creating the key path when missing.
-bool RegSetString(Registry& registry, RegHive hive, const std::string& keyPath,
-                  const std::string& valueName, const std::string& text);
+bool RegSetString(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName,
+                  const std::string& text);
 // Reads a string value; opens with full access and, when that is denied,
 // read-only. The default text when the key or value is missing or empty.
-std::string RegGetString(Registry& registry, RegHive hive, const std::string& keyPath,
-                         const std::string& valueName, const std::string& defaultText);
+std::string RegGetString(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName,
+                         const std::string& defaultText);
 // Reads a string value of up to 254 characters; empty text otherwise. A key
 // that cannot be closed is reported with "RegCloseKey Failed: " and the path.
-std::string RegQueryString(Registry& registry, RegHive hive, const std::string& keyPath,
-                           const std::string& valueName);
+std::string RegQueryString(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName);
 // With a value name deletes that value; with an empty name deletes the key
 // itself, which must have no subkeys.
-bool RegDelete(Registry& registry, RegHive hive, const std::string& keyPath,
-               const std::string& valueName);
+bool RegDelete(Registry& registry, RegHive hive, const std::string& keyPath, const std::string& valueName);
 // Removes one "\" from the start and one from the end, when present.
 std::string StripSlashes(const std::string& keyPath);

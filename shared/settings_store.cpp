@@ -69,9 +69,7 @@ bool Matches(const SettingEntry& entry, const std::string& key, const std::strin
 }
 
 // The form of a key under which lookups find it.
-std::string LookupForm(const std::string& key) {
-    return ToLower(Trim(key));
-}
+std::string LookupForm(const std::string& key) { return ToLower(Trim(key)); }
 
 SettingEntry* FindEntry(const std::string& key, SettingsStore& store, const std::string& section) {
     for (SettingEntry& entry : store.Entries())
@@ -79,8 +77,7 @@ SettingEntry* FindEntry(const std::string& key, SettingsStore& store, const std:
     return nullptr;
 }
 
-const SettingEntry* FindEntry(const std::string& key, const SettingsStore& store,
-                              const std::string& section) {
+const SettingEntry* FindEntry(const std::string& key, const SettingsStore& store, const std::string& section) {
     for (const SettingEntry& entry : store.Entries())
         if (Matches(entry, key, section)) return &entry;
     return nullptr;
@@ -107,9 +104,7 @@ const SettingEntry& SettingsStore::At(std::size_t position) const {
     return entries_[position - 1];
 }
 
-void SettingsStore::Clear() {
-    entries_.assign(1, SettingEntry());
-}
+void SettingsStore::Clear() { entries_.assign(1, SettingEntry()); }
 
 std::vector<std::string> SplitSettingLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -178,14 +173,13 @@ bool MergeSettingsFile(const std::string& path, SettingsStore& store) {
     return MergeSettingsText(text, store);
 }
 
-std::string GetSettingValue(const std::string& key, const SettingsStore& store,
-                            const std::string& section) {
+std::string GetSettingValue(const std::string& key, const SettingsStore& store, const std::string& section) {
     const SettingEntry* entry = FindEntry(key, store, section);
     return entry ? entry->Value : std::string();
 }
 
-std::string GetSettingItem(const std::string& key, const SettingsStore& store,
-                           const std::string& section, const std::string& defaultText) {
+std::string GetSettingItem(const std::string& key, const SettingsStore& store, const std::string& section,
+                           const std::string& defaultText) {
     const SettingEntry* entry = FindEntry(key, store, section);
     if (store.Variant() == StoreVariant::Console) {
         std::string item = entry ? FirstItem(entry->Value) : std::string();
@@ -194,15 +188,13 @@ std::string GetSettingItem(const std::string& key, const SettingsStore& store,
     return entry ? FirstItem(entry->Value) : std::string("0");
 }
 
-void SetSettingItem(const std::string& key, const std::string& newItem,
-                    SettingsStore& store, const std::string& section) {
+void SetSettingItem(const std::string& key, const std::string& newItem, SettingsStore& store,
+                    const std::string& section) {
     SettingEntry* entry = FindEntry(key, store, section);
     if (entry) {
         std::size_t comma = entry->Value.find(',');
-        if (comma != std::string::npos && comma > 0)
-            entry->Value = Trim(newItem) + entry->Value.substr(comma);
-        else
-            entry->Value = Trim(newItem);
+        if (comma != std::string::npos && comma > 0) entry->Value = Trim(newItem) + entry->Value.substr(comma);
+        else entry->Value = Trim(newItem);
         return;
     }
     if (store.Variant() == StoreVariant::Console) return;
@@ -213,8 +205,8 @@ void SetSettingItem(const std::string& key, const std::string& newItem,
     store.Entries().push_back(added);
 }
 
-void SetSettingValue(const std::string& key, const std::string& newValue,
-                     SettingsStore& store, const std::string& section) {
+void SetSettingValue(const std::string& key, const std::string& newValue, SettingsStore& store,
+                     const std::string& section) {
     SettingEntry* entry = FindEntry(key, store, section);
     if (entry) {
         entry->Value = Trim(newValue);
@@ -228,8 +220,7 @@ void SetSettingValue(const std::string& key, const std::string& newValue,
     store.Entries().push_back(added);
 }
 
-void SetSettingByKey(const std::string& key, const std::string& newValue,
-                     SettingsStore& store) {
+void SetSettingByKey(const std::string& key, const std::string& newValue, SettingsStore& store) {
     SettingEntry* entry = FindEntry(key, store, std::string());
     if (entry) {
         entry->Value = newValue;
@@ -241,8 +232,8 @@ void SetSettingByKey(const std::string& key, const std::string& newValue,
     store.Entries().push_back(added);
 }
 
-bool SaveSettingByKey(const std::string& key, const std::string& newValue,
-                      SettingsStore& store, const std::string& path) {
+bool SaveSettingByKey(const std::string& key, const std::string& newValue, SettingsStore& store,
+                      const std::string& path) {
     SetSettingByKey(key, newValue, store);
     return SaveSettingsFile(store, path);
 }
@@ -254,10 +245,8 @@ std::string SettingsFileText(const SettingsStore& store) {
         if (!entry.Section.empty()) text += entry.Section + ":";
         text += entry.Key;
         text += '=';
-        if (!entry.Value.empty() && entry.Value[0] == '^')
-            text.append(entry.Value, 1, std::string::npos);
-        else
-            text += entry.Value;
+        if (!entry.Value.empty() && entry.Value[0] == '^') text.append(entry.Value, 1, std::string::npos);
+        else text += entry.Value;
         text += "\r\n";
     }
     return text;

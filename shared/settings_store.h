@@ -52,21 +52,18 @@ bool MergeSettingsText(const std::string& text, SettingsStore& store);
 bool LoadSettingsFile(const std::string& path, SettingsStore& store);
 bool MergeSettingsFile(const std::string& path, SettingsStore& store);
 
-std::string GetSettingValue(const std::string& key, const SettingsStore& store,
-                            const std::string& section = "");
+std::string GetSettingValue(const std::string& key, const SettingsStore& store, const std::string& section = "");
 // Declaration store: the item before the first comma, "0" when the key is
 // missing. Console store: defaultText whenever that item is empty.
-std::string GetSettingItem(const std::string& key, const SettingsStore& store,
-                           const std::string& section = "",
+std::string GetSettingItem(const std::string& key, const SettingsStore& store, const std::string& section = "",
                            const std::string& defaultText = "0");
-void SetSettingItem(const std::string& key, const std::string& newItem,
-                    SettingsStore& store, const std::string& section = "");
-void SetSettingValue(const std::string& key, const std::string& newValue,
-                     SettingsStore& store, const std::string& section = "");
-void SetSettingByKey(const std::string& key, const std::string& newValue,
-                     SettingsStore& store);
-bool SaveSettingByKey(const std::string& key, const std::string& newValue,
-                      SettingsStore& store, const std::string& path);
+void SetSettingItem(const std::string& key, const std::string& newItem, SettingsStore& store,
+                    const std::string& section = "");
+void SetSettingValue(const std::string& key, const std::string& newValue, SettingsStore& store,
+                     const std::string& section = "");
+void SetSettingByKey(const std::string& key, const std::string& newValue, SettingsStore& store);
+bool SaveSettingByKey(const std::string& key, const std::string& newValue, SettingsStore& store,
+                      const std::string& path);
 
 // The file text SaveSettingsFile writes: entries with a key, "^" dropped
 // from the front of a value, sections restored, CR LF line ends.

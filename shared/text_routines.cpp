@@ -28,9 +28,7 @@ unsigned char LowerByte(unsigned char c) {
 
 }  // namespace
 
-char ToLowerChar(char c) {
-    return static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
-}
+char ToLowerChar(char c) { return static_cast<char>(LowerByte(static_cast<unsigned char>(c))); }
 
 std::string ToLower(const std::string& text) {
     std::string out(text);
@@ -41,19 +39,14 @@ std::string ToLower(const std::string& text) {
 bool EqualsNoCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerByte(static_cast<unsigned char>(a[i])) != LowerByte(static_cast<unsigned char>(b[i])))
-            return false;
+        if (LowerByte(static_cast<unsigned char>(a[i])) != LowerByte(static_cast<unsigned char>(b[i]))) return false;
     }
     return true;
 }
 
-bool IsYes(const std::string& text) {
-    return ToLower(Trim(text)) != "no";
-}
+bool IsYes(const std::string& text) { return ToLower(Trim(text)) != "no"; }
 
-std::string YesNoText(bool value) {
-    return value ? "Yes" : "No";
-}
+std::string YesNoText(bool value) { return value ? "Yes" : "No"; }
 
 std::string FirstItem(const std::string& text) {
     std::size_t comma = text.find(',');
@@ -65,12 +58,9 @@ std::string AddIniExtension(const std::string& name) {
     return name + ".ini";
 }
 
-long MaxOf(long value, long whole) {
-    return value > whole ? value : whole;
-}
+long MaxOf(long value, long whole) { return value > whole ? value : whole; }
 
-std::string ReplaceFirst(const std::string& text, const std::string& find,
-                         const std::string& replacement) {
+std::string ReplaceFirst(const std::string& text, const std::string& find, const std::string& replacement) {
     if (find.empty()) return text;
     std::size_t at = text.find(find);
     if (at == std::string::npos) return text;
@@ -111,17 +101,26 @@ bool ReadsAsNumber(const std::string& text, double* value) {
     std::size_t begin = i;
     if (text[i] == '+' || text[i] == '-') ++i;
     std::size_t digits = 0;
-    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) { ++i; ++digits; }
+    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+        ++i;
+        ++digits;
+    }
     if (i < n && text[i] == '.') {
         ++i;
-        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) { ++i; ++digits; }
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return false;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t mark = i++;
         if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) { ++i; ++expDigits; }
+        while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            ++expDigits;
+        }
         if (expDigits == 0) i = mark;  // "1e" is not a number
     }
     if (i != n) return false;

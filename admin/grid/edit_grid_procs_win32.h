@@ -9,7 +9,7 @@
 constexpr char kEditGridClass[] = "TsrEditGrid";
 constexpr char kFlexGridClass[] = "TsrFlexGrid";
 constexpr UINT_PTR kTypeAheadTimer = 1;
-constexpr int kComboDropHeight = 220;   // pixels of a drop-down with its list open
+constexpr int kComboDropHeight = 220;  // pixels of a drop-down with its list open
 
 struct EditGridProcs {
     static LRESULT CALLBACK Control(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -24,4 +24,3 @@ struct EditGridProcs {
 inline ctlEditGrid* ControlOf(HWND hwnd) {
     return reinterpret_cast<ctlEditGrid*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
-

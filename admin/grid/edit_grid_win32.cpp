@@ -71,13 +71,13 @@ bool ctlEditGrid::Create(HWND parent, int id, const RECT& rect) {
     scale_ = ScreenScale();
     locale_ = SystemFormatLocale();
     window_.Reset(CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kEditGridClass, "",
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, rect.left,
-                                  rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this));
     if (!window_.Valid()) return false;
-    grid_ = CreateWindowExA(0, kFlexGridClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP |
-                            WS_HSCROLL | WS_VSCROLL, 0, 0, 10, 10, window_.Get(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridInnerId)), instance, this);
+    grid_ = CreateWindowExA(
+        0, kFlexGridClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 10,
+        10, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridInnerId)), instance, this);
     if (!grid_) return false;
     CreateEditors();
     ApplyProperties();
@@ -209,9 +209,9 @@ void ctlEditGrid::ApplyProperties() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
     if (!p.ToolTipText.empty() && !toolTip_) {
-        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   window_.Get(), nullptr, nullptr, nullptr);
+        toolTip_ =
+            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(), nullptr, nullptr, nullptr);
     }
     if (toolTip_) {
         TOOLINFOA tool{};
@@ -275,69 +275,61 @@ LRESULT CALLBACK EditGridProcs::Control(HWND hwnd, UINT message, WPARAM wParam, 
     ctlEditGrid* self = ControlOf(hwnd);
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     switch (message) {
-        case WM_SIZE:
-            if (self->grid_) {
-                self->layoutChanged_ = true;   // the control's size: fit again as last asked
-                self->RefitNow();
-            }
-            return 0;
-        case WM_SETFOCUS:
-            if (self->grid_) ::SetFocus(self->grid_);
-            return 0;
-        case WM_SETFONT:
-            self->ApplyProperties();
-            return 0;
-        case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(self->painter_.BaseFont());
-        case WM_GRID_REFIT:
+    case WM_SIZE:
+        if (self->grid_) {
+            self->layoutChanged_ = true;  // the control's size: fit again as last asked
             self->RefitNow();
-            return 0;
-        case WM_GRID_FOCUSCHECK:
-            self->OnEditorFocusLost(GetFocus());
-            return 0;
-        case WM_TIMER:
-            if (wParam == kTypeAheadTimer) self->OnTypeAheadTimer();
-            return 0;
-        case WM_NOTIFY: {
-            auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->hwndFrom == self->upDown_ && header->code == UDN_DELTAPOS) {
-                self->OnSpin(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta > 0);
-                return TRUE;   // the buttons keep no position of their own
-            }
-            break;
         }
-        case WM_COMMAND: {
-            HWND from = reinterpret_cast<HWND>(lParam);
-            const int code = HIWORD(wParam);
-            if (from && from == self->colCombo_) {
-                if (code == CBN_SELENDOK) self->OnHeaderOptionChosen();
-                else if (code == CBN_KILLFOCUS) self->HideHeaderOptions();
-            } else if (from && (code == CBN_KILLFOCUS || code == EN_KILLFOCUS)) {
-                PostMessageA(hwnd, WM_GRID_FOCUSCHECK, 0, 0);
-            }
-            return 0;
+        return 0;
+    case WM_SETFOCUS:
+        if (self->grid_) ::SetFocus(self->grid_);
+        return 0;
+    case WM_SETFONT: self->ApplyProperties(); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(self->painter_.BaseFont());
+    case WM_GRID_REFIT: self->RefitNow(); return 0;
+    case WM_GRID_FOCUSCHECK: self->OnEditorFocusLost(GetFocus()); return 0;
+    case WM_TIMER:
+        if (wParam == kTypeAheadTimer) self->OnTypeAheadTimer();
+        return 0;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom == self->upDown_ && header->code == UDN_DELTAPOS) {
+            self->OnSpin(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta > 0);
+            return TRUE;  // the buttons keep no position of their own
         }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-            if (reinterpret_cast<HWND>(lParam) == self->info_) {
-                HDC dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-                SetBkColor(dc, GetSysColor(COLOR_INFOBK));
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
-            }
-            break;
-        case WM_NCDESTROY:
-            // Destroyed with its parent: nothing of it is left to destroy.
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            self->window_.Release();
-            self->grid_ = self->text_ = self->upDown_ = self->info_ = self->colCombo_ = nullptr;
-            self->toolTip_ = nullptr;
-            self->combos_.clear();
-            self->comboEdits_.clear();
-            self->openKind_ = 0;
-            break;
-        default:
-            break;
+        break;
+    }
+    case WM_COMMAND: {
+        HWND from = reinterpret_cast<HWND>(lParam);
+        const int code = HIWORD(wParam);
+        if (from && from == self->colCombo_) {
+            if (code == CBN_SELENDOK) self->OnHeaderOptionChosen();
+            else if (code == CBN_KILLFOCUS) self->HideHeaderOptions();
+        } else if (from && (code == CBN_KILLFOCUS || code == EN_KILLFOCUS)) {
+            PostMessageA(hwnd, WM_GRID_FOCUSCHECK, 0, 0);
+        }
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        if (reinterpret_cast<HWND>(lParam) == self->info_) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
+        }
+        break;
+    case WM_NCDESTROY:
+        // Destroyed with its parent: nothing of it is left to destroy.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->window_.Release();
+        self->grid_ = self->text_ = self->upDown_ = self->info_ = self->colCombo_ = nullptr;
+        self->toolTip_ = nullptr;
+        self->combos_.clear();
+        self->comboEdits_.clear();
+        self->openKind_ = 0;
+        break;
+    default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -25,13 +25,13 @@ class GridFindBox;
 
 // Ids of the control's own child windows.
 enum EditGridChildId {
-    kGridInnerId = 1,      // ctlGrid
-    kGridTextId = 2,       // ctlText(0)
-    kGridUpDownId = 3,     // ctlUpDown(0)
-    kGridInfoId = 4,       // txtInfo
-    kGridColComboId = 5,   // ctlColCombo
-    kGridComboBase = 1000,       // ctlCombo(col): 1000 + col
-    kGridComboEditBase = 20000   // ctlComboEdit(col): 20000 + col
+    kGridInnerId = 1,           // ctlGrid
+    kGridTextId = 2,            // ctlText(0)
+    kGridUpDownId = 3,          // ctlUpDown(0)
+    kGridInfoId = 4,            // txtInfo
+    kGridColComboId = 5,        // ctlColCombo
+    kGridComboBase = 1000,      // ctlCombo(col): 1000 + col
+    kGridComboEditBase = 20000  // ctlComboEdit(col): 20000 + col
 };
 
 class ctlEditGrid {
@@ -59,10 +59,10 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
     void SetToolTipText(const std::string& New_ToolTipText);
-    long Height() const;   // twips
-    void Refresh();        // repaint now
+    long Height() const;  // twips
+    void Refresh();       // repaint now
     void SetFocus();
-    void Clear();          // the grid's own clear, formatting included
+    void Clear();  // the grid's own clear, formatting included
     void RemoveItem(long Index);
     // Fonts and everything else the properties changed, applied to the window.
     void ApplyProperties();
@@ -155,7 +155,7 @@ private:
     bool OnGridSetCursor();
     void OnGridFocusLost(HWND newFocus);
     GridHit HitAt(int x, int y) const;
-    long GridAreaWidth() const;   // twips of the inner grid's client area
+    long GridAreaWidth() const;  // twips of the inner grid's client area
     long GridAreaHeight() const;
     int ShiftState() const;
     // Moves the current cell and selection the way the user does: the old
@@ -206,10 +206,10 @@ private:
     TypeAhead typeAhead_;
     std::unique_ptr<GridFindBox> findBox_;
 
-    int openKind_ = 0;           // kind of the open editor, 0 when none
+    int openKind_ = 0;  // kind of the open editor, 0 when none
     long editRow_ = 0, editCol_ = 0;
-    long mouseRow_ = -1, mouseCol_ = -1;   // -1: the pointer is not over the grid
-    GridHit pressed_;            // where the left button went down
+    long mouseRow_ = -1, mouseCol_ = -1;  // -1: the pointer is not over the grid
+    GridHit pressed_;                     // where the left button went down
     bool selecting_ = false;
     long resizingCol_ = -1, resizingRow_ = -1;
     bool refitPosted_ = false;
@@ -221,7 +221,7 @@ private:
     bool suppressChar_ = false;  // the key's character was used already
     bool headerListShown_ = false;
     bool trackingLeave_ = false;
-    COLORREF customColours_[16] = {};   // the colour dialog's custom colours
+    COLORREF customColours_[16] = {};  // the colour dialog's custom colours
 };
 
 // The regional values the control formats and reads dates with.

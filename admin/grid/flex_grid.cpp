@@ -86,7 +86,7 @@ const std::string& FlexGrid::TextMatrix(long row, long col) const {
 void FlexGrid::SetTextMatrix(long row, long col, const std::string& text) {
     if (!ValidCell(row, col)) return;
     std::string& cell = rows_[static_cast<size_t>(row)].Cells[static_cast<size_t>(col)].Text;
-    if (cell == text) return;   // renumbering rewrites mostly equal texts
+    if (cell == text) return;  // renumbering rewrites mostly equal texts
     cell = text;
     Notify(GridChange::Cells);
 }
@@ -107,8 +107,7 @@ void FlexGrid::ForFillCells(F f) {
     if (props_.FillStyle == FillRepeat) {
         GridRange r = Selection();
         for (long i = r.Top; i <= r.Bottom; ++i)
-            for (long j = r.Left; j <= r.Right; ++j)
-                f(rows_[static_cast<size_t>(i)].Cells[static_cast<size_t>(j)]);
+            for (long j = r.Left; j <= r.Right; ++j) f(rows_[static_cast<size_t>(i)].Cells[static_cast<size_t>(j)]);
     } else {
         f(rows_[static_cast<size_t>(row_)].Cells[static_cast<size_t>(col_)]);
     }
@@ -206,8 +205,7 @@ void FlexGrid::SetClip(const std::string& text) {
         size_t end = pos;
         while (end < n && text[end] != '\t' && text[end] != '\r' && text[end] != '\n') ++end;
         if (j <= r.Right)
-            rows_[static_cast<size_t>(i)].Cells[static_cast<size_t>(j)].Text =
-                text.substr(pos, end - pos);
+            rows_[static_cast<size_t>(i)].Cells[static_cast<size_t>(j)].Text = text.substr(pos, end - pos);
         if (end >= n) break;
         if (text[end] == '\t') {
             ++j;
@@ -224,25 +222,19 @@ void FlexGrid::SetClip(const std::string& text) {
     Notify(GridChange::Cells);
 }
 
-long FlexGrid::RowData(long row) const {
-    return ValidRow(row) ? rows_[static_cast<size_t>(row)].Data : 0;
-}
+long FlexGrid::RowData(long row) const { return ValidRow(row) ? rows_[static_cast<size_t>(row)].Data : 0; }
 
 void FlexGrid::SetRowData(long row, long value) {
     if (ValidRow(row)) rows_[static_cast<size_t>(row)].Data = value;
 }
 
-long FlexGrid::ColData(long col) const {
-    return ValidCol(col) ? columns_[static_cast<size_t>(col)].Data : 0;
-}
+long FlexGrid::ColData(long col) const { return ValidCol(col) ? columns_[static_cast<size_t>(col)].Data : 0; }
 
 void FlexGrid::SetColData(long col, long value) {
     if (ValidCol(col)) columns_[static_cast<size_t>(col)].Data = value;
 }
 
-int FlexGrid::RowHeight(long row) const {
-    return ValidRow(row) ? rows_[static_cast<size_t>(row)].Height : 0;
-}
+int FlexGrid::RowHeight(long row) const { return ValidRow(row) ? rows_[static_cast<size_t>(row)].Height : 0; }
 
 void FlexGrid::SetRowHeight(long row, int twips) {
     if (!ValidRow(row)) return;
@@ -250,9 +242,7 @@ void FlexGrid::SetRowHeight(long row, int twips) {
     Notify(GridChange::Layout);
 }
 
-int FlexGrid::ColWidth(long col) const {
-    return ValidCol(col) ? columns_[static_cast<size_t>(col)].Width : 0;
-}
+int FlexGrid::ColWidth(long col) const { return ValidCol(col) ? columns_[static_cast<size_t>(col)].Width : 0; }
 
 void FlexGrid::SetColWidth(long col, int twips) {
     if (!ValidCol(col)) return;
@@ -260,9 +250,7 @@ void FlexGrid::SetColWidth(long col, int twips) {
     Notify(GridChange::Layout);
 }
 
-int FlexGrid::ColAlignment(long col) const {
-    return ValidCol(col) ? columns_[static_cast<size_t>(col)].Alignment : 0;
-}
+int FlexGrid::ColAlignment(long col) const { return ValidCol(col) ? columns_[static_cast<size_t>(col)].Alignment : 0; }
 
 void FlexGrid::SetColAlignment(long col, int alignment) {
     if (!ValidCol(col)) return;
@@ -280,17 +268,13 @@ void FlexGrid::SetFixedAlignment(long col, int alignment) {
     Notify(GridChange::Cells);
 }
 
-bool FlexGrid::MergeRow(long row) const {
-    return ValidRow(row) && rows_[static_cast<size_t>(row)].Merge;
-}
+bool FlexGrid::MergeRow(long row) const { return ValidRow(row) && rows_[static_cast<size_t>(row)].Merge; }
 
 void FlexGrid::SetMergeRow(long row, bool merge) {
     if (ValidRow(row)) rows_[static_cast<size_t>(row)].Merge = merge;
 }
 
-bool FlexGrid::MergeCol(long col) const {
-    return ValidCol(col) && columns_[static_cast<size_t>(col)].Merge;
-}
+bool FlexGrid::MergeCol(long col) const { return ValidCol(col) && columns_[static_cast<size_t>(col)].Merge; }
 
 void FlexGrid::SetMergeCol(long col, bool merge) {
     if (ValidCol(col)) columns_[static_cast<size_t>(col)].Merge = merge;
@@ -376,7 +360,8 @@ long FlexGrid::AddItem(const std::string& item, long index) {
     size_t pos = 0;
     for (long j = 0; j < cols_; ++j) {
         size_t end = item.find('\t', pos);
-        row.Cells[static_cast<size_t>(j)].Text = item.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        row.Cells[static_cast<size_t>(j)].Text =
+            item.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
         if (end == std::string::npos) break;
         pos = end + 1;
     }
@@ -430,8 +415,7 @@ void FlexGrid::Sort(int kind) {
     for (long j = std::max(r.Left, 0L); j <= r.Right && j < cols_; ++j) keys.push_back(j);
     auto less = [&](const GridRow& a, const GridRow& b) {
         for (long k : keys) {
-            int c = CompareForSort(kind, a.Cells[static_cast<size_t>(k)].Text,
-                                   b.Cells[static_cast<size_t>(k)].Text);
+            int c = CompareForSort(kind, a.Cells[static_cast<size_t>(k)].Text, b.Cells[static_cast<size_t>(k)].Text);
             if (c != 0) return c < 0;
         }
         return false;

@@ -6,16 +6,14 @@
 
 namespace {
 
-constexpr int kBorderGrip = 3;       // pixels either side of a border that resize
-constexpr int kWheelRows = 3;        // rows per wheel notch
+constexpr int kBorderGrip = 3;  // pixels either side of a border that resize
+constexpr int kWheelRows = 3;   // rows per wheel notch
 
 long ClampLong(long v, long lo, long hi) { return std::max(lo, std::min(v, hi)); }
 
 }  // namespace
 
-GridHit ctlEditGrid::HitAt(int x, int y) const {
-    return HitTest(model_.Grid, scale_.ToTwipsX(x), scale_.ToTwipsY(y));
-}
+GridHit ctlEditGrid::HitAt(int x, int y) const { return HitTest(model_.Grid, scale_.ToTwipsX(x), scale_.ToTwipsY(y)); }
 
 long ctlEditGrid::GridAreaWidth() const {
     RECT r{};
@@ -124,18 +122,18 @@ void ctlEditGrid::OnScroll(int bar, int code) {
     long pos = info.nPos;
     const long page = std::max<long>(1, static_cast<long>(info.nPage));
     switch (code) {
-        case SB_LINEUP: pos -= 1; break;
-        case SB_LINEDOWN: pos += 1; break;
-        case SB_PAGEUP: pos -= page; break;
-        case SB_PAGEDOWN: pos += page; break;
-        case SB_TOP: pos = info.nMin; break;
-        case SB_BOTTOM: pos = info.nMax; break;
-        case SB_THUMBTRACK:
-            if (!model_.Grid.Props().ScrollTrack) return;
-            pos = info.nTrackPos;
-            break;
-        case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-        default: return;
+    case SB_LINEUP: pos -= 1; break;
+    case SB_LINEDOWN: pos += 1; break;
+    case SB_PAGEUP: pos -= page; break;
+    case SB_PAGEDOWN: pos += page; break;
+    case SB_TOP: pos = info.nMin; break;
+    case SB_BOTTOM: pos = info.nMax; break;
+    case SB_THUMBTRACK:
+        if (!model_.Grid.Props().ScrollTrack) return;
+        pos = info.nTrackPos;
+        break;
+    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
+    default: return;
     }
     const FlexGrid& g = model_.Grid;
     if (bar == SB_VERT) ScrollTo(pos, g.LeftCol());
@@ -269,10 +267,8 @@ void ctlEditGrid::OnGridMouseMove(WPARAM flags, int x, int y) {
         // column at a time (scrolling); past the other edges, forwards.
         GridHit at = HitAt(std::max(0, std::min(x, static_cast<int>(client.right) - 1)),
                            std::max(0, std::min(y, static_cast<int>(client.bottom) - 1)));
-        if (y < 0 || (at.Row >= 0 && at.Row < g.FixedRows()))
-            at.Row = std::max(g.FixedRows(), g.TopRow() - 1);
-        if (x < 0 || (at.Col >= 0 && at.Col < g.FixedCols()))
-            at.Col = std::max(g.FixedCols(), g.LeftCol() - 1);
+        if (y < 0 || (at.Row >= 0 && at.Row < g.FixedRows())) at.Row = std::max(g.FixedRows(), g.TopRow() - 1);
+        if (x < 0 || (at.Col >= 0 && at.Col < g.FixedCols())) at.Col = std::max(g.FixedCols(), g.LeftCol() - 1);
         if (auto target = DragTarget(g, pressed_, at)) {
             const bool rowsOnly = pressed_.Col < g.FixedCols(), colsOnly = pressed_.Row < g.FixedRows();
             MoveTo(*target, colsOnly ? -1 : target->RowSel, rowsOnly ? -1 : target->ColSel);
@@ -309,20 +305,21 @@ bool ctlEditGrid::OnGridSetCursor() {
     if (!cursor) {
         // The owner's MousePointer: the grid's numbering of the system cursors.
         switch (g.Props().MousePointer) {
-            case 1: cursor = reinterpret_cast<LPCSTR>(IDC_ARROW); break;
-            case 2: cursor = reinterpret_cast<LPCSTR>(IDC_CROSS); break;
-            case 3: cursor = reinterpret_cast<LPCSTR>(IDC_IBEAM); break;
-            case 5: case 15: cursor = reinterpret_cast<LPCSTR>(IDC_SIZEALL); break;
-            case 6: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENESW); break;
-            case 7: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENS); break;
-            case 8: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENWSE); break;
-            case 9: cursor = reinterpret_cast<LPCSTR>(IDC_SIZEWE); break;
-            case 10: cursor = reinterpret_cast<LPCSTR>(IDC_UPARROW); break;
-            case 11: cursor = reinterpret_cast<LPCSTR>(IDC_WAIT); break;
-            case 12: cursor = reinterpret_cast<LPCSTR>(IDC_NO); break;
-            case 13: cursor = reinterpret_cast<LPCSTR>(IDC_APPSTARTING); break;
-            case 14: cursor = reinterpret_cast<LPCSTR>(IDC_HELP); break;
-            default: return false;
+        case 1: cursor = reinterpret_cast<LPCSTR>(IDC_ARROW); break;
+        case 2: cursor = reinterpret_cast<LPCSTR>(IDC_CROSS); break;
+        case 3: cursor = reinterpret_cast<LPCSTR>(IDC_IBEAM); break;
+        case 5:
+        case 15: cursor = reinterpret_cast<LPCSTR>(IDC_SIZEALL); break;
+        case 6: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENESW); break;
+        case 7: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENS); break;
+        case 8: cursor = reinterpret_cast<LPCSTR>(IDC_SIZENWSE); break;
+        case 9: cursor = reinterpret_cast<LPCSTR>(IDC_SIZEWE); break;
+        case 10: cursor = reinterpret_cast<LPCSTR>(IDC_UPARROW); break;
+        case 11: cursor = reinterpret_cast<LPCSTR>(IDC_WAIT); break;
+        case 12: cursor = reinterpret_cast<LPCSTR>(IDC_NO); break;
+        case 13: cursor = reinterpret_cast<LPCSTR>(IDC_APPSTARTING); break;
+        case 14: cursor = reinterpret_cast<LPCSTR>(IDC_HELP); break;
+        default: return false;
         }
     }
     SetCursor(LoadCursorA(nullptr, cursor));
@@ -349,51 +346,40 @@ LRESULT CALLBACK EditGridProcs::Grid(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
     switch (message) {
-        case WM_PAINT: self->PaintGrid(); return 0;
-        case WM_ERASEBKGND: return 1;
-        case WM_SETFOCUS:
-            InvalidateRect(hwnd, nullptr, FALSE);
-            return 0;
-        case WM_KILLFOCUS:
-            self->OnGridFocusLost(reinterpret_cast<HWND>(wParam));
-            return 0;
-        case WM_GRID_REFOCUS:
-            SetFocus(hwnd);
-            return 0;
-        case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
-        case WM_KEYDOWN: self->OnGridKeyDown(wParam); return 0;
-        case WM_CHAR: self->OnGridChar(wParam); return 0;
-        case WM_KEYUP: self->OnGridKeyUp(wParam); return 0;
-        case WM_VSCROLL: self->OnScroll(SB_VERT, LOWORD(wParam)); return 0;
-        case WM_HSCROLL: self->OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
-        case WM_MOUSEWHEEL: self->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
-        case WM_LBUTTONDOWN: self->OnGridMouseDown(1, wParam, x, y); return 0;
-        case WM_RBUTTONDOWN: self->OnGridMouseDown(2, wParam, x, y); return 0;
-        case WM_MBUTTONDOWN: self->OnGridMouseDown(4, wParam, x, y); return 0;
-        case WM_LBUTTONUP: self->OnGridMouseUp(1, wParam, x, y); return 0;
-        case WM_RBUTTONUP: self->OnGridMouseUp(2, wParam, x, y); return 0;
-        case WM_MBUTTONUP: self->OnGridMouseUp(4, wParam, x, y); return 0;
-        case WM_LBUTTONDBLCLK: self->listener_->DblClick(); return 0;
-        case WM_MOUSEMOVE: self->OnGridMouseMove(wParam, x, y); return 0;
-        case WM_MOUSELEAVE:
-            self->trackingLeave_ = false;
-            self->mouseRow_ = self->mouseCol_ = -1;
-            return 0;
-        case WM_CAPTURECHANGED:
-            self->selecting_ = false;
-            self->resizingCol_ = self->resizingRow_ = -1;
-            return 0;
-        case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT && self->OnGridSetCursor()) return TRUE;
-            break;
-        case WM_SIZE:
-            InvalidateRect(hwnd, nullptr, FALSE);
-            return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            break;
-        default:
-            break;
+    case WM_PAINT: self->PaintGrid(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SETFOCUS: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_KILLFOCUS: self->OnGridFocusLost(reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_GRID_REFOCUS: SetFocus(hwnd); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+    case WM_KEYDOWN: self->OnGridKeyDown(wParam); return 0;
+    case WM_CHAR: self->OnGridChar(wParam); return 0;
+    case WM_KEYUP: self->OnGridKeyUp(wParam); return 0;
+    case WM_VSCROLL: self->OnScroll(SB_VERT, LOWORD(wParam)); return 0;
+    case WM_HSCROLL: self->OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: self->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_LBUTTONDOWN: self->OnGridMouseDown(1, wParam, x, y); return 0;
+    case WM_RBUTTONDOWN: self->OnGridMouseDown(2, wParam, x, y); return 0;
+    case WM_MBUTTONDOWN: self->OnGridMouseDown(4, wParam, x, y); return 0;
+    case WM_LBUTTONUP: self->OnGridMouseUp(1, wParam, x, y); return 0;
+    case WM_RBUTTONUP: self->OnGridMouseUp(2, wParam, x, y); return 0;
+    case WM_MBUTTONUP: self->OnGridMouseUp(4, wParam, x, y); return 0;
+    case WM_LBUTTONDBLCLK: self->listener_->DblClick(); return 0;
+    case WM_MOUSEMOVE: self->OnGridMouseMove(wParam, x, y); return 0;
+    case WM_MOUSELEAVE:
+        self->trackingLeave_ = false;
+        self->mouseRow_ = self->mouseCol_ = -1;
+        return 0;
+    case WM_CAPTURECHANGED:
+        self->selecting_ = false;
+        self->resizingCol_ = self->resizingRow_ = -1;
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && self->OnGridSetCursor()) return TRUE;
+        break;
+    case WM_SIZE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_NCDESTROY: SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0); break;
+    default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

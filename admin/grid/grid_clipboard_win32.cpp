@@ -10,10 +10,13 @@ namespace {
 class OpenClipboardScope {
 public:
     explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != 0) {}
-    ~OpenClipboardScope() { if (open_) CloseClipboard(); }
+    ~OpenClipboardScope() {
+        if (open_) CloseClipboard();
+    }
     OpenClipboardScope(const OpenClipboardScope&) = delete;
     OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
     bool Open() const { return open_; }
+
 private:
     bool open_;
 };
@@ -28,11 +31,14 @@ public:
             GlobalUnlock(memory_);
         }
     }
-    ~GlobalText() { if (memory_) GlobalFree(memory_); }
+    ~GlobalText() {
+        if (memory_) GlobalFree(memory_);
+    }
     GlobalText(const GlobalText&) = delete;
     GlobalText& operator=(const GlobalText&) = delete;
     HGLOBAL Get() const { return memory_; }
     void HandedOver() { memory_ = nullptr; }
+
 private:
     HGLOBAL memory_;
 };

@@ -26,7 +26,8 @@ ColumnEditor& EditorSlot(EditGridModel& grid, long col) {
 
 std::string WithDecimalSeparator(std::string text, const FormatLocale& locale) {
     if (locale.DecimalSeparator != '.')
-        for (auto& c : text) if (c == '.') c = locale.DecimalSeparator;
+        for (auto& c : text)
+            if (c == '.') c = locale.DecimalSeparator;
     return text;
 }
 
@@ -46,11 +47,18 @@ long IndexOf(const std::vector<std::string>& entries, const std::string& text) {
 
 bool IsNavigationKey(int vk) {
     switch (vk) {
-        case KeyBack: case KeyDelete: case KeyLeft: case KeyRight: case KeyUp: case KeyDown:
-        case KeyTab: case KeyPageUp: case KeyPageDown: case KeyHome: case KeyEnd:
-            return true;
-        default:
-            return false;
+    case KeyBack:
+    case KeyDelete:
+    case KeyLeft:
+    case KeyRight:
+    case KeyUp:
+    case KeyDown:
+    case KeyTab:
+    case KeyPageUp:
+    case KeyPageDown:
+    case KeyHome:
+    case KeyEnd: return true;
+    default: return false;
     }
 }
 
@@ -123,8 +131,7 @@ bool CanEditHere(const EditGridModel& grid, long mouseCol) {
     return mouseCol != 0 && !grid.Grid.CellFontStrikeThrough() && grid.EditableRows();
 }
 
-BeginEditPlan BeginEdit(EditGridModel& grid, int keyAscii, long mouseCol,
-                        const std::vector<std::string>& listEntries) {
+BeginEditPlan BeginEdit(EditGridModel& grid, int keyAscii, long mouseCol, const std::vector<std::string>& listEntries) {
     BeginEditPlan plan;
     if (!CanEditHere(grid, mouseCol)) return plan;
     grid.SetLastEditRow();
@@ -136,47 +143,46 @@ BeginEditPlan BeginEdit(EditGridModel& grid, int keyAscii, long mouseCol,
     const std::string typed(1, static_cast<char>(keyAscii & 0xFF));
     plan.Kind = editor.Kind;
     switch (editor.Kind) {
-        case EditorDropDownList:
-            if (listEntries.empty()) return BeginEditPlan();
-            plan.Open = true;
+    case EditorDropDownList:
+        if (listEntries.empty()) return BeginEditPlan();
+        plan.Open = true;
+        plan.SelectIndex = IndexOf(listEntries, cell);
+        break;
+    case EditorSpin:
+    case EditorText:
+        plan.Open = true;
+        plan.ShowUpDown = editor.Kind == EditorSpin;
+        plan.SetText = true;
+        if (byEnter) {
+            plan.Text = cell;
+            plan.SelStart = 0;
+            plan.SelLength = static_cast<long>(cell.size());
+        } else {
+            plan.Text = typed;
+            plan.SelStart = 1;
+        }
+        break;
+    case EditorDropDownEdit:
+        plan.Open = true;
+        plan.SetText = true;
+        if (byEnter) {
             plan.SelectIndex = IndexOf(listEntries, cell);
-            break;
-        case EditorSpin:
-        case EditorText:
-            plan.Open = true;
-            plan.ShowUpDown = editor.Kind == EditorSpin;
-            plan.SetText = true;
-            if (byEnter) {
+            if (plan.SelectIndex >= 0) {
                 plan.Text = cell;
-                plan.SelStart = 0;
-                plan.SelLength = static_cast<long>(cell.size());
+            } else if (!IsBlankText(cell)) {
+                plan.Text = TrimSpaces(cell);
+                plan.AddEntry = plan.Text;
             } else {
-                plan.Text = typed;
-                plan.SelStart = 1;
+                plan.Text.clear();
             }
-            break;
-        case EditorDropDownEdit:
-            plan.Open = true;
-            plan.SetText = true;
-            if (byEnter) {
-                plan.SelectIndex = IndexOf(listEntries, cell);
-                if (plan.SelectIndex >= 0) {
-                    plan.Text = cell;
-                } else if (!IsBlankText(cell)) {
-                    plan.Text = TrimSpaces(cell);
-                    plan.AddEntry = plan.Text;
-                } else {
-                    plan.Text.clear();
-                }
-                plan.SelStart = 0;
-                plan.SelLength = static_cast<long>(plan.Text.size());
-            } else {
-                plan.Text = typed;
-                plan.SelStart = 1;
-            }
-            break;
-        default:
-            return BeginEditPlan();
+            plan.SelStart = 0;
+            plan.SelLength = static_cast<long>(plan.Text.size());
+        } else {
+            plan.Text = typed;
+            plan.SelStart = 1;
+        }
+        break;
+    default: return BeginEditPlan();
     }
     return plan;
 }
@@ -197,15 +203,15 @@ std::string InCellArithmetic(const std::string& text, const FormatLocale& locale
         if (!IsNumericText(a, &x, locale) || !IsNumericText(b, &y, locale)) continue;
         double r = 0;
         switch (op) {
-            case '*': r = x * y; break;
-            case '/':
-                if (y == 0) continue;
-                r = x / y;
-                break;
-            case '+': r = x + y; break;
-            default: r = x - y; break;
+        case '*': r = x * y; break;
+        case '/':
+            if (y == 0) continue;
+            r = x / y;
+            break;
+        case '+': r = x + y; break;
+        default: r = x - y; break;
         }
-        if (!std::isfinite(r)) continue;   // overflow keeps what was typed
+        if (!std::isfinite(r)) continue;  // overflow keeps what was typed
         result = WithDecimalSeparator(NumberText(r), locale);
     }
     return result;
@@ -219,26 +225,20 @@ void ApplyColumnFormat(EditGridModel& grid, long row, long col, const FormatLoca
     if (formatted != cell) grid.Grid.SetTextMatrix(row, col, formatted);
 }
 
-void CommitEdit(EditGridModel& grid, bool editorVisible, const std::string& editorText,
-                const FormatLocale& locale) {
+void CommitEdit(EditGridModel& grid, bool editorVisible, const std::string& editorText, const FormatLocale& locale) {
     CommitEditAt(grid, grid.Grid.Row(), grid.Grid.Col(), editorVisible, editorText, locale);
 }
 
-void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible,
-                  const std::string& editorText, const FormatLocale& locale) {
+void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible, const std::string& editorText,
+                  const FormatLocale& locale) {
     if (!grid.Grid.ValidCell(row, col)) return;
     if (editorVisible) {
         switch (grid.EditorOf(col).Kind) {
-            case EditorDropDownList:
-            case EditorDropDownEdit:
-            case EditorSpin:
-                grid.Grid.SetTextMatrix(row, col, editorText);
-                break;
-            case EditorText:
-                grid.Grid.SetTextMatrix(row, col, InCellArithmetic(editorText, locale));
-                break;
-            default:
-                break;
+        case EditorDropDownList:
+        case EditorDropDownEdit:
+        case EditorSpin: grid.Grid.SetTextMatrix(row, col, editorText); break;
+        case EditorText: grid.Grid.SetTextMatrix(row, col, InCellArithmetic(editorText, locale)); break;
+        default: break;
         }
     }
     ApplyColumnFormat(grid, row, col, locale);
@@ -249,10 +249,11 @@ void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible,
 EditorKeyAction DecideEditorKey(int kind, int vk) {
     if (kind == EditorSpin || kind == EditorText) {
         switch (vk) {
-            case KeyEscape: return EditorKeyAction::Cancel;
-            case KeyReturn: return EditorKeyAction::MoveOn;
-            case KeyPageUp: case KeyPageDown: return EditorKeyAction::CloseEditor;
-            default: return EditorKeyAction::EditorOwn;
+        case KeyEscape: return EditorKeyAction::Cancel;
+        case KeyReturn: return EditorKeyAction::MoveOn;
+        case KeyPageUp:
+        case KeyPageDown: return EditorKeyAction::CloseEditor;
+        default: return EditorKeyAction::EditorOwn;
         }
     }
     if (kind == EditorDropDownList || kind == EditorDropDownEdit) {

@@ -26,7 +26,9 @@ struct EditorPlacement {
     long Top = 0, Left = 0, Width = 0, Height = 0;
     bool SetLeft = true, SetWidth = true, SetHeight = true;
 };
-struct CellRect { long Left = 0, Top = 0, Width = 0, Height = 0; };
+struct CellRect {
+    long Left = 0, Top = 0, Width = 0, Height = 0;
+};
 // The editor of a kind laid over the cell (kinds 1..4).
 EditorPlacement PlaceEditor(int kind, const CellRect& cell);
 // The up-down buttons beside a spin field.
@@ -36,17 +38,17 @@ EditorPlacement PlaceHeaderOptions(const CellRect& cell);
 
 // ---------- beginning an edit ----------
 struct BeginEditPlan {
-    bool Open = false;            // false: nothing happens
+    bool Open = false;  // false: nothing happens
     int Kind = EditorNone;
-    std::string Text;             // the editor's text
-    long SelStart = 0;            // caret / selection in the editor's text
+    std::string Text;   // the editor's text
+    long SelStart = 0;  // caret / selection in the editor's text
     long SelLength = 0;
-    bool ShowUpDown = false;      // kind 2
+    bool ShowUpDown = false;  // kind 2
     // Drop-downs: the list entry to select (-1: leave the selection), and
     // for kind 4 an entry to add to the list first (the cell's own text).
     long SelectIndex = -1;
     std::optional<std::string> AddEntry;
-    bool SetText = false;         // kind 4: set the drop-down's edit text
+    bool SetText = false;  // kind 4: set the drop-down's edit text
 };
 // keyAscii below 32 means "opened by Enter": the cell's text, all selected.
 // mouseCol is the column under the pointer; listEntries the column's list.
@@ -63,39 +65,48 @@ void CommitEdit(EditGridModel& grid, bool editorVisible, const std::string& edit
                 const FormatLocale& locale = FormatLocale::Default());
 // The same for the cell the editor was opened on, wherever the current
 // cell has gone since (the owner may move it while an editor is open).
-void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible,
-                  const std::string& editorText,
+void CommitEditAt(EditGridModel& grid, long row, long col, bool editorVisible, const std::string& editorText,
                   const FormatLocale& locale = FormatLocale::Default());
 // The column's format applied to a cell (no format: unchanged).
-void ApplyColumnFormat(EditGridModel& grid, long row, long col,
-                       const FormatLocale& locale = FormatLocale::Default());
+void ApplyColumnFormat(EditGridModel& grid, long row, long col, const FormatLocale& locale = FormatLocale::Default());
 // The in-cell arithmetic of text fields: "2*21" -> "42", "10/4" -> "2.5".
 // Numbers, long dates, division by 0, results that are not finite: unchanged.
-std::string InCellArithmetic(const std::string& text,
-                             const FormatLocale& locale = FormatLocale::Default());
+std::string InCellArithmetic(const std::string& text, const FormatLocale& locale = FormatLocale::Default());
 
 // ---------- keys ----------
 // Virtual key codes the table uses (same values as the system's).
 enum GridKey {
-    KeyBack = 8, KeyTab = 9, KeyReturn = 13, KeyEscape = 27, KeyPageUp = 33,
-    KeyPageDown = 34, KeyEnd = 35, KeyHome = 36, KeyLeft = 37, KeyUp = 38,
-    KeyRight = 39, KeyDown = 40, KeyDelete = 46
+    KeyBack = 8,
+    KeyTab = 9,
+    KeyReturn = 13,
+    KeyEscape = 27,
+    KeyPageUp = 33,
+    KeyPageDown = 34,
+    KeyEnd = 35,
+    KeyHome = 36,
+    KeyLeft = 37,
+    KeyUp = 38,
+    KeyRight = 39,
+    KeyDown = 40,
+    KeyDelete = 46
 };
 enum class EditorKeyAction {
-    EditorOwn,        // leave the key to the editor
-    Cancel,           // Escape: see DecideCancel
-    MoveOn,           // Enter: see NextCellOnEnter
-    CloseEditor,      // close without commit
-    ClearSelection,   // drop-downs: clear the list selection
-    CommitOnly,       // drop-down list, other keys: commit, nothing more
-    CommitMoveOn      // drop-down list, Enter: commit, then move on
+    EditorOwn,       // leave the key to the editor
+    Cancel,          // Escape: see DecideCancel
+    MoveOn,          // Enter: see NextCellOnEnter
+    CloseEditor,     // close without commit
+    ClearSelection,  // drop-downs: clear the list selection
+    CommitOnly,      // drop-down list, other keys: commit, nothing more
+    CommitMoveOn     // drop-down list, Enter: commit, then move on
 };
 EditorKeyAction DecideEditorKey(int kind, int virtualKey);
 
 // ---------- cancel and move on ----------
 enum class CancelAction { None, CloseEditor, RestoreText };
 CancelAction DecideCancel(const EditGridModel& grid, long mouseCol, const std::string& editorText);
-struct GridCellRef { long Row = 0, Col = 0; };
+struct GridCellRef {
+    long Row = 0, Col = 0;
+};
 // The cell Enter goes to, or nullopt when it stays (last cell / last row).
 std::optional<GridCellRef> NextCellOnEnter(const EditGridModel& grid);
 
@@ -120,14 +131,14 @@ public:
     static int IntervalMs(int typeCheckingTime) {
         return typeCheckingTime > 0 ? typeCheckingTime : kDefaultTypeAheadMs;
     }
+
 private:
     bool pending_ = false;
 };
 
 // ---------- spin buttons ----------
 // Trimmed text; numbers +/-1, dates +/- one day, anything else unchanged.
-std::string SpinText(const std::string& text, bool up,
-                     const FormatLocale& locale = FormatLocale::Default());
+std::string SpinText(const std::string& text, bool up, const FormatLocale& locale = FormatLocale::Default());
 
 // ---------- events ----------
 // The owner's listener: every event the control raises, in its declared

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 bool IsInside(HWND window, HWND parent) { return window && (window == parent || IsChild(parent, window)); }
 
 HWND ComboEditChild(HWND combo) {
@@ -51,9 +50,9 @@ void ctlEditGrid::CreateEditors() {
     SendMessageA(upDown_, UDM_SETPOS32, 0, 50);
     info_ = CreateWindowExA(0, "EDIT", "", child | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 10, 10, control,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridInfoId)), instance, nullptr);
-    colCombo_ = CreateWindowExA(0, "COMBOBOX", "", child | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 100,
-                                kComboDropHeight, control,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridColComboId)), instance, nullptr);
+    colCombo_ =
+        CreateWindowExA(0, "COMBOBOX", "", child | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 100, kComboDropHeight, control,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridColComboId)), instance, nullptr);
 }
 
 HWND ctlEditGrid::ComboOf(const std::map<long, HWND>& list, long col) {
@@ -68,10 +67,10 @@ HWND ctlEditGrid::EnsureCombo(long col, int kind) {
     const int id = (kind == EditorDropDownList ? kGridComboBase : kGridComboEditBase) + static_cast<int>(col);
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL |
                         (kind == EditorDropDownList ? CBS_DROPDOWNLIST : (CBS_DROPDOWN | CBS_AUTOHSCROLL));
-    HWND combo = CreateWindowExA(0, "COMBOBOX", "", style, 0, 0, 100, kComboDropHeight, window_.Get(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_.Get(), GWLP_HINSTANCE)),
-                                 nullptr);
+    HWND combo =
+        CreateWindowExA(0, "COMBOBOX", "", style, 0, 0, 100, kComboDropHeight, window_.Get(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_.Get(), GWLP_HINSTANCE)), nullptr);
     if (!combo) return nullptr;
     SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.BaseFont()), FALSE);
     if (kind == EditorDropDownList) {
@@ -112,7 +111,7 @@ void ctlEditGrid::FitDroppedWidth(HWND combo) {
 void ctlEditGrid::SetCellCtl(long iCol, int iCtrType) {
     ::SetCellCtl(model_, iCol, iCtrType);
     if (iCtrType == EditorDropDownList || iCtrType == EditorDropDownEdit) {
-        EnsureCombo(iCol, iCtrType);   // an existing one is kept
+        EnsureCombo(iCol, iCtrType);  // an existing one is kept
     } else if (iCtrType == EditorSpin || iCtrType == EditorText) {
         if (openKind_ == EditorSpin || openKind_ == EditorText) CloseEditor();
         ShowWindow(text_, SW_HIDE);
@@ -126,8 +125,7 @@ void ctlEditGrid::SetCellColMove(bool iFlag) { ::SetCellColMove(model_, iFlag); 
 void ctlEditGrid::SetTypeCheckingTime(int iValue) { ::SetTypeCheckingTime(model_, iValue); }
 
 void ctlEditGrid::AddCellComboItem(long Index, const std::string& sItem) {
-    if (HWND combo = GetCellCombo(Index))
-        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sItem.c_str()));
+    if (HWND combo = GetCellCombo(Index)) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sItem.c_str()));
 }
 
 void ctlEditGrid::AddCellComboEditItem(long Index, const std::string& sItem) {
@@ -168,21 +166,18 @@ void ctlEditGrid::SetComboEditText(const std::string& sText) {
 void ctlEditGrid::ClearCellCtl() {
     const long col = model_.Grid.Col();
     switch (model_.EditorOf(col).Kind) {
-        case EditorDropDownList:
-            if (HWND combo = GetCellCombo(col)) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            break;
-        case EditorDropDownEdit:
-            if (HWND combo = GetCellComboEdit(col)) {
-                SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-                SetWindowTextA(combo, "");
-            }
-            break;
-        case EditorSpin:
-        case EditorText:
-            SetWindowTextA(text_, "");
-            break;
-        default:
-            break;
+    case EditorDropDownList:
+        if (HWND combo = GetCellCombo(col)) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        break;
+    case EditorDropDownEdit:
+        if (HWND combo = GetCellComboEdit(col)) {
+            SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+            SetWindowTextA(combo, "");
+        }
+        break;
+    case EditorSpin:
+    case EditorText: SetWindowTextA(text_, ""); break;
+    default: break;
     }
     CloseEditor();
 }
@@ -244,11 +239,11 @@ void ctlEditGrid::PlaceOpenEditor() {
 
 HWND ctlEditGrid::OpenEditorWindow() const {
     switch (openKind_) {
-        case EditorDropDownList: return GetCellCombo(editCol_);
-        case EditorSpin:
-        case EditorText: return text_;
-        case EditorDropDownEdit: return GetCellComboEdit(editCol_);
-        default: return nullptr;
+    case EditorDropDownList: return GetCellCombo(editCol_);
+    case EditorSpin:
+    case EditorText: return text_;
+    case EditorDropDownEdit: return GetCellComboEdit(editCol_);
+    default: return nullptr;
     }
 }
 
@@ -257,14 +252,15 @@ HWND ctlEditGrid::OpenEditorWindow() const {
 void ctlEditGrid::BeginCellEdit(int keyAscii) {
     if (!grid_) return;
     if (openKind_ != 0) {
-        CommitOpenEditor();   // what was typed so far is kept
+        CommitOpenEditor();  // what was typed so far is kept
         CloseEditor();
     }
     FlexGrid& g = model_.Grid;
     const long col = g.Col();
     const int kind = model_.EditorOf(col).Kind;
-    HWND combo = kind == EditorDropDownList ? GetCellCombo(col)
-                 : kind == EditorDropDownEdit ? GetCellComboEdit(col) : nullptr;
+    HWND combo = kind == EditorDropDownList   ? GetCellCombo(col)
+                 : kind == EditorDropDownEdit ? GetCellComboEdit(col)
+                                              : nullptr;
     const BeginEditPlan plan = BeginEdit(model_, keyAscii, mouseCol_, ComboEntries(combo));
     if (!plan.Open) return;
     if ((plan.Kind == EditorDropDownList || plan.Kind == EditorDropDownEdit) && !combo) return;
@@ -279,25 +275,23 @@ void ctlEditGrid::BeginCellEdit(int keyAscii) {
     HWND editor = OpenEditorWindow();
     if (combo) FitDroppedWidth(combo);
     switch (plan.Kind) {
-        case EditorDropDownList:
-            if (plan.SelectIndex >= 0) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(plan.SelectIndex), 0);
-            break;
-        case EditorSpin:
-        case EditorText:
-            SetWindowTextA(text_, plan.Text.c_str());
-            SendMessageA(text_, EM_SETSEL, static_cast<WPARAM>(plan.SelStart),
-                         static_cast<LPARAM>(plan.SelStart + plan.SelLength));
-            if (plan.ShowUpDown) ShowWindow(upDown_, SW_SHOWNA);
-            break;
-        case EditorDropDownEdit:
-            if (plan.AddEntry) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(plan.AddEntry->c_str()));
-            if (plan.SelectIndex >= 0) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(plan.SelectIndex), 0);
-            if (plan.SetText) SetWindowTextA(combo, plan.Text.c_str());
-            SendMessageA(combo, CB_SETEDITSEL, 0,
-                         MAKELPARAM(plan.SelStart, plan.SelStart + plan.SelLength));
-            break;
-        default:
-            break;
+    case EditorDropDownList:
+        if (plan.SelectIndex >= 0) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(plan.SelectIndex), 0);
+        break;
+    case EditorSpin:
+    case EditorText:
+        SetWindowTextA(text_, plan.Text.c_str());
+        SendMessageA(text_, EM_SETSEL, static_cast<WPARAM>(plan.SelStart),
+                     static_cast<LPARAM>(plan.SelStart + plan.SelLength));
+        if (plan.ShowUpDown) ShowWindow(upDown_, SW_SHOWNA);
+        break;
+    case EditorDropDownEdit:
+        if (plan.AddEntry) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(plan.AddEntry->c_str()));
+        if (plan.SelectIndex >= 0) SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(plan.SelectIndex), 0);
+        if (plan.SetText) SetWindowTextA(combo, plan.Text.c_str());
+        SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(plan.SelStart, plan.SelStart + plan.SelLength));
+        break;
+    default: break;
     }
     ShowWindow(editor, SW_SHOW);
     ::SetFocus(editor);
@@ -322,20 +316,17 @@ void ctlEditGrid::CloseEditor() {
     const bool hadFocus = IsInside(GetFocus(), editor);
     KillTimer(window_.Get(), kTypeAheadTimer);
     switch (openKind_) {
-        case EditorDropDownList:
-            SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);
-            SendMessageA(editor, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            break;
-        case EditorDropDownEdit:
-            SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);
-            SendMessageA(editor, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            SetWindowTextA(editor, "");
-            break;
-        case EditorSpin:
-            ShowWindow(upDown_, SW_HIDE);
-            break;
-        default:
-            break;
+    case EditorDropDownList:
+        SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);
+        SendMessageA(editor, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        break;
+    case EditorDropDownEdit:
+        SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);
+        SendMessageA(editor, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SetWindowTextA(editor, "");
+        break;
+    case EditorSpin: ShowWindow(upDown_, SW_HIDE); break;
+    default: break;
     }
     openKind_ = 0;
     if (editor) ShowWindow(editor, SW_HIDE);
@@ -353,21 +344,18 @@ void ctlEditGrid::CancelEdit() {
     if (!editor) return;
     const std::string cell = model_.Grid.TextMatrix(editRow_, editCol_);
     switch (DecideCancel(model_, mouseCol_, WindowText(editor))) {
-        case CancelAction::CloseEditor:
-            CloseEditor();
-            break;
-        case CancelAction::RestoreText:
-            if (openKind_ == EditorDropDownList) {
-                const long index = ExactIndex(ComboEntries(editor), cell);
-                SendMessageA(editor, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-            } else {
-                SetWindowTextA(editor, cell.c_str());
-                if (openKind_ == EditorDropDownEdit) SendMessageA(editor, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-                else SendMessageA(editor, EM_SETSEL, 0, -1);
-            }
-            break;
-        default:
-            break;
+    case CancelAction::CloseEditor: CloseEditor(); break;
+    case CancelAction::RestoreText:
+        if (openKind_ == EditorDropDownList) {
+            const long index = ExactIndex(ComboEntries(editor), cell);
+            SendMessageA(editor, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        } else {
+            SetWindowTextA(editor, cell.c_str());
+            if (openKind_ == EditorDropDownEdit) SendMessageA(editor, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            else SendMessageA(editor, EM_SETSEL, 0, -1);
+        }
+        break;
+    default: break;
     }
 }
 
@@ -383,42 +371,40 @@ void ctlEditGrid::MoveOn() {
 void ctlEditGrid::OnTextKey(WPARAM key, bool& handled) {
     handled = true;
     switch (DecideEditorKey(openKind_, static_cast<int>(key))) {
-        case EditorKeyAction::Cancel: CancelEdit(); break;
-        case EditorKeyAction::MoveOn: MoveOn(); break;
-        case EditorKeyAction::CloseEditor: CloseEditor(); break;
-        default: handled = false; break;
+    case EditorKeyAction::Cancel: CancelEdit(); break;
+    case EditorKeyAction::MoveOn: MoveOn(); break;
+    case EditorKeyAction::CloseEditor: CloseEditor(); break;
+    default: handled = false; break;
     }
 }
 
 void ctlEditGrid::OnComboKey(HWND combo, WPARAM key, bool& handled) {
     handled = true;
     switch (DecideEditorKey(EditorDropDownList, static_cast<int>(key))) {
-        case EditorKeyAction::ClearSelection:
-            SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            break;
-        case EditorKeyAction::Cancel: CancelEdit(); break;
-        case EditorKeyAction::CommitMoveOn:
-            CommitOpenEditor();
-            MoveOn();
-            break;
-        case EditorKeyAction::CommitOnly:
-            // Committed, and the list still has the key for itself.
-            CommitOpenEditor();
-            handled = false;
-            break;
-        default: handled = false; break;
+    case EditorKeyAction::ClearSelection: SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0); break;
+    case EditorKeyAction::Cancel: CancelEdit(); break;
+    case EditorKeyAction::CommitMoveOn:
+        CommitOpenEditor();
+        MoveOn();
+        break;
+    case EditorKeyAction::CommitOnly:
+        // Committed, and the list still has the key for itself.
+        CommitOpenEditor();
+        handled = false;
+        break;
+    default: handled = false; break;
     }
 }
 
 void ctlEditGrid::OnComboEditKey(WPARAM key, bool& handled) {
     handled = true;
     switch (DecideEditorKey(EditorDropDownEdit, static_cast<int>(key))) {
-        case EditorKeyAction::ClearSelection:
-            SendMessageA(GetCellComboEdit(editCol_), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            break;
-        case EditorKeyAction::Cancel: CancelEdit(); break;
-        case EditorKeyAction::MoveOn: MoveOn(); break;
-        default: handled = false; break;
+    case EditorKeyAction::ClearSelection:
+        SendMessageA(GetCellComboEdit(editCol_), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        break;
+    case EditorKeyAction::Cancel: CancelEdit(); break;
+    case EditorKeyAction::MoveOn: MoveOn(); break;
+    default: handled = false; break;
     }
 }
 
@@ -426,8 +412,8 @@ void ctlEditGrid::OnComboEditKeyUp(WPARAM key) {
     if (openKind_ != EditorDropDownEdit || !typeAhead_.KeyReleased(static_cast<int>(key))) return;
     // Restarted on every key, so the search waits for a pause in typing.
     KillTimer(window_.Get(), kTypeAheadTimer);
-    SetTimer(window_.Get(), kTypeAheadTimer,
-             static_cast<UINT>(TypeAhead::IntervalMs(model_.TypeCheckingTime)), nullptr);
+    SetTimer(window_.Get(), kTypeAheadTimer, static_cast<UINT>(TypeAhead::IntervalMs(model_.TypeCheckingTime)),
+             nullptr);
 }
 
 void ctlEditGrid::OnTypeAheadTimer() {
@@ -465,19 +451,17 @@ LRESULT CALLBACK EditGridProcs::Text(HWND hwnd, UINT message, WPARAM wParam, LPA
     ctlEditGrid* self = ControlOf(GetParent(hwnd));
     if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
     switch (message) {
-        case WM_GETDLGCODE:
-            return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
-        case WM_KEYDOWN: {
-            bool handled = false;
-            self->OnTextKey(wParam, handled);
-            if (handled) return 0;
-            break;
-        }
-        case WM_CHAR:
-            if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
-            break;
-        default:
-            break;
+    case WM_GETDLGCODE: return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    case WM_KEYDOWN: {
+        bool handled = false;
+        self->OnTextKey(wParam, handled);
+        if (handled) return 0;
+        break;
+    }
+    case WM_CHAR:
+        if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB) return 0;
+        break;
+    default: break;
     }
     return CallOriginalProc(hwnd, message, wParam, lParam);
 }
@@ -486,22 +470,20 @@ LRESULT CALLBACK EditGridProcs::Combo(HWND hwnd, UINT message, WPARAM wParam, LP
     ctlEditGrid* self = ControlOf(GetParent(hwnd));
     if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
     switch (message) {
-        case WM_GETDLGCODE:
-            return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
-        case WM_KEYDOWN: {
-            // An open list takes Enter and Escape to close itself.
-            const bool dropped = SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
-            if (dropped && (wParam == VK_RETURN || wParam == VK_ESCAPE)) break;
-            bool handled = false;
-            if (self->openKind_ == EditorDropDownList) self->OnComboKey(hwnd, wParam, handled);
-            if (handled) return 0;
-            break;
-        }
-        case WM_CHAR:
-            if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
-            break;
-        default:
-            break;
+    case WM_GETDLGCODE: return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    case WM_KEYDOWN: {
+        // An open list takes Enter and Escape to close itself.
+        const bool dropped = SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+        if (dropped && (wParam == VK_RETURN || wParam == VK_ESCAPE)) break;
+        bool handled = false;
+        if (self->openKind_ == EditorDropDownList) self->OnComboKey(hwnd, wParam, handled);
+        if (handled) return 0;
+        break;
+    }
+    case WM_CHAR:
+        if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
+        break;
+    default: break;
     }
     return CallOriginalProc(hwnd, message, wParam, lParam);
 }
@@ -510,26 +492,24 @@ LRESULT CALLBACK EditGridProcs::ComboEdit(HWND hwnd, UINT message, WPARAM wParam
     ctlEditGrid* self = ControlOf(GetParent(GetParent(hwnd)));
     if (!self) return CallOriginalProc(hwnd, message, wParam, lParam);
     switch (message) {
-        case WM_GETDLGCODE:
-            return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
-        case WM_KEYDOWN: {
-            const bool dropped = SendMessageA(GetParent(hwnd), CB_GETDROPPEDSTATE, 0, 0) != 0;
-            if (dropped && (wParam == VK_RETURN || wParam == VK_ESCAPE)) break;
-            bool handled = false;
-            if (self->openKind_ == EditorDropDownEdit) self->OnComboEditKey(wParam, handled);
-            if (handled) return 0;
-            break;
-        }
-        case WM_KEYUP: {
-            const LRESULT result = CallOriginalProc(hwnd, message, wParam, lParam);
-            self->OnComboEditKeyUp(wParam);
-            return result;
-        }
-        case WM_CHAR:
-            if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
-            break;
-        default:
-            break;
+    case WM_GETDLGCODE: return CallOriginalProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    case WM_KEYDOWN: {
+        const bool dropped = SendMessageA(GetParent(hwnd), CB_GETDROPPEDSTATE, 0, 0) != 0;
+        if (dropped && (wParam == VK_RETURN || wParam == VK_ESCAPE)) break;
+        bool handled = false;
+        if (self->openKind_ == EditorDropDownEdit) self->OnComboEditKey(wParam, handled);
+        if (handled) return 0;
+        break;
+    }
+    case WM_KEYUP: {
+        const LRESULT result = CallOriginalProc(hwnd, message, wParam, lParam);
+        self->OnComboEditKeyUp(wParam);
+        return result;
+    }
+    case WM_CHAR:
+        if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
+        break;
+    default: break;
     }
     return CallOriginalProc(hwnd, message, wParam, lParam);
 }

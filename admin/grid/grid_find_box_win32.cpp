@@ -8,14 +8,12 @@
 namespace {
 
 constexpr char kFindBoxClass[] = "TsrGridFind";
-constexpr int kBoxWidth = 360, kBoxHeight = 128;   // outer size, pixels
+constexpr int kBoxWidth = 360, kBoxHeight = 128;  // outer size, pixels
 
 }  // namespace
 
 struct GridFindBoxProcs {
-    static GridFindBox* Of(HWND hwnd) {
-        return reinterpret_cast<GridFindBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    }
+    static GridFindBox* Of(HWND hwnd) { return reinterpret_cast<GridFindBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
     static LRESULT CALLBACK Box(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
@@ -26,21 +24,17 @@ struct GridFindBoxProcs {
         GridFindBox* self = Of(hwnd);
         if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
         switch (message) {
-            case WM_COMMAND:
-                if (LOWORD(wParam) == kFindNextId && HIWORD(wParam) == BN_CLICKED) self->FindNext();
-                else if (LOWORD(wParam) == kFindCloseId && HIWORD(wParam) == BN_CLICKED) self->Hide();
-                else if (LOWORD(wParam) == kFindTextId && HIWORD(wParam) == EN_CHANGE)
-                    SetWindowTextA(self->status_, "");
-                return 0;
-            case WM_CLOSE:
-                self->Hide();
-                return 0;
-            case WM_NCDESTROY:
-                SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-                self->window_.Release();
-                break;
-            default:
-                break;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kFindNextId && HIWORD(wParam) == BN_CLICKED) self->FindNext();
+            else if (LOWORD(wParam) == kFindCloseId && HIWORD(wParam) == BN_CLICKED) self->Hide();
+            else if (LOWORD(wParam) == kFindTextId && HIWORD(wParam) == EN_CHANGE) SetWindowTextA(self->status_, "");
+            return 0;
+        case WM_CLOSE: self->Hide(); return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            self->window_.Release();
+            break;
+        default: break;
         }
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -88,8 +82,8 @@ bool GridFindBox::CreateBox(HWND owner, HFONT font) {
         if (!RegisterClassExA(&cls)) return false;
     }
     window_.Reset(CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW, kFindBoxClass, "Find",
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, kBoxWidth, kBoxHeight, owner,
-                                  nullptr, instance, this));
+                                  WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, kBoxWidth, kBoxHeight, owner, nullptr,
+                                  instance, this));
     if (!window_.Valid()) return false;
     HWND box = window_.Get();
     struct Child {
@@ -112,8 +106,7 @@ bool GridFindBox::CreateBox(HWND owner, HFONT font) {
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         if (!child) return false;
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (c.style & WS_TABSTOP)
-            SubclassWindow(child, GridFindBoxProcs::Keys);
+        if (c.style & WS_TABSTOP) SubclassWindow(child, GridFindBoxProcs::Keys);
     }
     text_ = GetDlgItem(box, kFindTextId);
     matchCase_ = GetDlgItem(box, kFindMatchCaseId);

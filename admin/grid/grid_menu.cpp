@@ -9,12 +9,19 @@
 
 namespace {
 
-const char* const kCaptions[] = {
-    "Sort None",        "Generic Ascending", "Generic Descending", "Numeric Ascending",
-    "Numeric Descending", "No Case Asending",  "No Case Descending", "String Ascending",
-    "String Descending", "Auto Column Fit",   "Find"};
+const char* const kCaptions[] = {"Sort None",
+                                 "Generic Ascending",
+                                 "Generic Descending",
+                                 "Numeric Ascending",
+                                 "Numeric Descending",
+                                 "No Case Asending",
+                                 "No Case Descending",
+                                 "String Ascending",
+                                 "String Descending",
+                                 "Auto Column Fit",
+                                 "Find"};
 
-constexpr long kFitMargin = 120;   // twips of room around measured text
+constexpr long kFitMargin = 120;  // twips of room around measured text
 
 std::string Lower(std::string s) {
     for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -57,16 +64,15 @@ HeaderOptionAction ChooseHeaderOption(long position, int code) {
 HeaderOptionAction RunHeaderOption(EditGridModel& grid, long position, int code) {
     HeaderOptionAction action = ChooseHeaderOption(position, code);
     switch (action) {
-        case HeaderOptionAction::Sort:
-            HideEditor(grid);
-            Sort(grid, code);
-            break;
-        case HeaderOptionAction::AutoColFit:
-            HideEditor(grid);
-            AutoColFit(grid);
-            break;
-        default:
-            break;
+    case HeaderOptionAction::Sort:
+        HideEditor(grid);
+        Sort(grid, code);
+        break;
+    case HeaderOptionAction::AutoColFit:
+        HideEditor(grid);
+        AutoColFit(grid);
+        break;
+    default: break;
     }
     return action;
 }
@@ -194,8 +200,7 @@ bool FindNext(EditGridModel& grid, const std::string& text, bool matchCase) {
         if (g.ColWidth(c) == 0) continue;
         const std::string& cell = g.TextMatrix(r, c);
         if (cell.size() < needle.size()) continue;
-        bool hit = matchCase ? cell.find(needle) != std::string::npos
-                             : Lower(cell).find(needle) != std::string::npos;
+        bool hit = matchCase ? cell.find(needle) != std::string::npos : Lower(cell).find(needle) != std::string::npos;
         if (!hit) continue;
         g.SetCurrentCell(r, c);
         if (r < g.TopRow()) g.SetTopRow(r);

@@ -25,7 +25,7 @@ enum HeaderOptionCode {
 };
 struct HeaderOption {
     std::string Caption;
-    int Code = 0;     // the entry's item data
+    int Code = 0;  // the entry's item data
 };
 // The caption of a code, empty for codes without an entry.
 std::string HeaderOptionCaption(int code);
@@ -53,7 +53,7 @@ void Sort(EditGridModel& grid, int SortID);
 
 // The seam for measuring text (twips) that the window supplies.
 using TextMeasure = std::function<long(const std::string& text)>;
-constexpr int kMaxColWidth = 32767;   // where the 16-bit width ends
+constexpr int kMaxColWidth = 32767;  // where the 16-bit width ends
 // Columns Col..ColSel: recorded width x 100 twips (capped), 0 hides. With a
 // measure, a fitted column is widened to its widest cell text when that
 // needs more room (plus a margin).

@@ -11,13 +11,14 @@
 #include "admin/grid/grid_menu.h"
 
 namespace {
-constexpr int kCustomSort = 9;   // the grid's custom sort: the owner's Compare
+constexpr int kCustomSort = 9;  // the grid's custom sort: the owner's Compare
 }  // namespace
 
 void ctlEditGrid::SetColComboOption(const std::string& sOption) {
     if (!colCombo_) return;
     for (const HeaderOption& option : ColComboOptions(sOption)) {
-        const LRESULT index = SendMessageA(colCombo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(option.Caption.c_str()));
+        const LRESULT index =
+            SendMessageA(colCombo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(option.Caption.c_str()));
         if (index >= 0) SendMessageA(colCombo_, CB_SETITEMDATA, static_cast<WPARAM>(index), option.Code);
     }
 }
@@ -35,8 +36,8 @@ void ctlEditGrid::ShowHeaderOptions() {
     cell.Height = g.RowHeight(g.Row());
     const EditorPlacement p = PlaceHeaderOptions(cell);
     SetWindowPos(colCombo_, HWND_TOP, static_cast<int>(scale_.ToPixelsX(p.Left)),
-                 static_cast<int>(std::max(0L, scale_.ToPixelsY(p.Top))),
-                 static_cast<int>(scale_.ToPixelsX(p.Width)), kComboDropHeight, SWP_SHOWWINDOW);
+                 static_cast<int>(std::max(0L, scale_.ToPixelsY(p.Top))), static_cast<int>(scale_.ToPixelsX(p.Width)),
+                 kComboDropHeight, SWP_SHOWWINDOW);
     headerListShown_ = true;
     FitDroppedWidth(colCombo_);
     ::SetFocus(colCombo_);
@@ -129,10 +130,9 @@ namespace {
 bool AskColour(HWND owner, COLORREF start, COLORREF* custom, COLORREF& chosen) {
     // The dialog library is loaded when a colour is asked for, not at start.
     LibraryHandle dialogs(LoadLibraryA("comdlg32.dll"));
-    auto choose = dialogs.Valid()
-                      ? reinterpret_cast<decltype(&ChooseColorA)>(
-                            reinterpret_cast<void*>(GetProcAddress(dialogs.Get(), "ChooseColorA")))
-                      : nullptr;
+    auto choose = dialogs.Valid() ? reinterpret_cast<decltype(&ChooseColorA)>(
+                                        reinterpret_cast<void*>(GetProcAddress(dialogs.Get(), "ChooseColorA")))
+                                  : nullptr;
     if (!choose) return false;
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof(dialog);

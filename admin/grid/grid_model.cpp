@@ -8,9 +8,7 @@
 #include "admin/grid/grid_properties.h"
 #include "admin/grid/vb_values.h"
 
-bool IsBlankText(const std::string& text) {
-    return text.find_first_not_of(' ') == std::string::npos;
-}
+bool IsBlankText(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 namespace {
 const std::string kCrLf = "\r\n";
@@ -108,9 +106,7 @@ long EditGridModel::Duplicate(const std::string& sText, long iCol, long lCurrLin
     return 0;
 }
 
-std::string EditGridModel::GetHightLightValue() const {
-    return Grid.TextMatrix(Grid.RowSel(), Grid.ColSel());
-}
+std::string EditGridModel::GetHightLightValue() const { return Grid.TextMatrix(Grid.RowSel(), Grid.ColSel()); }
 
 bool EditGridModel::RowChanges() const { return Grid.Row() != GetLastEditRow(); }
 
@@ -140,8 +136,8 @@ long EditGridModel::AddItem(const std::string& Item, long Index) {
     return row;
 }
 
-void EditGridModel::AddRowDetail(const std::vector<std::string>& sContents, long lRowKey,
-                                 long iSetRowNum, long LineNo) {
+void EditGridModel::AddRowDetail(const std::vector<std::string>& sContents, long lRowKey, long iSetRowNum,
+                                 long LineNo) {
     HideEditor();
     long target = LineNo > 0 ? LineNo : lastEditRow_ + 1;
     // A target beyond the first row past the end is outside the grid.
@@ -190,17 +186,14 @@ void EditGridModel::CopyRow(long lFrom, long lTo) {
     if (lTo >= Grid.Rows()) GrowRows(kGrowRows);
     for (long j = 1; j < Grid.Cols(); ++j) Grid.SetTextMatrix(lTo, j, Grid.TextMatrix(lFrom, j));
     double number = 0;
-    if (IsNumericText(Grid.TextMatrix(lFrom, 0), &number))
-        Grid.SetTextMatrix(lTo, 0, NumberText(number + 1));
+    if (IsNumericText(Grid.TextMatrix(lFrom, 0), &number)) Grid.SetTextMatrix(lTo, 0, NumberText(number + 1));
     Grid.SetRowData(lTo, Grid.RowData(lFrom));
 }
 
 long EditGridModel::InsertOneLine(bool iKeepOldLine) {
     const long current = Grid.Row();
     if (current < 1 || !Grid.ValidRow(current)) return 0;
-    auto notBlank = [&](long r) {
-        return !IsBlankText(Grid.TextMatrix(r, 0)) || !IsBlankText(Grid.TextMatrix(r, 1));
-    };
+    auto notBlank = [&](long r) { return !IsBlankText(Grid.TextMatrix(r, 0)) || !IsBlankText(Grid.TextMatrix(r, 1)); };
     for (long r = Grid.Rows() - 1; r >= 1; --r) {
         if (notBlank(r)) {
             CopyRow(r, r + 1);
@@ -224,8 +217,7 @@ void EditGridModel::PackGrid() {
     // Rows with a key move up in order; rows without one keep theirs below,
     // so a row whose key cell alone is blank is not overwritten.
     std::vector<long> keyed, unkeyed;
-    for (long r = 1; r < rows; ++r)
-        (IsBlankText(Grid.TextMatrix(r, key)) ? unkeyed : keyed).push_back(r);
+    for (long r = 1; r < rows; ++r) (IsBlankText(Grid.TextMatrix(r, key)) ? unkeyed : keyed).push_back(r);
     if (keyed.empty() || unkeyed.empty()) return;
     keyed.insert(keyed.end(), unkeyed.begin(), unkeyed.end());
     Grid.ArrangeRows(1, keyed);
@@ -283,49 +275,44 @@ void EditGridModel::ResetLineNumber() {
 bool EditGridModel::RowOperation(int iOperation) {
     const long row = Grid.Row();
     switch (iOperation) {
-        case RowClipEmpty:
-            clipText_.clear();
-            return true;
-        case RowClipQuery:
-            return !clipText_.empty();
-        case RowClipCut:
-        case RowClipCopy:
-            if (row < 1) return false;
-            clipSourceRow_ = iOperation == RowClipCut ? row : -1;
-            clipText_ = Grid.Clip();
-            clipRowData_ = Grid.RowData(row);
-            return false;
-        case RowClipPaste:
-            if (row >= 1) {
-                if (clipSourceRow_ < 1) {
-                    if (!clipText_.empty()) {
-                        Grid.SetClip(clipText_);
-                        Grid.SetRowData(row, -1);
-                    }
-                } else if (clipSourceRow_ < Grid.Rows()) {
-                    const GridRange sel = Grid.Selection();
-                    Grid.RemoveItem(clipSourceRow_);
-                    // Removing may pull the selection up at the bottom edge; keep it.
-                    Grid.SetSelection(std::min(row, Grid.Rows() - 1), sel.Left,
-                                      std::min(row, Grid.Rows() - 1), sel.Right);
-                    InsertOneLine(true);
+    case RowClipEmpty: clipText_.clear(); return true;
+    case RowClipQuery: return !clipText_.empty();
+    case RowClipCut:
+    case RowClipCopy:
+        if (row < 1) return false;
+        clipSourceRow_ = iOperation == RowClipCut ? row : -1;
+        clipText_ = Grid.Clip();
+        clipRowData_ = Grid.RowData(row);
+        return false;
+    case RowClipPaste:
+        if (row >= 1) {
+            if (clipSourceRow_ < 1) {
+                if (!clipText_.empty()) {
                     Grid.SetClip(clipText_);
-                    Grid.SetRowData(Grid.Row(), clipRowData_);
-                    RefreshItemNumber();
-                    AddBottomRow();
+                    Grid.SetRowData(row, -1);
                 }
-            }
-            clipSourceRow_ = -1;
-            return false;
-        case RowClipDelete:
-            if (row >= 1 && Grid.ValidRow(row)) {
-                Grid.RemoveItem(row);
+            } else if (clipSourceRow_ < Grid.Rows()) {
+                const GridRange sel = Grid.Selection();
+                Grid.RemoveItem(clipSourceRow_);
+                // Removing may pull the selection up at the bottom edge; keep it.
+                Grid.SetSelection(std::min(row, Grid.Rows() - 1), sel.Left, std::min(row, Grid.Rows() - 1), sel.Right);
+                InsertOneLine(true);
+                Grid.SetClip(clipText_);
+                Grid.SetRowData(Grid.Row(), clipRowData_);
+                RefreshItemNumber();
                 AddBottomRow();
             }
-            clipSourceRow_ = -1;
-            return false;
-        default:
-            return false;
+        }
+        clipSourceRow_ = -1;
+        return false;
+    case RowClipDelete:
+        if (row >= 1 && Grid.ValidRow(row)) {
+            Grid.RemoveItem(row);
+            AddBottomRow();
+        }
+        clipSourceRow_ = -1;
+        return false;
+    default: return false;
     }
 }
 

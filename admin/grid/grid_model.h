@@ -26,10 +26,10 @@ using GridChangeHandler = std::function<void(GridChange)>;
 
 // A cell colour of this value means "the grid's ForeColor".
 constexpr uint32_t kDefaultCellColor = 0xFFFFFFFFu;
-constexpr int kStandardRowHeight = 285;    // twips
-constexpr int kDefaultColWidth = 960;      // twips
-constexpr long kGrowRows = 20;             // rows added when a write passes the end
-constexpr long kMaxGridCols = 5000;        // a defined ceiling for garbage sizes
+constexpr int kStandardRowHeight = 285;  // twips
+constexpr int kDefaultColWidth = 960;    // twips
+constexpr long kGrowRows = 20;           // rows added when a write passes the end
+constexpr long kMaxGridCols = 5000;      // a defined ceiling for garbage sizes
 constexpr long kMaxGridRows = 2000000;
 
 struct CellAttributes {
@@ -72,8 +72,8 @@ struct GridProps {
     int GridLineWidth = 1;
     int TextStyle = 0;
     int TextStyleFixed = 0;
-    std::string FontName;      // empty: the ambient (owner's) font
-    int FontSize = 0;          // points; 0 with the ambient font
+    std::string FontName;  // empty: the ambient (owner's) font
+    int FontSize = 0;      // points; 0 with the ambient font
     bool FontBold = false;
     bool FontItalic = false;
     int FontWidth = 0;
@@ -112,8 +112,8 @@ public:
 
     long Rows() const { return static_cast<long>(rows_.size()); }
     long Cols() const { return cols_; }
-    void SetRows(long rows);    // new rows get DefaultRowHeight; clamps to 0..kMaxGridRows
-    void SetCols(long cols);    // clamps to 0..kMaxGridCols
+    void SetRows(long rows);  // new rows get DefaultRowHeight; clamps to 0..kMaxGridRows
+    void SetCols(long cols);  // clamps to 0..kMaxGridCols
     long FixedRows() const { return fixedRows_; }
     long FixedCols() const { return fixedCols_; }
     void SetFixedRows(long n);
@@ -126,7 +126,7 @@ public:
     // Cell text; out of range reads empty text and writes nothing.
     const std::string& TextMatrix(long row, long col) const;
     void SetTextMatrix(long row, long col, const std::string& text);
-    const std::string& TextArray(long index) const;   // row = index / Cols
+    const std::string& TextArray(long index) const;  // row = index / Cols
     void SetTextArray(long index, const std::string& text);
     const std::string& Text() const { return TextMatrix(row_, col_); }
     // With FillStyle repeat the text goes to every selected cell.
@@ -165,9 +165,9 @@ public:
     long ColData(long col) const;
     void SetColData(long col, long value);
     int RowHeight(long row) const;
-    void SetRowHeight(long row, int twips);       // below 0 -> DefaultRowHeight
+    void SetRowHeight(long row, int twips);  // below 0 -> DefaultRowHeight
     int ColWidth(long col) const;
-    void SetColWidth(long col, int twips);        // 0 hides; below 0 -> default width
+    void SetColWidth(long col, int twips);  // 0 hides; below 0 -> default width
     int ColAlignment(long col) const;
     void SetColAlignment(long col, int alignment);
     int FixedAlignment(long col) const;
@@ -187,7 +187,7 @@ public:
     long CellTop() const { return RowPos(row_); }
     long CellWidth() const { return ColWidth(col_); }
     long CellHeight() const { return RowHeight(row_); }
-    long TotalColWidth() const;   // all columns
+    long TotalColWidth() const;  // all columns
 
     // Cell attributes; setters follow FillStyle (current cell or selection).
     const CellAttributes& CellAttr(long row, long col) const;
@@ -241,7 +241,8 @@ private:
     void Notify(GridChange change) const;
     void ClampCursor();
     GridRow NewRow() const;
-    template <class F> void ForFillCells(F f);
+    template <class F>
+    void ForFillCells(F f);
 
     std::vector<GridRow> rows_;
     std::vector<GridColumn> columns_;
@@ -256,12 +257,12 @@ private:
 
 // The in-cell editor kinds a column can have.
 enum CellEditorKind : int16_t {
-    EditorOff = -1,           // editing switched off for the column
+    EditorOff = -1,  // editing switched off for the column
     EditorNone = 0,
-    EditorDropDownList = 1,   // pick one entry, no free text
-    EditorSpin = 2,           // free text with up/down buttons
-    EditorText = 3,           // free text, with in-cell arithmetic
-    EditorDropDownEdit = 4    // free text with a learning list and completion
+    EditorDropDownList = 1,  // pick one entry, no free text
+    EditorSpin = 2,          // free text with up/down buttons
+    EditorText = 3,          // free text, with in-cell arithmetic
+    EditorDropDownEdit = 4   // free text with a learning list and completion
 };
 
 struct ColumnEditor {
@@ -276,7 +277,7 @@ class EditGridModel {
 public:
     EditGridModel();
 
-    FlexGrid Grid;    // ctlGrid
+    FlexGrid Grid;  // ctlGrid
 
     // Hooks the window supplies. HideCellEditor closes the open editor
     // without committing.
@@ -297,17 +298,16 @@ public:
     std::string GetHightLightValue() const;
     bool RowChanges() const;
     bool IsRowStrikeThrough() const;
-    bool IsRowEmpty(long row) const;   // all data columns blank after trimming
+    bool IsRowEmpty(long row) const;  // all data columns blank after trimming
 
     // --- row and table operations ---
     long AddItem(const std::string& Item, long Index = -1);
-    void AddRowDetail(const std::vector<std::string>& sContents, long lRowKey,
-                      long iSetRowNum, long LineNo);
+    void AddRowDetail(const std::vector<std::string>& sContents, long lRowKey, long iSetRowNum, long LineNo);
     void RemoveItemByName(const std::string& sItemName);
     void DeleteGridRows();
     void ClearRow(long iRow);
     void CopyRow(long lFrom, long lTo);
-    long InsertOneLine(bool iKeepOldLine = false);   // answers the opened row
+    long InsertOneLine(bool iKeepOldLine = false);  // answers the opened row
     void PackGrid();
     void GridClear();
 
@@ -333,15 +333,14 @@ public:
 
     // --- set-up ---
     void Setup();
-    void SetupColHeaders(const std::vector<std::string>& sGridColNames,
-                         const std::vector<std::string>& sColHeaders);
+    void SetupColHeaders(const std::vector<std::string>& sGridColNames, const std::vector<std::string>& sColHeaders);
     void SetColFormat(const std::string& sInColFormat);
     void SetRowHeight(int Height = kStandardRowHeight, long iStart = 0);
 
     // --- per-column state (index 0..Cols) ---
     std::vector<ColumnEditor>& ColEditors() { return colEditors_; }
     const std::vector<ColumnEditor>& ColEditors() const { return colEditors_; }
-    ColumnEditor EditorOf(long col) const;   // kind 0, disabled when out of range
+    ColumnEditor EditorOf(long col) const;  // kind 0, disabled when out of range
     std::vector<uint16_t>& ColTextWidths() { return colTextWidths_; }
     const std::vector<uint16_t>& ColTextWidths() const { return colTextWidths_; }
     const std::vector<std::string>& ColFormats() const { return colFormats_; }
@@ -351,24 +350,26 @@ public:
     void SetLastEditRowValue(long row) { lastEditRow_ = row; }
 
     // --- sizing (see grid_properties.h): control size in, grid size out ---
-    long ControlWidth = 4800;    // inner width of the control, twips
-    long ControlHeight = 3600;   // inner height of the control, twips
-    long GridWidth = 0;          // the inner grid's size chosen by SetGridSize
+    long ControlWidth = 4800;   // inner width of the control, twips
+    long ControlHeight = 3600;  // inner height of the control, twips
+    long GridWidth = 0;         // the inner grid's size chosen by SetGridSize
     long GridHeight = 0;
     void SetGridSize();
     void SetGridWidthByCaller(long iWidth);
 
     // --- editing state used by grid_editing.h ---
-    bool EnterMovesDown = false;      // SetCellColMove
-    long LastEnterRow = 0;            // 16-bit values in the original surface
+    bool EnterMovesDown = false;  // SetCellColMove
+    long LastEnterRow = 0;        // 16-bit values in the original surface
     long LastEnterCol = 0;
-    int TypeCheckingTime = 0;         // ms; 0 = the short default
+    int TypeCheckingTime = 0;  // ms; 0 = the short default
 
 private:
     void GrowRows(long by);
     void AddBottomRow();
     void SelectWholeRow(long row);
-    void HideEditor() { if (HideCellEditor) HideCellEditor(); }
+    void HideEditor() {
+        if (HideCellEditor) HideCellEditor();
+    }
 
     long lastEditRow_ = 0;
     bool editableRows_ = true;

@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr int kTextPadding = 3;   // pixels between a cell's edge and its text
+constexpr int kTextPadding = 3;  // pixels between a cell's edge and its text
 // No cell is wider than 32767 twips (about 2200 pixels): more characters
 // than this are never seen, and measuring them would slow every paint.
 constexpr size_t kMaxPaintedChars = 4096;
 
 struct Band {
     long Index;
-    int From, To;   // pixels
+    int From, To;  // pixels
 };
 
 // The fixed bands then the scrolling ones from `first`, as far as `limit`.
@@ -37,19 +37,23 @@ std::vector<Band> Bands(long count, long fixed, long first, int limit, long perP
 
 UINT AlignmentFlags(int alignment, const std::string& text) {
     switch (alignment) {
-        case 3: case 4: case 5: return DT_CENTER;
-        case 6: case 7: case 8: return DT_RIGHT;
-        case 9: return IsNumericText(text) ? DT_RIGHT : DT_LEFT;   // general
-        default: return DT_LEFT;
+    case 3:
+    case 4:
+    case 5: return DT_CENTER;
+    case 6:
+    case 7:
+    case 8: return DT_RIGHT;
+    case 9: return IsNumericText(text) ? DT_RIGHT : DT_LEFT;  // general
+    default: return DT_LEFT;
     }
 }
 
 UINT VerticalFlags(int alignment) {
     if (alignment == 9) return DT_VCENTER;
     switch (alignment % 3) {
-        case 0: return DT_TOP;
-        case 2: return DT_BOTTOM;
-        default: return DT_VCENTER;
+    case 0: return DT_TOP;
+    case 2: return DT_BOTTOM;
+    default: return DT_VCENTER;
     }
 }
 
@@ -85,8 +89,8 @@ void GridPainter::SetFonts(const GridProps& props, HFONT ambient) {
 
 HFONT GridPainter::FontFor(const CellAttributes& attr) {
     if (!hasBase_) SetFonts(GridProps(), nullptr);
-    const int index = (attr.Bold ? 1 : 0) | (attr.Italic ? 2 : 0) | (attr.Underline ? 4 : 0) |
-                      (attr.StrikeThrough ? 8 : 0);
+    const int index =
+        (attr.Bold ? 1 : 0) | (attr.Italic ? 2 : 0) | (attr.Underline ? 4 : 0) | (attr.StrikeThrough ? 8 : 0);
     if (!fonts_[index].Valid()) {
         LOGFONTA font = base_;
         if (attr.Bold) font.lfWeight = FW_BOLD;
@@ -142,8 +146,8 @@ void Frame(HDC dc, const RECT& r, int width, COLORREF color) {
 }  // namespace
 
 int GridPainter::FontHeight(HDC dc, const CellAttributes& attr) {
-    const int index = (attr.Bold ? 1 : 0) | (attr.Italic ? 2 : 0) | (attr.Underline ? 4 : 0) |
-                      (attr.StrikeThrough ? 8 : 0);
+    const int index =
+        (attr.Bold ? 1 : 0) | (attr.Italic ? 2 : 0) | (attr.Underline ? 4 : 0) | (attr.StrikeThrough ? 8 : 0);
     if (fontHeights_[index] == 0) {
         TEXTMETRICA metrics{};
         GetTextMetricsA(dc, &metrics);
@@ -161,8 +165,9 @@ void GridPainter::PaintCell(HDC dc, const RECT& cell, const GridPaintContext& c,
                           col >= sel.Left && col <= sel.Right;
     const CellAttributes& attr = grid.CellAttr(row, col);
     const COLORREF back = fixed ? c.BackFixed : selected ? c.BackSel : c.Back;
-    const COLORREF fore = fixed ? CellColor(attr.ForeColor, c.ForeFixed)
-                          : selected ? c.ForeSel : CellColor(attr.ForeColor, c.Fore);
+    const COLORREF fore = fixed      ? CellColor(attr.ForeColor, c.ForeFixed)
+                          : selected ? c.ForeSel
+                                     : CellColor(attr.ForeColor, c.Fore);
     const bool lines = (fixed ? c.Props.GridLinesFixed : c.Props.GridLines) > 0;
     const bool raised = fixed && c.Props.GridLinesFixed >= 2;
     // Lines take the right and bottom edge; the cell paints the rest.
@@ -229,8 +234,8 @@ void GridPainter::PaintCell(HDC dc, const RECT& cell, const GridPaintContext& c,
     }
 }
 
-void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const FlexGrid& grid,
-                        const TwipScale& scale, bool focused) {
+void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const FlexGrid& grid, const TwipScale& scale,
+                        bool focused) {
     const int width = client.right - client.left, height = client.bottom - client.top;
     if (width <= 0 || height <= 0) return;
     PrepareCanvas(target, width, height);
@@ -244,20 +249,20 @@ void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const
     const GridProps& p = grid.Props();
     const GridRange sel = grid.Selection();
     const GridPaintContext context{grid,
-                               p,
-                               sel,
-                               sel.Top != sel.Bottom || sel.Left != sel.Right,
-                               p.HighLight == HighLightAlways || (p.HighLight == HighLightWithFocus && focused),
-                               focused,
-                               ResolveGridColor(p.BackColor),
-                               ResolveGridColor(p.ForeColor),
-                               ResolveGridColor(p.BackColorSel),
-                               ResolveGridColor(p.ForeColorSel),
-                               ResolveGridColor(p.BackColorFixed),
-                               ResolveGridColor(p.ForeColorFixed),
-                               ResolveGridColor(p.GridColor),
-                               ResolveGridColor(p.GridColorFixed),
-                               std::max(1, p.GridLineWidth)};
+                                   p,
+                                   sel,
+                                   sel.Top != sel.Bottom || sel.Left != sel.Right,
+                                   p.HighLight == HighLightAlways || (p.HighLight == HighLightWithFocus && focused),
+                                   focused,
+                                   ResolveGridColor(p.BackColor),
+                                   ResolveGridColor(p.ForeColor),
+                                   ResolveGridColor(p.BackColorSel),
+                                   ResolveGridColor(p.ForeColorSel),
+                                   ResolveGridColor(p.BackColorFixed),
+                                   ResolveGridColor(p.ForeColorFixed),
+                                   ResolveGridColor(p.GridColor),
+                                   ResolveGridColor(p.GridColorFixed),
+                                   std::max(1, p.GridLineWidth)};
     const auto rows = Bands(grid.Rows(), grid.FixedRows(), grid.TopRow(), height, scale.PerPixelY,
                             [&](long r) { return grid.RowHeight(r); });
     const auto cols = Bands(grid.Cols(), grid.FixedCols(), grid.LeftCol(), width, scale.PerPixelX,
@@ -271,6 +276,6 @@ void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const
     }
     SelectObject(dc, originalFont);
     selectedFont_ = nullptr;
-    BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc,
-           dirty.left, dirty.top, SRCCOPY);
+    BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc, dirty.left, dirty.top,
+           SRCCOPY);
 }

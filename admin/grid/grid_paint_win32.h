@@ -23,21 +23,21 @@ public:
     HFONT FontFor(const CellAttributes& attr);
     HFONT BaseFont() { return FontFor(CellAttributes()); }
 
-    void Paint(HDC target, const RECT& client, const RECT& dirty, const FlexGrid& grid,
-               const TwipScale& scale, bool focused);
+    void Paint(HDC target, const RECT& client, const RECT& dirty, const FlexGrid& grid, const TwipScale& scale,
+               bool focused);
     // Width of the text in twips in the base font.
     long MeasureText(HWND hwnd, const std::string& text, const TwipScale& scale);
 
 private:
     void PrepareCanvas(HDC target, int width, int height);
     void PaintCell(HDC dc, const RECT& cell, const GridPaintContext& context, long row, long col);
-    int FontHeight(HDC dc, const CellAttributes& attr);   // of the font selected for attr
+    int FontHeight(HDC dc, const CellAttributes& attr);  // of the font selected for attr
 
     LOGFONTA base_{};
     bool hasBase_ = false;
     GdiObject<HFONT> fonts_[16];
     int fontHeights_[16] = {};
-    HFONT selectedFont_ = nullptr;   // in the canvas during a paint
+    HFONT selectedFont_ = nullptr;  // in the canvas during a paint
     // The bitmap outlives the context it is selected into (members end in
     // reverse order).
     GdiObject<HBITMAP> bitmap_;

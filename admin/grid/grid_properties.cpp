@@ -48,8 +48,14 @@ bool ParseLong(const std::string& text, long long* value) {
 
 bool ParseBool(const std::string& text, bool* value) {
     std::string t = Lower(TrimSpaces(text));
-    if (t == "true" || t == "-1" || t == "1" || t == "yes") { *value = true; return true; }
-    if (t == "false" || t == "0" || t == "no") { *value = false; return true; }
+    if (t == "true" || t == "-1" || t == "1" || t == "yes") {
+        *value = true;
+        return true;
+    }
+    if (t == "false" || t == "0" || t == "no") {
+        *value = false;
+        return true;
+    }
     return false;
 }
 
@@ -60,14 +66,13 @@ struct PropertyAccess {
     const char* Name;
     const char* Default;
     std::function<std::string(const FlexGrid&)> Get;
-    std::function<void(FlexGrid&, const std::string&)> Set;   // the text is valid
+    std::function<void(FlexGrid&, const std::string&)> Set;  // the text is valid
     std::function<bool(const std::string&)> Valid;
 };
 
 template <class T>
 PropertyAccess Number(const char* name, const char* def, T GridProps::*field, long long lo, long long hi) {
-    return {name, def,
-            [field](const FlexGrid& g) { return std::to_string(static_cast<long long>(g.Props().*field)); },
+    return {name, def, [field](const FlexGrid& g) { return std::to_string(static_cast<long long>(g.Props().*field)); },
             [field](FlexGrid& g, const std::string& t) {
                 long long v = 0;
                 ParseLong(t, &v);
@@ -98,8 +103,8 @@ PropertyAccess Text(const char* name, std::string GridProps::*field) {
             [](const std::string&) { return true; }};
 }
 
-PropertyAccess Count(const char* name, const char* def, long (FlexGrid::*get)() const,
-                     void (FlexGrid::*set)(long), long hi) {
+PropertyAccess Count(const char* name, const char* def, long (FlexGrid::*get)() const, void (FlexGrid::*set)(long),
+                     long hi) {
     return {name, def, [get](const FlexGrid& g) { return std::to_string((g.*get)()); },
             [set](FlexGrid& g, const std::string& t) {
                 long long v = 0;
@@ -140,7 +145,8 @@ PropertyAccess FontProperty() {
                 p.FontName = items[0];
                 long long size = 0;
                 p.FontSize = items.size() > 1 && ParseLong(items[1], &size) && size > 0 && size <= 400
-                                 ? static_cast<int>(size) : 0;
+                                 ? static_cast<int>(size)
+                                 : 0;
                 bool flag = false;
                 p.FontBold = items.size() > 2 && ParseBool(items[2], &flag) && flag;
                 p.FontItalic = items.size() > 3 && ParseBool(items[3], &flag) && flag;
@@ -209,20 +215,30 @@ struct IndexedAccess {
 
 const std::vector<IndexedAccess>& Indexed() {
     static const std::vector<IndexedAccess> list = {
-        {"RowHeight", true, kStandardRowHeight, [](const FlexGrid& g, long i) { return static_cast<long>(g.RowHeight(i)); },
-         [](FlexGrid& g, long i, long v) { if (v >= 0 && v <= 32767) g.SetRowHeight(i, static_cast<int>(v)); }},
+        {"RowHeight", true, kStandardRowHeight,
+         [](const FlexGrid& g, long i) { return static_cast<long>(g.RowHeight(i)); },
+         [](FlexGrid& g, long i, long v) {
+             if (v >= 0 && v <= 32767) g.SetRowHeight(i, static_cast<int>(v));
+         }},
         {"RowData", true, 0, [](const FlexGrid& g, long i) { return g.RowData(i); },
          [](FlexGrid& g, long i, long v) { g.SetRowData(i, v); }},
         {"MergeRow", true, 0, [](const FlexGrid& g, long i) { return g.MergeRow(i) ? -1L : 0L; },
          [](FlexGrid& g, long i, long v) { g.SetMergeRow(i, v != 0); }},
-        {"ColWidth", false, kDefaultColWidth, [](const FlexGrid& g, long i) { return static_cast<long>(g.ColWidth(i)); },
-         [](FlexGrid& g, long i, long v) { if (v >= 0 && v <= 32767) g.SetColWidth(i, static_cast<int>(v)); }},
+        {"ColWidth", false, kDefaultColWidth,
+         [](const FlexGrid& g, long i) { return static_cast<long>(g.ColWidth(i)); },
+         [](FlexGrid& g, long i, long v) {
+             if (v >= 0 && v <= 32767) g.SetColWidth(i, static_cast<int>(v));
+         }},
         {"ColData", false, 0, [](const FlexGrid& g, long i) { return g.ColData(i); },
          [](FlexGrid& g, long i, long v) { g.SetColData(i, v); }},
         {"ColAlignment", false, 0, [](const FlexGrid& g, long i) { return static_cast<long>(g.ColAlignment(i)); },
-         [](FlexGrid& g, long i, long v) { if (v >= 0 && v <= 9) g.SetColAlignment(i, static_cast<int>(v)); }},
+         [](FlexGrid& g, long i, long v) {
+             if (v >= 0 && v <= 9) g.SetColAlignment(i, static_cast<int>(v));
+         }},
         {"FixedAlignment", false, 0, [](const FlexGrid& g, long i) { return static_cast<long>(g.FixedAlignment(i)); },
-         [](FlexGrid& g, long i, long v) { if (v >= 0 && v <= 9) g.SetFixedAlignment(i, static_cast<int>(v)); }},
+         [](FlexGrid& g, long i, long v) {
+             if (v >= 0 && v <= 9) g.SetFixedAlignment(i, static_cast<int>(v));
+         }},
         {"MergeCol", false, 0, [](const FlexGrid& g, long i) { return g.MergeCol(i) ? -1L : 0L; },
          [](FlexGrid& g, long i, long v) { g.SetMergeCol(i, v != 0); }},
     };
@@ -335,7 +351,7 @@ GridSizeResult ComputeGridWidthByCaller(const FlexGrid&, long iWidth, long contr
     GridSizeResult r;
     bool needH = iWidth > controlWidth || iWidth > 2147483647L - 290;
     r.Width = needH ? controlWidth : iWidth + 290;
-    r.Height = 0;   // unchanged
+    r.Height = 0;  // unchanged
     r.ScrollBars = needH ? ScrollBoth : ScrollVertical;
     return r;
 }

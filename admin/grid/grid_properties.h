@@ -25,6 +25,7 @@ public:
     bool Read(const std::string& name, std::string* value) const override;
     void Write(const std::string& name, const std::string& value) override;
     const std::map<std::string, std::string>& Values() const { return values_; }
+
 private:
     std::map<std::string, std::string> values_;
 };
@@ -38,6 +39,7 @@ public:
         : entries_(entries), section_(std::move(section)) {}
     bool Read(const std::string& name, std::string* value) const override;
     void Write(const std::string& name, const std::string& value) override;
+
 private:
     std::vector<SettingEntry>& entries_;
     std::string section_;
@@ -45,7 +47,7 @@ private:
 
 struct GridPropertyDefault {
     const char* Name;
-    const char* Default;   // as written text; colours in decimal
+    const char* Default;  // as written text; colours in decimal
 };
 // Every persisted single-valued property with its default, in writing order.
 const std::vector<GridPropertyDefault>& GridPropertyDefaults();
@@ -60,11 +62,10 @@ void ReadGridProperties(FlexGrid& grid, const PropertyBag& bag);
 // The sizing arithmetic: inner grid size and scroll bars for a control size.
 struct GridSizeResult {
     long Width = 0, Height = 0;
-    int ScrollBars = ScrollBoth;   // the setting after the call
+    int ScrollBars = ScrollBoth;  // the setting after the call
 };
 // Columns' widths + 300 against the control width; row 1's height x Rows
 // against its height; both/horizontal/vertical scroll bars, or the current
 // setting kept when neither is needed.
 GridSizeResult ComputeGridSize(const FlexGrid& grid, long controlWidth, long controlHeight);
-GridSizeResult ComputeGridWidthByCaller(const FlexGrid& grid, long iWidth,
-                                        long controlWidth, long controlHeight);
+GridSizeResult ComputeGridWidthByCaller(const FlexGrid& grid, long iWidth, long controlWidth, long controlHeight);

@@ -50,11 +50,11 @@ int CompareGeneric(const std::string& a, const std::string& b) {
 int CompareForSort(int kind, const std::string& a, const std::string& b) {
     int c = 0;
     switch ((kind + 1) / 2) {
-        case 1: c = CompareGeneric(a, b); break;
-        case 2: c = Sign(NumberOf(a) - NumberOf(b)); break;
-        case 3: c = CompareNoCase(a, b); break;
-        case 4: c = CompareBytes(a, b); break;
-        default: return 0;
+    case 1: c = CompareGeneric(a, b); break;
+    case 2: c = Sign(NumberOf(a) - NumberOf(b)); break;
+    case 3: c = CompareNoCase(a, b); break;
+    case 4: c = CompareBytes(a, b); break;
+    default: return 0;
     }
     return kind % 2 == 0 ? -c : c;
 }

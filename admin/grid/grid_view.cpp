@@ -73,14 +73,20 @@ GridHit HitTest(const FlexGrid& grid, long x, long y) {
         if (r == grid.FixedRows()) r = std::max(r, grid.TopRow());
         if (r >= grid.Rows()) break;
         acc += grid.RowHeight(r);
-        if (y < acc) { hit.Row = r; break; }
+        if (y < acc) {
+            hit.Row = r;
+            break;
+        }
     }
     acc = 0;
     for (long c = 0; c < grid.Cols(); ++c) {
         if (c == grid.FixedCols()) c = std::max(c, grid.LeftCol());
         if (c >= grid.Cols()) break;
         acc += grid.ColWidth(c);
-        if (x < acc) { hit.Col = c; break; }
+        if (x < acc) {
+            hit.Col = c;
+            break;
+        }
     }
     return hit;
 }
@@ -246,21 +252,21 @@ std::optional<GridTarget> KeyTarget(const FlexGrid& g, int vk, bool shift, bool 
     long r = shift ? ClampDataRow(g, g.RowSel()) : row;
     long c = shift ? ClampDataCol(g, g.ColSel()) : col;
     switch (vk) {
-        case kLeft: c = StepCol(g, c, -1); break;
-        case kRight: c = StepCol(g, c, 1); break;
-        case kUp: r = StepRow(g, r, -1); break;
-        case kDown: r = StepRow(g, r, 1); break;
-        case kPageUp: r = Pages(g, r, -1, pageRows); break;
-        case kPageDown: r = Pages(g, r, 1, pageRows); break;
-        case kHome:
-            c = EdgeCol(g, false);
-            if (ctrl) r = EdgeRow(g, false);
-            break;
-        case kEnd:
-            c = EdgeCol(g, true);
-            if (ctrl) r = EdgeRow(g, true);
-            break;
-        default: return std::nullopt;
+    case kLeft: c = StepCol(g, c, -1); break;
+    case kRight: c = StepCol(g, c, 1); break;
+    case kUp: r = StepRow(g, r, -1); break;
+    case kDown: r = StepRow(g, r, 1); break;
+    case kPageUp: r = Pages(g, r, -1, pageRows); break;
+    case kPageDown: r = Pages(g, r, 1, pageRows); break;
+    case kHome:
+        c = EdgeCol(g, false);
+        if (ctrl) r = EdgeRow(g, false);
+        break;
+    case kEnd:
+        c = EdgeCol(g, true);
+        if (ctrl) r = EdgeRow(g, true);
+        break;
+    default: return std::nullopt;
     }
     if (shift) return GridTarget{row, col, r, c};
     return GridTarget{r, c, r, c};
@@ -306,7 +312,7 @@ GridRange PasteRange(const FlexGrid& grid, const std::string& text) {
             widest = std::max(widest, ++cells);
         } else if (ch == '\r' || ch == '\n') {
             if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            if (i + 1 < text.size()) ++rows;   // a final line end opens no row
+            if (i + 1 < text.size()) ++rows;  // a final line end opens no row
             cells = 1;
         }
     }

@@ -66,8 +66,7 @@ struct GridTarget {
 // Shift+Tab (next/previous cell, wrapping rows). Shift with the others
 // extends the selection instead. Hidden rows and columns are passed over.
 // nullopt for keys that do not navigate or a grid without data cells.
-std::optional<GridTarget> KeyTarget(const FlexGrid& grid, int virtualKey, bool shift, bool ctrl,
-                                    long pageRows);
+std::optional<GridTarget> KeyTarget(const FlexGrid& grid, int virtualKey, bool shift, bool ctrl, long pageRows);
 
 // A mouse press: a data cell becomes current (Shift extends), a header cell
 // selects its column, a line-number cell its row, the corner everything.

@@ -12,8 +12,7 @@ std::string Num(int value, int width) {
 }
 
 std::string NameAt(const std::vector<std::string>& names, int index) {
-    return index >= 0 && index < static_cast<int>(names.size()) ? names[static_cast<size_t>(index)]
-                                                                : std::string();
+    return index >= 0 && index < static_cast<int>(names.size()) ? names[static_cast<size_t>(index)] : std::string();
 }
 
 }  // namespace
@@ -48,8 +47,7 @@ DateOrder ShortDateOrder(const std::string& pattern) {
     return DateOrder::MonthDayYear;
 }
 
-std::string FormatLocalePattern(const DateTimeValue& v, const std::string& pattern,
-                                const FormatLocale& locale) {
+std::string FormatLocalePattern(const DateTimeValue& v, const std::string& pattern, const FormatLocale& locale) {
     std::string out;
     size_t i = 0;
     while (i < pattern.size() && out.size() < 256) {
@@ -57,39 +55,39 @@ std::string FormatLocalePattern(const DateTimeValue& v, const std::string& patte
         size_t run = 1;
         while (i + run < pattern.size() && pattern[i + run] == c) ++run;
         switch (c) {
-            case 'd':
-                if (run == 1) out += Num(v.Day, 1);
-                else if (run == 2) out += Num(v.Day, 2);
-                else if (run == 3) out += NameAt(locale.DayAbbrevs, WeekdayOfDate(v.Year, v.Month, v.Day));
-                else out += NameAt(locale.DayNames, WeekdayOfDate(v.Year, v.Month, v.Day));
-                break;
-            case 'M':
-                if (run == 1) out += Num(v.Month, 1);
-                else if (run == 2) out += Num(v.Month, 2);
-                else if (run == 3) out += NameAt(locale.MonthAbbrevs, v.Month - 1);
-                else out += NameAt(locale.MonthNames, v.Month - 1);
-                break;
-            case 'y':
-                if (run <= 2) out += Num(v.Year % 100, run == 1 ? 1 : 2);
-                else out += Num(v.Year, 4);
-                break;
-            case 'h': out += Num(v.Hour % 12 == 0 ? 12 : v.Hour % 12, run >= 2 ? 2 : 1); break;
-            case 'H': out += Num(v.Hour, run >= 2 ? 2 : 1); break;
-            case 'm': out += Num(v.Minute, run >= 2 ? 2 : 1); break;
-            case 's': out += Num(v.Second, run >= 2 ? 2 : 1); break;
-            case 't': {
-                std::string marker = v.Hour < 12 ? locale.AmText : locale.PmText;
-                out += run == 1 ? marker.substr(0, 1) : marker;
-                break;
-            }
-            case '\'': {
-                size_t end = pattern.find('\'', i + 1);
-                if (end == std::string::npos) end = pattern.size();
-                out += pattern.substr(i + 1, end - i - 1);
-                run = end + 1 - i;
-                break;
-            }
-            default: out.append(run, c); break;
+        case 'd':
+            if (run == 1) out += Num(v.Day, 1);
+            else if (run == 2) out += Num(v.Day, 2);
+            else if (run == 3) out += NameAt(locale.DayAbbrevs, WeekdayOfDate(v.Year, v.Month, v.Day));
+            else out += NameAt(locale.DayNames, WeekdayOfDate(v.Year, v.Month, v.Day));
+            break;
+        case 'M':
+            if (run == 1) out += Num(v.Month, 1);
+            else if (run == 2) out += Num(v.Month, 2);
+            else if (run == 3) out += NameAt(locale.MonthAbbrevs, v.Month - 1);
+            else out += NameAt(locale.MonthNames, v.Month - 1);
+            break;
+        case 'y':
+            if (run <= 2) out += Num(v.Year % 100, run == 1 ? 1 : 2);
+            else out += Num(v.Year, 4);
+            break;
+        case 'h': out += Num(v.Hour % 12 == 0 ? 12 : v.Hour % 12, run >= 2 ? 2 : 1); break;
+        case 'H': out += Num(v.Hour, run >= 2 ? 2 : 1); break;
+        case 'm': out += Num(v.Minute, run >= 2 ? 2 : 1); break;
+        case 's': out += Num(v.Second, run >= 2 ? 2 : 1); break;
+        case 't': {
+            std::string marker = v.Hour < 12 ? locale.AmText : locale.PmText;
+            out += run == 1 ? marker.substr(0, 1) : marker;
+            break;
+        }
+        case '\'': {
+            size_t end = pattern.find('\'', i + 1);
+            if (end == std::string::npos) end = pattern.size();
+            out += pattern.substr(i + 1, end - i - 1);
+            run = end + 1 - i;
+            break;
+        }
+        default: out.append(run, c); break;
         }
         i += run;
     }

@@ -10,9 +10,8 @@
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
 int MonthLength(int year, int month);
-int WeekdayOfDate(int year, int month, int day);   // 0 = Sunday
-int DayOfYear(int year, int month, int day);       // 1..366
+int WeekdayOfDate(int year, int month, int day);  // 0 = Sunday
+int DayOfYear(int year, int month, int day);      // 1..366
 // Which of day, month and year the short date pattern puts first.
 DateOrder ShortDateOrder(const std::string& pattern);
-std::string FormatLocalePattern(const DateTimeValue& value, const std::string& pattern,
-                                const FormatLocale& locale);
+std::string FormatLocalePattern(const DateTimeValue& value, const std::string& pattern, const FormatLocale& locale);

@@ -27,8 +27,8 @@ std::string TrimSpaces(const std::string& text) {
 
 // Digits of a number with its decimal part and exponent, normalised to the
 // C notation, read from text[pos..]; advances pos. False when no digit.
-bool ScanNumber(const std::string& t, size_t& pos, char decimalSep, char thousandSep,
-                bool allowThousands, std::string& out) {
+bool ScanNumber(const std::string& t, size_t& pos, char decimalSep, char thousandSep, bool allowThousands,
+                std::string& out) {
     bool digits = false;
     size_t i = pos;
     while (i < t.size()) {
@@ -89,8 +89,7 @@ int MonthOfName(const std::string& word, const FormatLocale& locale) {
     if (w.size() < 3) return 0;
     for (size_t i = 0; i < locale.MonthNames.size() && i < 12; ++i) {
         if (Lower(locale.MonthNames[i]) == w) return static_cast<int>(i) + 1;
-        if (i < locale.MonthAbbrevs.size() && Lower(locale.MonthAbbrevs[i]) == w)
-            return static_cast<int>(i) + 1;
+        if (i < locale.MonthAbbrevs.size() && Lower(locale.MonthAbbrevs[i]) == w) return static_cast<int>(i) + 1;
         std::string full = Lower(locale.MonthNames[i]);
         if (full.compare(0, w.size(), w) == 0) return static_cast<int>(i) + 1;
     }
@@ -113,8 +112,7 @@ bool ReadTime(const std::string& text, const FormatLocale& locale, DateTimeValue
     std::string lower = Lower(t);
     auto endsWith = [&](const std::string& suffix) {
         std::string s = Lower(suffix);
-        return !s.empty() && lower.size() >= s.size() &&
-               lower.compare(lower.size() - s.size(), s.size(), s) == 0;
+        return !s.empty() && lower.size() >= s.size() && lower.compare(lower.size() - s.size(), s.size(), s) == 0;
     };
     if (endsWith(locale.PmText) || endsWith("pm")) {
         pm = 1;
@@ -204,16 +202,38 @@ bool ReadDatePart(const std::string& text, const FormatLocale& locale, DateTimeV
     if (nameAt >= 0) {
         m = month;
         // "7 Dec 2026", "Dec 7 2026", "2026 Dec 7"
-        if (lens[0] >= 3) { y = nums[0]; yearLen = lens[0]; d = nums[1]; }
-        else { d = nums[0]; y = nums[1]; yearLen = lens[1]; }
+        if (lens[0] >= 3) {
+            y = nums[0];
+            yearLen = lens[0];
+            d = nums[1];
+        } else {
+            d = nums[0];
+            y = nums[1];
+            yearLen = lens[1];
+        }
     } else if (lens[0] >= 3) {
-        y = nums[0]; yearLen = lens[0]; m = nums[1]; d = nums[2];
+        y = nums[0];
+        yearLen = lens[0];
+        m = nums[1];
+        d = nums[2];
     } else {
         DateOrder order = ShortDateOrder(locale.ShortDatePattern);
-        if (order == DateOrder::DayMonthYear) { d = nums[0]; m = nums[1]; }
-        else if (order == DateOrder::YearMonthDay) { y = nums[0]; m = nums[1]; d = nums[2]; yearLen = lens[0]; }
-        else { m = nums[0]; d = nums[1]; }
-        if (order != DateOrder::YearMonthDay) { y = nums[2]; yearLen = lens[2]; }
+        if (order == DateOrder::DayMonthYear) {
+            d = nums[0];
+            m = nums[1];
+        } else if (order == DateOrder::YearMonthDay) {
+            y = nums[0];
+            m = nums[1];
+            d = nums[2];
+            yearLen = lens[0];
+        } else {
+            m = nums[0];
+            d = nums[1];
+        }
+        if (order != DateOrder::YearMonthDay) {
+            y = nums[2];
+            yearLen = lens[2];
+        }
     }
     if (yearLen <= 2) y = TwoDigitYear(y);
     else if (yearLen != 4) return false;
@@ -256,14 +276,21 @@ bool IsNumericText(const std::string& text, double* value, const FormatLocale& l
     if (t.empty() || t.size() > 400) return false;
     size_t pos = 0;
     bool negative = false, paren = false, sign = false;
-    auto skipSpaces = [&]() { while (pos < t.size() && IsSpace(t[pos])) ++pos; };
+    auto skipSpaces = [&]() {
+        while (pos < t.size() && IsSpace(t[pos])) ++pos;
+    };
     auto skipCurrency = [&]() {
-        if (!locale.CurrencySymbol.empty() && t.compare(pos, locale.CurrencySymbol.size(), locale.CurrencySymbol) == 0) {
+        if (!locale.CurrencySymbol.empty() &&
+            t.compare(pos, locale.CurrencySymbol.size(), locale.CurrencySymbol) == 0) {
             pos += locale.CurrencySymbol.size();
             skipSpaces();
         }
     };
-    if (t[pos] == '(') { paren = true; ++pos; skipSpaces(); }
+    if (t[pos] == '(') {
+        paren = true;
+        ++pos;
+        skipSpaces();
+    }
     skipCurrency();
     if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) {
         negative = t[pos] == '-';
@@ -326,14 +353,11 @@ std::optional<DateTimeValue> ReadDateText(const std::string& text, const FormatL
     return v;
 }
 
-bool IsDateText(const std::string& text, const FormatLocale& locale) {
-    return ReadDateText(text, locale).has_value();
-}
+bool IsDateText(const std::string& text, const FormatLocale& locale) { return ReadDateText(text, locale).has_value(); }
 
 double DateSerialOf(const DateTimeValue& value) {
-    double days = value.HasDate
-                      ? static_cast<double>(DaysFromCivilDate(value.Year, value.Month, value.Day) - kSerialEpoch)
-                      : 0.0;
+    double days =
+        value.HasDate ? static_cast<double>(DaysFromCivilDate(value.Year, value.Month, value.Day) - kSerialEpoch) : 0.0;
     double frac = (value.Hour * 3600.0 + value.Minute * 60.0 + value.Second) / 86400.0;
     return days + frac;
 }

@@ -22,12 +22,10 @@ struct FormatLocale {
     int CurrencyDigits = 2;
     std::string AmText = "AM";
     std::string PmText = "PM";
-    std::vector<std::string> DayNames{"Sunday", "Monday", "Tuesday", "Wednesday",
-                                      "Thursday", "Friday", "Saturday"};
+    std::vector<std::string> DayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     std::vector<std::string> DayAbbrevs{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::vector<std::string> MonthNames{"January", "February", "March", "April", "May",
-                                        "June", "July", "August", "September", "October",
-                                        "November", "December"};
+    std::vector<std::string> MonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                        "July",    "August",   "September", "October", "November", "December"};
     std::vector<std::string> MonthAbbrevs{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     static const FormatLocale& Default();
@@ -62,5 +60,4 @@ DateTimeValue AddDaysTo(const DateTimeValue& value, long days);
 // everyday magnitudes, "-" sign, "." decimal point (as VB's Str without the blank).
 std::string NumberText(double value);
 // The date in the locale's short date pattern, with the time when it has one.
-std::string DateText(const DateTimeValue& value,
-                     const FormatLocale& locale = FormatLocale::Default());
+std::string DateText(const DateTimeValue& value, const FormatLocale& locale = FormatLocale::Default());

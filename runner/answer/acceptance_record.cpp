@@ -12,8 +12,7 @@ std::string MachineSegment(const std::string& saveMachineId, const std::string& 
 }
 
 std::string BuildRecordText(const RecordParts& parts) {
-    return parts.DateTime + parts.Machine + parts.Reader + " " + parts.Response + "\r\n" +
-           parts.Details;
+    return parts.DateTime + parts.Machine + parts.Reader + " " + parts.Response + "\r\n" + parts.Details;
 }
 
 std::string RecordFilePath(const std::string& tsrPath, const std::string& profileUser) {

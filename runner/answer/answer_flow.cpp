@@ -2,16 +2,10 @@
 
 #include <utility>
 
-AnswerButtons::AnswerButtons(AnswerActions& actions, bool boxTicked, bool acceptEnabled,
-                             std::string checkCaption)
-    : actions_(actions),
-      boxTicked_(boxTicked),
-      tag_{acceptEnabled, true},
-      checkCaption_(std::move(checkCaption)) {}
+AnswerButtons::AnswerButtons(AnswerActions& actions, bool boxTicked, bool acceptEnabled, std::string checkCaption)
+    : actions_(actions), boxTicked_(boxTicked), tag_{acceptEnabled, true}, checkCaption_(std::move(checkCaption)) {}
 
-std::string AnswerButtons::Tag(int index) const {
-    return (index == kAcceptButton ? tag_[0] : tag_[1]) ? "1" : "0";
-}
+std::string AnswerButtons::Tag(int index) const { return (index == kAcceptButton ? tag_[0] : tag_[1]) ? "1" : "0"; }
 
 void AnswerButtons::SetAcceptEnabled(bool enabled) {
     tag_[0] = enabled;
@@ -51,8 +45,7 @@ void AnswerButtons::MouseDown(int index) {
 
 void AnswerButtons::MouseUp(int index) {
     if (index == kAcceptButton) {
-        actions_.ShowButtonPicture(kAcceptButton,
-                                   boxTicked_ ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED);
+        actions_.ShowButtonPicture(kAcceptButton, boxTicked_ ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED);
     } else {
         actions_.ShowButtonPicture(index, PIC_DECLINE_RELEASED);
     }

@@ -33,8 +33,7 @@ class AnswerButtons {
 public:
     // The start state comes from the window's composition; checkCaption is
     // the check box's label as shown (spoken when the box is ticked).
-    AnswerButtons(AnswerActions& actions, bool boxTicked, bool acceptEnabled,
-                  std::string checkCaption);
+    AnswerButtons(AnswerActions& actions, bool boxTicked, bool acceptEnabled, std::string checkCaption);
 
     // The buttons' enabled state as their tags hold it: "1" or "0".
     std::string Tag(int index) const;

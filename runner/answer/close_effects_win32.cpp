@@ -24,12 +24,10 @@ const DWORD kOverChildren = DCX_CACHE | DCX_CLIPSIBLINGS;
 
 void AnimateForm(HWND window, int intOut, int intRate) {
     SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-    AnimateWindow(window, static_cast<DWORD>(intRate),
-                  intOut != 0 ? AW_CENTER : (AW_HIDE | AW_CENTER));
+    AnimateWindow(window, static_cast<DWORD>(intRate), intOut != 0 ? AW_CENTER : (AW_HIDE | AW_CENTER));
 }
 
-void RandomBlockFill(HWND window, double seconds, DWORD rasterOperation, int blockWidth,
-                     int blockHeight) {
+void RandomBlockFill(HWND window, double seconds, DWORD rasterOperation, int blockWidth, int blockHeight) {
     RECT client;
     GetClientRect(window, &client);
     const int width = client.right - client.left;

@@ -11,8 +11,7 @@ class TsrLibrary;
 void AnimateForm(HWND window, int intOut, int intRate);
 // Paints random blocks with the raster operation (WHITENESS or BLACKNESS)
 // for the given seconds, letting waiting messages run, then the whole window.
-void RandomBlockFill(HWND window, double seconds, DWORD rasterOperation, int blockWidth,
-                     int blockHeight);
+void RandomBlockFill(HWND window, double seconds, DWORD rasterOperation, int blockWidth, int blockHeight);
 // answer 1 accept, 2 decline; closeAction is the "CloseAction" item.
 void PlayCloseEffect(HWND window, const std::string& closeAction, int answer);
 

@@ -42,9 +42,7 @@ class WindowAnswerActions : public AnswerActions {
 public:
     WindowAnswerActions(HWND window, DeclarationState& s) : window_(window), s_(s) {}
 
-    void SaveProfileSettings() override {
-        s_.Run->SaveProfileSettings();
-    }
+    void SaveProfileSettings() override { s_.Run->SaveProfileSettings(); }
     void RecordResponse(const std::string& response) override {
         ResponseRequest request;
         request.ScreenSaverMode = s_.Run->IsScreenSaverMode();
@@ -112,26 +110,17 @@ LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void WatchCheckBoxDrag(HWND box) {
-    const LONG_PTR original =
-        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckBoxProc));
+    const LONG_PTR original = SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckBoxProc));
     SetPropA(box, "TsrOriginalProc", reinterpret_cast<HANDLE>(original));
 }
 
-bool IsTicked(HWND box) {
-    return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool IsTicked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void OnButtonNotification(DeclarationState& s, int index, int code) {
     switch (code) {
-    case PCN_MOUSEDOWN:
-        s.Answer->MouseDown(index);
-        break;
-    case PCN_MOUSEUP:
-        s.Answer->MouseUp(index);
-        break;
-    case PCN_CLICKED:
-        s.Answer->Click(index, WindowText(s.Control.ButtonCaption[index]));
-        break;
+    case PCN_MOUSEDOWN: s.Answer->MouseDown(index); break;
+    case PCN_MOUSEUP: s.Answer->MouseUp(index); break;
+    case PCN_CLICKED: s.Answer->Click(index, WindowText(s.Control.ButtonCaption[index])); break;
     }
 }
 
@@ -140,8 +129,7 @@ void OnButtonNotification(DeclarationState& s, int index, int code) {
 void SetUpAnswer(HWND window, DeclarationState& s) {
     s.Library = std::make_unique<TsrLibrary>(s.Run->AppFolder());
     s.Actions = std::make_unique<WindowAnswerActions>(window, s);
-    s.Answer = std::make_unique<AnswerButtons>(*s.Actions, IsTicked(s.Control.CheckBox),
-                                               s.Composition.AcceptEnabled,
+    s.Answer = std::make_unique<AnswerButtons>(*s.Actions, IsTicked(s.Control.CheckBox), s.Composition.AcceptEnabled,
                                                WindowText(s.Control.CheckCaption));
     WatchCheckBoxDrag(s.Control.CheckBox);
 }
@@ -158,12 +146,8 @@ bool OnAnswerCommand(HWND, DeclarationState& s, int id, int code) {
     case IDC_LBL_MSG:
         if (code == STN_CLICKED) s.Answer->MessageClicked(WindowText(s.Control.Message));
         return true;
-    case IDC_IMG_BUTTON_0:
-        OnButtonNotification(s, kAcceptButton, code);
-        return true;
-    case IDC_IMG_BUTTON_1:
-        OnButtonNotification(s, kDeclineButton, code);
-        return true;
+    case IDC_IMG_BUTTON_0: OnButtonNotification(s, kAcceptButton, code); return true;
+    case IDC_IMG_BUTTON_1: OnButtonNotification(s, kDeclineButton, code); return true;
     }
     return false;
 }

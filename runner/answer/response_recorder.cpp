@@ -17,8 +17,7 @@ std::string Machine(const std::string& saveMachineId, ResponseSystem& system) {
 }
 
 std::string DefaultRecordFolder(const std::string& appFolder) {
-    if (!appFolder.empty() && (appFolder.back() == '\\' || appFolder.back() == '/'))
-        return appFolder;
+    if (!appFolder.empty() && (appFolder.back() == '\\' || appFolder.back() == '/')) return appFolder;
     return appFolder + "\\";
 }
 
@@ -40,8 +39,7 @@ RecordOutcome RecordResponse(const ResponseRequest& request, const SettingsStore
     // absent, so the answer is never lost.
     if (system.LibraryPresent() && system.LibrarySaveDoc(text)) return RecordOutcome::Library;
 
-    const std::string folder =
-        GetSettingOrDefault("TsrPath", DefaultRecordFolder(appFolder), settings);
+    const std::string folder = GetSettingOrDefault("TsrPath", DefaultRecordFolder(appFolder), settings);
     const std::string path = RecordFilePath(folder, request.ProfileUser);
     return system.ReplaceFile(path, text + "\r\n") ? RecordOutcome::File : RecordOutcome::FileFailed;
 }

@@ -7,8 +7,7 @@ namespace {
 // A Visual Basic era library exports __stdcall functions, undecorated or
 // with their decorated names; a 64-bit build has no decoration at all.
 const char* const kSaveDocNames[] = {"SaveDoc", "_SaveDoc@4", "SaveDoc@4", nullptr};
-const char* const kDeclineNames[] = {"DeclineAction", "_DeclineAction@0", "DeclineAction@0",
-                                     nullptr};
+const char* const kDeclineNames[] = {"DeclineAction", "_DeclineAction@0", "DeclineAction@0", nullptr};
 
 using SaveDocProc = long(__stdcall*)(const char*);
 using DeclineActionProc = long(__stdcall*)();
@@ -21,9 +20,7 @@ TsrLibrary::~TsrLibrary() {
     if (module_) FreeLibrary(module_);
 }
 
-bool TsrLibrary::Present() const {
-    return FileExists(path_);
-}
+bool TsrLibrary::Present() const { return FileExists(path_); }
 
 FARPROC TsrLibrary::Find(const char* const* names) {
     if (!Present()) return nullptr;
@@ -49,8 +46,7 @@ bool TsrLibrary::SaveDoc(const std::string& recordText) {
 }
 
 bool TsrLibrary::DeclineAction() {
-    auto proc =
-        reinterpret_cast<DeclineActionProc>(reinterpret_cast<void*>(Find(kDeclineNames)));
+    auto proc = reinterpret_cast<DeclineActionProc>(reinterpret_cast<void*>(Find(kDeclineNames)));
     if (!proc) return false;
     proc();
     return true;

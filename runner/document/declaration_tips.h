@@ -40,12 +40,10 @@ public:
     void DismissDocumentTip();
     void DestroyHoverTip() { hover_.Destroy(); }
 
-    void HoverButton(int index, long x, long y, const TwipRect& button, bool boxTicked,
-                     const std::string& caption);
+    void HoverButton(int index, long x, long y, const TwipRect& button, bool boxTicked, const std::string& caption);
     // Answers true when the move should tick the box (left button held).
     bool HoverCheckBox(long x, long y, const TwipRect& box, const std::string& caption, bool leftButtonDown);
-    void HoverHistoryButton(long x, long y, const TwipRect& button, const std::string& title,
-                            const std::string& text);
+    void HoverHistoryButton(long x, long y, const TwipRect& button, const std::string& title, const std::string& text);
 
 private:
     const SettingsStore& settings_;

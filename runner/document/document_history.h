@@ -55,7 +55,7 @@ private:
 
     std::vector<std::string>& list_;
     HistoryButton buttons_[2];
-    int position_ = 0;      // the browser control's Tag; 0 until a link is followed
-    std::string mode_;      // the window's Tag: "1" records, "0" does not, empty at start
+    int position_ = 0;  // the browser control's Tag; 0 until a link is followed
+    std::string mode_;  // the window's Tag: "1" records, "0" does not, empty at start
     int navigations_ = 0;
 };

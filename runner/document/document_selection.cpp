@@ -8,16 +8,14 @@
 namespace {
 
 bool EndsWithNoCase(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           EqualsNoCase(text.substr(text.size() - tail.size()), tail);
+    return text.size() >= tail.size() && EqualsNoCase(text.substr(text.size() - tail.size()), tail);
 }
 
 bool RangeMatches(const std::string& key, const Calendar& calendar, const CivilDate& today) {
     std::size_t dash = key.find('-');
     std::size_t next = key.find('-', dash + 1);
     std::string first = key.substr(0, dash);
-    std::string second = key.substr(dash + 1, next == std::string::npos ? std::string::npos
-                                                                         : next - dash - 1);
+    std::string second = key.substr(dash + 1, next == std::string::npos ? std::string::npos : next - dash - 1);
     auto from = ReadDate(first, calendar);
     auto to = ReadDate(second, calendar);
     return from && to && DaysBetween(*from, today) >= 0 && DaysBetween(today, *to) >= 0;
@@ -42,17 +40,18 @@ bool DatesKeyMatches(const std::string& key, const Calendar& calendar) {
     return false;
 }
 
-bool IsHtmlDocumentPath(const std::string& path) {
-    return EndsWithNoCase(path, "htm") || EndsWithNoCase(path, "html");
-}
+bool IsHtmlDocumentPath(const std::string& path) { return EndsWithNoCase(path, "htm") || EndsWithNoCase(path, "html"); }
 
-DocumentSelection::DocumentSelection(const SettingsStore& settings, const Calendar& calendar,
-                                     DocumentBrowser& browser, DocumentSelectionHooks hooks,
-                                     std::vector<std::string>& history,
-                                     std::function<double()> random, std::string programFolder,
-                                     bool screenSaverMode)
-    : settings_(settings), calendar_(calendar), browser_(browser), hooks_(std::move(hooks)),
-      history_(history), random_(std::move(random)), programFolder_(std::move(programFolder)),
+DocumentSelection::DocumentSelection(const SettingsStore& settings, const Calendar& calendar, DocumentBrowser& browser,
+                                     DocumentSelectionHooks hooks, std::vector<std::string>& history,
+                                     std::function<double()> random, std::string programFolder, bool screenSaverMode)
+    : settings_(settings),
+      calendar_(calendar),
+      browser_(browser),
+      hooks_(std::move(hooks)),
+      history_(history),
+      random_(std::move(random)),
+      programFolder_(std::move(programFolder)),
       screenSaverMode_(screenSaverMode) {}
 
 std::string DocumentSelection::DatesFilePath() const {
@@ -65,10 +64,8 @@ std::string DocumentSelection::DatesFilePath() const {
 
 bool DocumentSelection::FindDatedDocument() {
     SettingsStore dates;
-    if (hooks_.LoadDatesFile)
-        hooks_.LoadDatesFile(DatesFilePath(), dates);
-    else
-        LoadSettingsFile(DatesFilePath(), dates);
+    if (hooks_.LoadDatesFile) hooks_.LoadDatesFile(DatesFilePath(), dates);
+    else LoadSettingsFile(DatesFilePath(), dates);
 
     bool opened = false;
     for (const SettingEntry& entry : dates.Entries()) {
@@ -91,9 +88,8 @@ bool DocumentSelection::FindDatedDocument() {
 void DocumentSelection::SelectDocument() {
     bool opened = FindDatedDocument();
     if (!opened) opened = OpenDocument(GetSettingOrDefault("Declaration Document", "", settings_));
-    static const char* const standardNames[] = {
-        "\\Documents\\index.html", "\\Documents\\default.html",
-        "\\Documents\\default.htm", "\\Documents\\index.htm"};
+    static const char* const standardNames[] = {"\\Documents\\index.html", "\\Documents\\default.html",
+                                                "\\Documents\\default.htm", "\\Documents\\index.htm"};
     for (const char* name : standardNames) {
         if (opened) break;
         opened = OpenDocument(programFolder_ + name);
@@ -123,7 +119,6 @@ std::string DocumentSelection::GetDocumentDetails() const {
         if (IsYes(GetSettingItem("Save Document Details", settings_))) return browser_.BodyText();
         return url;
     }
-    if (EndsWithNoCase(url, ".doc") || EndsWithNoCase(url, ".txt") || EndsWithNoCase(url, ".pdf"))
-        return url;
+    if (EndsWithNoCase(url, ".doc") || EndsWithNoCase(url, ".txt") || EndsWithNoCase(url, ".pdf")) return url;
     return "";
 }

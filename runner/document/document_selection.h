@@ -36,9 +36,8 @@ bool IsHtmlDocumentPath(const std::string& path);
 
 class DocumentSelection {
 public:
-    DocumentSelection(const SettingsStore& settings, const Calendar& calendar,
-                      DocumentBrowser& browser, DocumentSelectionHooks hooks,
-                      std::vector<std::string>& history, std::function<double()> random,
+    DocumentSelection(const SettingsStore& settings, const Calendar& calendar, DocumentBrowser& browser,
+                      DocumentSelectionHooks hooks, std::vector<std::string>& history, std::function<double()> random,
                       std::string programFolder, bool screenSaverMode);
 
     void SelectDocument();

@@ -24,8 +24,8 @@ HMENU ListMenu(const MenuList& list, SpeakerMenuKind kind) {
     for (int k = 1; k <= list.Count() && k <= kMaxMenuListItems; ++k) {
         const MenuListItem& item = list.Item(k);
         if (!item.Visible || item.Caption.empty()) continue;
-        const UINT flags = MF_STRING | (item.Checked ? MF_CHECKED : MF_UNCHECKED) |
-                           (k > 1 && k % 40 == 1 ? MF_MENUBARBREAK : 0);
+        const UINT flags =
+            MF_STRING | (item.Checked ? MF_CHECKED : MF_UNCHECKED) | (k > 1 && k % 40 == 1 ? MF_MENUBARBREAK : 0);
         AppendMenuA(menu, flags, static_cast<UINT_PTR>(SpeakerMenuCommand(kind, k)),
                     MenuCaptionText(item.Caption).c_str());
     }
@@ -63,8 +63,8 @@ SpeakerMenuChoice ShowSpeakerMenu(HWND owner, const FormMenu& menu, POINT screen
     if (!speaker) return SpeakerMenuChoice();
     // The owner must be in front for the menu to close when clicked away.
     SetForegroundWindow(owner);
-    const int command = static_cast<int>(TrackPopupMenu(speaker, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                                        screen.x, screen.y, 0, owner, nullptr));
+    const int command = static_cast<int>(
+        TrackPopupMenu(speaker, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
     return SpeakerMenuChoiceOf(command);
 }

@@ -87,10 +87,8 @@ void OnLockdownKey(HWND window, DeclarationState& s, const MSG& message) {
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR:
-    case WM_SYSCHAR:
-        break;
-    default:
-        return;
+    case WM_SYSCHAR: break;
+    default: return;
     }
     // A held key repeats: one enforcement per tenth of a second is enough.
     if (s.KeyEnforcePending) return;

@@ -25,9 +25,8 @@ std::string ProgramVersion() {
     for (DWORD at = 0; bytes && at + sizeof(VS_FIXEDFILEINFO) <= size; at += 4) {
         const auto* info = reinterpret_cast<const VS_FIXEDFILEINFO*>(bytes + at);
         if (info->dwSignature == 0xFEEF04BD) {
-            return std::to_string(HIWORD(info->dwFileVersionMS)) + "." +
-                   std::to_string(LOWORD(info->dwFileVersionMS)) + "." +
-                   std::to_string(LOWORD(info->dwFileVersionLS));
+            return std::to_string(HIWORD(info->dwFileVersionMS)) + "." + std::to_string(LOWORD(info->dwFileVersionMS)) +
+                   "." + std::to_string(LOWORD(info->dwFileVersionLS));
         }
     }
     return "0.0.0";
@@ -36,8 +35,7 @@ std::string ProgramVersion() {
 }  // namespace
 
 void AlwaysOnTop(HWND window, bool& onTop) {
-    onTop = SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE) != FALSE;
+    onTop = SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE;
 }
 
 void SetScreenSaverRunning(bool running) {
@@ -91,9 +89,7 @@ LONG WINAPI UndoLockdownOnCrash(EXCEPTION_POINTERS*) {
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-void InstallLockdownCrashGuard() {
-    SetUnhandledExceptionFilter(UndoLockdownOnCrash);
-}
+void InstallLockdownCrashGuard() { SetUnhandledExceptionFilter(UndoLockdownOnCrash); }
 
 void ReleaseLockdown(Registry& registry) {
     SetTaskManagerPolicy(registry, false);

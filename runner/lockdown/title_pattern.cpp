@@ -42,23 +42,16 @@ std::vector<Token> Tokenize(const std::string& pattern) {
     for (std::size_t at = 0; at < pattern.size(); ++at) {
         Token token;
         switch (pattern[at]) {
-        case '*':
-            token.Kind = TokenKind::Star;
-            break;
-        case '?':
-            token.Kind = TokenKind::AnyChar;
-            break;
-        case '#':
-            token.Kind = TokenKind::Digit;
-            break;
+        case '*': token.Kind = TokenKind::Star; break;
+        case '?': token.Kind = TokenKind::AnyChar; break;
+        case '#': token.Kind = TokenKind::Digit; break;
         case '[':
             if (!ReadCharSet(pattern, at, token)) {
                 token = Token();
                 token.Literal = '[';
             }
             break;
-        default:
-            token.Literal = pattern[at];
+        default: token.Literal = pattern[at];
         }
         tokens.push_back(token);
     }
@@ -67,16 +60,11 @@ std::vector<Token> Tokenize(const std::string& pattern) {
 
 bool MatchesOne(const Token& token, char c) {
     switch (token.Kind) {
-    case TokenKind::AnyChar:
-        return true;
-    case TokenKind::Digit:
-        return std::isdigit(static_cast<unsigned char>(c)) != 0;
-    case TokenKind::CharSet:
-        return (token.Set.find(c) != std::string::npos) != token.Negated;
-    case TokenKind::Literal:
-        return token.Literal == c;
-    case TokenKind::Star:
-        break;
+    case TokenKind::AnyChar: return true;
+    case TokenKind::Digit: return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    case TokenKind::CharSet: return (token.Set.find(c) != std::string::npos) != token.Negated;
+    case TokenKind::Literal: return token.Literal == c;
+    case TokenKind::Star: break;
     }
     return false;
 }

@@ -30,8 +30,7 @@ public:
         for (long i = 0; i < count; ++i) {
             ComRef<ISpeechObjectToken> token;
             OwnedBstr description(ole_);
-            if (SUCCEEDED(tokens->Item(i, token.Out())) && token.Get())
-                token->GetDescription(0, description.Out());
+            if (SUCCEEDED(tokens->Item(i, token.Out())) && token.Get()) token->GetDescription(0, description.Out());
             descriptions.push_back(description.Ansi());
         }
         return descriptions;

@@ -2,9 +2,7 @@
 
 #include "shared/text_routines.h"
 
-bool HasScreenSaverMarker(const std::string& commandLine) {
-    return commandLine.find("/s") != std::string::npos;
-}
+bool HasScreenSaverMarker(const std::string& commandLine) { return commandLine.find("/s") != std::string::npos; }
 
 std::string CommandLineUserName(const std::string& commandLine) {
     const auto marker = commandLine.find("-U");

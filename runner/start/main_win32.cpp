@@ -33,6 +33,4 @@ int Main(HINSTANCE instance, const char* commandLine) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    return Main(instance, commandLine);
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) { return Main(instance, commandLine); }

@@ -32,13 +32,9 @@ RunControl::RunControl(std::string commandLine, std::string appFolder, const Cal
       calendar_(calendar),
       logonUserName_(std::move(logonUserName)) {}
 
-std::string RunControl::MainSettingsPath() const {
-    return JoinPath(appFolder_, "Tessarin.ini");
-}
+std::string RunControl::MainSettingsPath() const { return JoinPath(appFolder_, "Tessarin.ini"); }
 
-std::string RunControl::ScreenSaverSettingsPath() const {
-    return JoinPath(appFolder_, AddIniExtension("ScreenSaver"));
-}
+std::string RunControl::ScreenSaverSettingsPath() const { return JoinPath(appFolder_, AddIniExtension("ScreenSaver")); }
 
 void RunControl::LoadSettings() {
     Settings.Clear();
@@ -60,9 +56,7 @@ void RunControl::LoadSettings() {
     }
 }
 
-bool RunControl::IsScreenSaverMode() const {
-    return HasScreenSaverMarker(commandLine_);
-}
+bool RunControl::IsScreenSaverMode() const { return HasScreenSaverMarker(commandLine_); }
 
 std::string RunControl::ProfileUserName() const {
     const std::string named = CommandLineUserName(commandLine_);
@@ -95,8 +89,7 @@ bool RunControl::IsDeclarationDue() {
         const auto pieces = SplitAtDash(period);
         const auto first = ReadDate(pieces[0], calendar_);
         const auto second = ReadDate(pieces.size() > 1 ? pieces[1] : std::string(), calendar_);
-        return first && second && DaysBetween(*first, today) >= 0 &&
-               DaysBetween(*second, today) <= 0;
+        return first && second && DaysBetween(*first, today) >= 0 && DaysBetween(*second, today) <= 0;
     }
 
     return PeriodDaysDue(period);
@@ -142,8 +135,7 @@ void RunControl::UpdateLastRun() {
     // The date must reach the file, or the declaration comes back at the
     // next logon: a profiles folder nobody has created yet is made here.
     CreateFolder(FolderOf(ProfileFilePath()));
-    SaveSettingByKey(kLastRunKey, FormatShortDate(lastRun, calendar_), UserSettings,
-                     ProfileFilePath());
+    SaveSettingByKey(kLastRunKey, FormatShortDate(lastRun, calendar_), UserSettings, ProfileFilePath());
 }
 
 bool RunControl::SaveProfileSettings() {

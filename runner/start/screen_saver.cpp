@@ -35,14 +35,11 @@ std::string ProgramName(const std::string& exePath) {
 
 }  // namespace
 
-void SetScreenSaverValues(Registry& registry, const std::string& exePath, long idleSeconds,
-                          long withLock) {
+void SetScreenSaverValues(Registry& registry, const std::string& exePath, long idleSeconds, long withLock) {
     RegSetString(registry, kHkeyCurrentUser, kDesktopKeyPath, "SCRNSAVE.EXE", exePath);
-    RegSetString(registry, kHkeyCurrentUser, kDesktopKeyPath, "ScreenSaveTimeOut",
-                 std::to_string(idleSeconds));
+    RegSetString(registry, kHkeyCurrentUser, kDesktopKeyPath, "ScreenSaveTimeOut", std::to_string(idleSeconds));
     RegSetString(registry, kHkeyCurrentUser, kDesktopKeyPath, "ScreenSaveActive", "1");
-    RegSetString(registry, kHkeyCurrentUser, kDesktopKeyPath, "ScreenSaveWithLock",
-                 std::to_string(withLock));
+    RegSetString(registry, kHkeyCurrentUser, kDesktopKeyPath, "ScreenSaveWithLock", std::to_string(withLock));
 }
 
 long ScreenSaverSeconds(const std::string& screenSaverItem) {
@@ -53,8 +50,8 @@ long ScreenSaverSeconds(const std::string& screenSaverItem) {
     return seconds < kMinimumScreenSaverSeconds ? kMinimumScreenSaverSeconds : seconds;
 }
 
-void RegisterScreenSaver(Registry& registry, bool screenSaverMode,
-                         const std::string& screenSaverItem, const std::string& appExePath) {
+void RegisterScreenSaver(Registry& registry, bool screenSaverMode, const std::string& screenSaverItem,
+                         const std::string& appExePath) {
     if (screenSaverMode) return;
     const long seconds = ScreenSaverSeconds(screenSaverItem);
     if (seconds > 0) {
@@ -63,14 +60,12 @@ void RegisterScreenSaver(Registry& registry, bool screenSaverMode,
     }
     const std::string name = ToLower(ProgramName(appExePath));
     if (name.empty()) return;  // without our own name no saver can be known as ours
-    const std::string current =
-        ToLower(RegQueryString(registry, kHkeyCurrentUser, kDesktopKeyPath, "SCRNSAVE.EXE"));
+    const std::string current = ToLower(RegQueryString(registry, kHkeyCurrentUser, kDesktopKeyPath, "SCRNSAVE.EXE"));
     if (current.find(name) != std::string::npos) SetScreenSaverValues(registry, "", 0, 0);
 }
 
 void RegisterScreenSaver(Registry& registry, const RunControl& run, const std::string& appExePath) {
-    RegisterScreenSaver(registry, run.IsScreenSaverMode(),
-                        GetSettingItem("Screen Saver", run.Settings), appExePath);
+    RegisterScreenSaver(registry, run.IsScreenSaverMode(), GetSettingItem("Screen Saver", run.Settings), appExePath);
 }
 
 bool IsFullScreenDocument(const SettingsStore& settings) {

@@ -18,8 +18,7 @@ constexpr long kScreenSaverMoveTwips = 11;
 
 // Writes "SCRNSAVE.EXE", "ScreenSaveTimeOut", "ScreenSaveActive" (always
 // "1") and "ScreenSaveWithLock".
-void SetScreenSaverValues(Registry& registry, const std::string& exePath, long idleSeconds,
-                          long withLock);
+void SetScreenSaverValues(Registry& registry, const std::string& exePath, long idleSeconds, long withLock);
 
 // The idle time a "Screen Saver" item asks for: the item rounded half to
 // even, at least the minimum; 0 when the item is not a number above 0.
@@ -28,8 +27,8 @@ long ScreenSaverSeconds(const std::string& screenSaverItem);
 // Registers the program (with its idle time) when the item asks for one;
 // otherwise unregisters it, but only when the current screen saver is this
 // program. Nothing in screen-saver mode.
-void RegisterScreenSaver(Registry& registry, bool screenSaverMode,
-                         const std::string& screenSaverItem, const std::string& appExePath);
+void RegisterScreenSaver(Registry& registry, bool screenSaverMode, const std::string& screenSaverItem,
+                         const std::string& appExePath);
 // The same from the program's run state ("Screen Saver" of its settings).
 void RegisterScreenSaver(Registry& registry, const RunControl& run, const std::string& appExePath);
 

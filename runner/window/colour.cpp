@@ -5,16 +5,17 @@
 #include "runner/window/program_random.h"
 #include "shared/text_routines.h"
 
-std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour,
-                          ProgramRandom& random, std::uint32_t seed) {
+std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour, ProgramRandom& random,
+                          std::uint32_t seed) {
     random.Reseed(seed);
     strColor = ToLower(Trim(strColor));
-    struct Named { const char* Name; std::int32_t Colour; };
+    struct Named {
+        const char* Name;
+        std::int32_t Colour;
+    };
     static const Named names[] = {
-        {"red", 255},           {"black", 0},
-        {"green", 65280},       {"yellow", 65535},
-        {"blue", 0xFF0000},     {"magenta", 0xFF00FF},
-        {"cyan", 0xFFFF00},     {"white", 0xFFFFFF},
+        {"red", 255},       {"black", 0},          {"green", 65280},   {"yellow", 65535},
+        {"blue", 0xFF0000}, {"magenta", 0xFF00FF}, {"cyan", 0xFFFF00}, {"white", 0xFFFFFF},
     };
     if (strColor == "default") return defaultColour;
     for (const Named& n : names)
@@ -29,15 +30,12 @@ std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour,
     if (ReadsAsNumber(strColor, &value)) {
         value = std::nearbyint(value);
         // Numbers beyond a 32-bit value are garbage like any other text.
-        if (value >= -2147483648.0 && value <= 2147483647.0)
-            return static_cast<std::int32_t>(value);
+        if (value >= -2147483648.0 && value <= 2147483647.0) return static_cast<std::int32_t>(value);
     }
     return 0;
 }
 
-std::uint32_t ScreenColour(std::int32_t colour) {
-    return static_cast<std::uint32_t>(colour) & 0x00FFFFFFu;
-}
+std::uint32_t ScreenColour(std::int32_t colour) { return static_cast<std::uint32_t>(colour) & 0x00FFFFFFu; }
 
 std::uint32_t ReadableTextColour(std::int32_t background) {
     const std::uint32_t c = ScreenColour(background);

@@ -10,8 +10,7 @@ class ProgramRandom;
 // strColor in place and maps it. "default" answers defaultColour: the window's
 // background for the background itself, the label's own colour for captions,
 // so a "default" caption never vanishes into the background.
-std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour,
-                          ProgramRandom& random, std::uint32_t seed);
+std::int32_t Str2ColorInt(std::string& strColor, std::int32_t defaultColour, ProgramRandom& random, std::uint32_t seed);
 
 // Black or white, whichever reads better on the given background.
 std::uint32_t ReadableTextColour(std::int32_t background);

@@ -8,12 +8,12 @@ enum DeclarationControlId {
     IDC_IMG_EYE = 102,
     IDC_CHK_READ = 103,
     IDC_LBL_CHK_CAPTION = 104,
-    IDC_IMG_BUTTON_0 = 105,        // accept
-    IDC_IMG_BUTTON_1 = 106,        // decline
+    IDC_IMG_BUTTON_0 = 105,  // accept
+    IDC_IMG_BUTTON_1 = 106,  // decline
     IDC_LBL_BUTTON_CAPTION_0 = 107,
     IDC_LBL_BUTTON_CAPTION_1 = 108,
-    IDC_IMG_DOC_HIST_0 = 109,      // back ("Previous")
-    IDC_IMG_DOC_HIST_1 = 110,      // forward ("Next")
+    IDC_IMG_DOC_HIST_0 = 109,  // back ("Previous")
+    IDC_IMG_DOC_HIST_1 = 110,  // forward ("Next")
     IDC_IMG_SPEAKER = 111,
     IDC_LBL_MSG = 112,
     IDC_IMG_LOGO = 113,

@@ -51,7 +51,8 @@ void DeclarationParts::SetHistoryButtonsDisabled() {
 
 void DeclarationParts::ShowHistoryPictures() {
     for (int i = 0; i < 2; ++i)
-        if (c_.Controls.DocHist[i]) SetPicture(c_.Controls.DocHist[i], &c_.Pictures->Picture(history_.Button(i).Picture));
+        if (c_.Controls.DocHist[i])
+            SetPicture(c_.Controls.DocHist[i], &c_.Pictures->Picture(history_.Button(i).Picture));
 }
 
 void DeclarationParts::SetupTips() {
@@ -185,8 +186,7 @@ void DeclarationParts::OnSetCursor(HWND over, UINT mouseMessage) {
         return;
     }
     // Elsewhere than on a control with a hover tip: no hover tip stays up.
-    if (IndexOf(k.Button, over) < 0 && IndexOf(k.DocHist, over) < 0 && tips_->Slot2.Shown())
-        tips_->Slot2.Destroy();
+    if (IndexOf(k.Button, over) < 0 && IndexOf(k.DocHist, over) < 0 && tips_->Slot2.Shown()) tips_->Slot2.Destroy();
 }
 
 void DeclarationParts::OnTimer() {

@@ -59,8 +59,8 @@ struct DeclarationState {
     std::unique_ptr<DocumentView> View;
     std::unique_ptr<ViewBrowser> Browser;
     std::unique_ptr<DocumentSelection> Selection;
-    PicturePixels BackgroundPixels;      // the whole inner area as painted
-    GdiObject<HBRUSH> BackgroundBrush;   // the same, for labels and the check box
+    PicturePixels BackgroundPixels;     // the whole inner area as painted
+    GdiObject<HBRUSH> BackgroundBrush;  // the same, for labels and the check box
     GdiObject<HFONT> CheckFont, MessageFont, CaptionFont;
     int TwipsPerPixel = 15;
     bool AcceptEnabled = true;
@@ -75,8 +75,8 @@ struct DeclarationState {
 
     // Lockdown: timer state.
     ScreenSaverExit SaverExit;
-    int EyeFrame = 0;          // 0: no frame shown yet
-    DWORD LastEyeFrame = 0;    // tick count of the last frame
+    int EyeFrame = 0;        // 0: no frame shown yet
+    DWORD LastEyeFrame = 0;  // tick count of the last frame
     bool KeyEnforcePending = false;
     bool Locked = false;
 

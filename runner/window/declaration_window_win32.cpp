@@ -109,9 +109,8 @@ void ApplyComposition(HWND window, DeclarationState& s) {
 void ComposeBackground(HWND window, DeclarationState& s) {
     RECT client;
     GetClientRect(window, &client);
-    s.BackgroundPixels = ComposeOverColour(s.Pictures->Picture(PIC_BACKGROUND),
-                                           ScreenColour(s.Composition.Background), client.right,
-                                           client.bottom);
+    s.BackgroundPixels = ComposeOverColour(s.Pictures->Picture(PIC_BACKGROUND), ScreenColour(s.Composition.Background),
+                                           client.right, client.bottom);
 
     s.BackgroundBrush.Reset(nullptr);
     if (s.BackgroundPixels.Empty()) return;
@@ -133,8 +132,8 @@ void ComposeBackground(HWND window, DeclarationState& s) {
 }
 
 void Place(HWND control, const TwipRect& r, int tpp) {
-    MoveWindow(control, TwipsToPixels(r.Left, tpp), TwipsToPixels(r.Top, tpp),
-               TwipsToPixels(r.Width, tpp), TwipsToPixels(r.Height, tpp), FALSE);
+    MoveWindow(control, TwipsToPixels(r.Left, tpp), TwipsToPixels(r.Top, tpp), TwipsToPixels(r.Width, tpp),
+               TwipsToPixels(r.Height, tpp), FALSE);
 }
 
 void ShowHistoryButtons(DeclarationState& s, bool visible) {
@@ -146,8 +145,7 @@ void LayOut(HWND window, DeclarationState& s) {
     if (!w.TitleBar) RemoveTitleBar(window);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    SetWindowPos(window, nullptr, 0, 0, screenWidth, screenHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(window, nullptr, 0, 0, screenWidth, screenHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RECT client;
     GetClientRect(window, &client);
     const int tpp = s.TwipsPerPixel;
@@ -209,15 +207,21 @@ void MakeSelection(HWND window, DeclarationState& s) {
     hooks.ShowHistoryButtons = [&s](bool visible) { ShowHistoryButtons(s, visible); };
     s.Browser = std::make_unique<ViewBrowser>(*s.View);
     s.Selection = std::make_unique<DocumentSelection>(
-        s.Run->Settings, s.Run->Clock(), *s.Browser, hooks, s.History,
-        [&s] { return s.Random.Next(); }, s.Run->AppFolder(), s.Run->IsScreenSaverMode());
+        s.Run->Settings, s.Run->Clock(), *s.Browser, hooks, s.History, [&s] { return s.Random.Next(); },
+        s.Run->AppFolder(), s.Run->IsScreenSaverMode());
 }
 
 void MakeParts(HWND window, DeclarationState& s) {
     DeclarationPartsContext context;
     const Controls& c = s.Control;
-    context.Controls = {window, c.Eye, c.CheckBox, c.CheckCaption, {c.Button[0], c.Button[1]},
-                        {c.ButtonCaption[0], c.ButtonCaption[1]}, {c.DocHist[0], c.DocHist[1]}, c.Speaker};
+    context.Controls = {window,
+                        c.Eye,
+                        c.CheckBox,
+                        c.CheckCaption,
+                        {c.Button[0], c.Button[1]},
+                        {c.ButtonCaption[0], c.ButtonCaption[1]},
+                        {c.DocHist[0], c.DocHist[1]},
+                        c.Speaker};
     context.Settings = &s.Run->Settings;
     context.UserSettings = &s.Run->UserSettings;
     context.View = s.View.get();
@@ -275,8 +279,7 @@ LRESULT OnControlColour(HWND window, HDC dc, HWND control) {
     POINT origin = {0, 0};
     MapWindowPoints(control, window, &origin, 1);
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return reinterpret_cast<LRESULT>(s->BackgroundBrush.Get() ? s->BackgroundBrush.Get()
-                                                              : GetStockObject(WHITE_BRUSH));
+    return reinterpret_cast<LRESULT>(s->BackgroundBrush.Get() ? s->BackgroundBrush.Get() : GetStockObject(WHITE_BRUSH));
 }
 
 LRESULT OnEraseBackground(HWND window, HDC dc) {
@@ -316,19 +319,15 @@ bool RefusesClose(HWND window) {
 
 LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        return OnCreate(window, lParam);
-    case WM_ERASEBKGND:
-        return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_CREATE: return OnCreate(window, lParam);
+    case WM_ERASEBKGND: return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return OnControlColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORBTN: return OnControlColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TSR_GETBACKGROUND: {
         DeclarationState* s = StateOf(window);
         return s && !s->BackgroundPixels.Empty() ? reinterpret_cast<LRESULT>(&s->BackgroundPixels) : 0;
     }
-    case WM_COMMAND:
-        return OnCommand(window, wParam, lParam);
+    case WM_COMMAND: return OnCommand(window, wParam, lParam);
     case WM_TIMER:
         if (DeclarationState* s = StateOf(window)) {
             OnLockdownTimer(window, *s, wParam);
@@ -339,9 +338,7 @@ LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (DeclarationState* s = StateOf(window); s && s->Parts)
             s->Parts->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
         break;
-    case WM_LBUTTONDBLCLK:
-        ShowAbout(window);
-        return 0;
+    case WM_LBUTTONDBLCLK: ShowAbout(window); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE && RefusesClose(window)) return 0;
         break;
@@ -352,12 +349,8 @@ LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (wParam)
             if (DeclarationState* s = StateOf(window)) UnlockDesktop(*s);
         return 0;
-    case WM_TSR_UNLOAD_NOW:
-        DestroyWindow(window);
-        return 0;
-    case WM_DESTROY:
-        OnDestroy(window);
-        return 0;
+    case WM_TSR_UNLOAD_NOW: DestroyWindow(window); return 0;
+    case WM_DESTROY: OnDestroy(window); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -392,10 +385,10 @@ HWND CreateDeclarationWindow(HINSTANCE instance, RunControl& run) {
     state->Run = &run;
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName, "Tessarin",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                                      WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                                  0, 0, width, height, nullptr, nullptr, instance, state);
+    HWND window =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName, "Tessarin",
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, 0,
+                        0, width, height, nullptr, nullptr, instance, state);
     if (!window) {
         // WM_CREATE failed before the state was attached.
         if (!StateOf(window)) delete state;

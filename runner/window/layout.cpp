@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-bool IsFullScreenDocument(int widthMargin, int heightMargin) {
-    return widthMargin == -1 || heightMargin == -1;
-}
+bool IsFullScreenDocument(int widthMargin, int heightMargin) { return widthMargin == -1 || heightMargin == -1; }
 
 namespace {
 
@@ -55,8 +53,7 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
                     static_cast<long>(std::lround(in.ButtonCaptionHeight));
     } else if (h == -1) {
         docTop = 0;
-        docHeight = in.WindowHeight -
-                    (in.WindowHeight - (in.WindowWidth - in.InnerWidth) - in.InnerHeight);
+        docHeight = in.WindowHeight - (in.WindowHeight - (in.WindowWidth - in.InnerWidth) - in.InnerHeight);
     } else {
         docTop = h;
         docHeight = in.ScreenHeight - 2 * h;
@@ -117,9 +114,7 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
     out.History[0].Left = in.WindowWidth / 2 - in.HistoryWidth - 100;
     out.History[1].Left = in.InnerWidth / 2 + 100;
     if (in.HistoryVisible) {
-        long groupLeft = in.EyeVisible ? out.Eye.Left
-                         : in.CheckBoxVisible ? out.CheckBox.Left
-                                              : out.Accept.Left;
+        long groupLeft = in.EyeVisible ? out.Eye.Left : in.CheckBoxVisible ? out.CheckBox.Left : out.Accept.Left;
         long overlap = out.History[1].Right() + 200 - groupLeft;
         if (overlap > 0) {
             out.History[0].Left -= overlap;
@@ -152,6 +147,4 @@ long TwipsToPixels(long twips, int twipsPerPixel) {
     return static_cast<long>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
-long TwipsFromPixels(long pixels, int twipsPerPixel) {
-    return pixels * (twipsPerPixel <= 0 ? 15 : twipsPerPixel);
-}
+long TwipsFromPixels(long pixels, int twipsPerPixel) { return pixels * (twipsPerPixel <= 0 ? 15 : twipsPerPixel); }

@@ -22,7 +22,7 @@ struct LayoutInput {
     int WidthMargin = 0;
     int HeightMargin = 0;
     double ButtonCaptionHeight = 0;
-    bool CaptionEmpty = false;      // the window caption at layout time
+    bool CaptionEmpty = false;  // the window caption at layout time
     bool DeclineVisible = true;
     bool SpeakerVisible = true;
     bool EyeVisible = true;
@@ -31,7 +31,7 @@ struct LayoutInput {
     // Designed control sizes.
     long AcceptWidth = 0, AcceptHeight = 0;
     long DeclineWidth = 0, DeclineHeight = 0;
-    long CaptionLabelHeight = 0;   // the button caption labels
+    long CaptionLabelHeight = 0;  // the button caption labels
     long CheckCaptionWidth = 0, CheckCaptionHeight = 0;
     long CheckBoxWidth = 0, CheckBoxHeight = 0;
     long EyeWidth = 0, EyeHeight = 0;

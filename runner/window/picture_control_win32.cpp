@@ -13,15 +13,12 @@ struct PictureState {
     bool Tracking = false;
 };
 
-PictureState* StateOf(HWND control) {
-    return reinterpret_cast<PictureState*>(GetWindowLongPtrA(control, 0));
-}
+PictureState* StateOf(HWND control) { return reinterpret_cast<PictureState*>(GetWindowLongPtrA(control, 0)); }
 
 void Notify(HWND control, int code) {
     HWND parent = GetParent(control);
     if (parent)
-        SendMessageA(parent, WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(control), static_cast<WORD>(code)),
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), static_cast<WORD>(code)),
                      reinterpret_cast<LPARAM>(control));
 }
 
@@ -37,11 +34,11 @@ void Paint(HWND control, PictureState& state) {
         POINT origin = {0, 0};
         HWND parent = GetParent(control);
         MapWindowPoints(control, parent, &origin, 1);
-        const auto* background = reinterpret_cast<const PicturePixels*>(
-            SendMessageA(parent, WM_TSR_GETBACKGROUND, 0, 0));
-        PicturePixels canvas =
-            background ? CropPicture(*background, origin.x + area.left, origin.y + area.top, width, height)
-                       : SolidPicture(width, height, GetSysColor(COLOR_WINDOW));
+        const auto* background =
+            reinterpret_cast<const PicturePixels*>(SendMessageA(parent, WM_TSR_GETBACKGROUND, 0, 0));
+        PicturePixels canvas = background
+                                   ? CropPicture(*background, origin.x + area.left, origin.y + area.top, width, height)
+                                   : SolidPicture(width, height, GetSysColor(COLOR_WINDOW));
         if (state.Source && !state.Source->Empty()) {
             if (state.Scaled.Width != client.right || state.Scaled.Height != client.bottom)
                 state.Scaled = ScalePicture(*state.Source, client.right, client.bottom);
@@ -54,8 +51,8 @@ void Paint(HWND control, PictureState& state) {
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, area.left, area.top, width, height, 0, 0, 0, height, canvas.Pixels.data(),
-                          &info, DIB_RGB_COLORS);
+        SetDIBitsToDevice(dc, area.left, area.top, width, height, 0, 0, 0, height, canvas.Pixels.data(), &info,
+                          DIB_RGB_COLORS);
         if (GetFocus() == control) DrawFocusRect(dc, &client);
     }
     EndPaint(control, &ps);
@@ -83,24 +80,19 @@ void OnButtonUp(HWND control, PictureState& state, LPARAM lParam) {
 LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     PictureState* state = StateOf(control);
     switch (message) {
-    case WM_NCCREATE:
-        SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(new PictureState));
-        break;
+    case WM_NCCREATE: SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(new PictureState)); break;
     case WM_NCDESTROY:
         delete state;
         SetWindowLongPtrA(control, 0, 0);
         break;
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         if (state) {
             Paint(control, *state);
             return 0;
         }
         break;
-    case WM_SIZE:
-        InvalidateRect(control, nullptr, FALSE);
-        return 0;
+    case WM_SIZE: InvalidateRect(control, nullptr, FALSE); return 0;
     case WM_LBUTTONDBLCLK:
         Notify(control, PCN_DOUBLECLICK);
         [[fallthrough]];  // the second press of a quick pair is a press too
@@ -114,9 +106,7 @@ LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     case WM_LBUTTONUP:
         if (state) OnButtonUp(control, *state, lParam);
         return 0;
-    case WM_RBUTTONUP:
-        Notify(control, PCN_RIGHTCLICK);
-        return 0;
+    case WM_RBUTTONUP: Notify(control, PCN_RIGHTCLICK); return 0;
     case WM_MOUSEMOVE:
         if (state) OnMouseMove(control, *state);
         return 0;
@@ -134,11 +124,8 @@ LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
         }
         break;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        InvalidateRect(control, nullptr, FALSE);
-        return 0;
-    case WM_GETDLGCODE:
-        return DLGC_BUTTON;
+    case WM_KILLFOCUS: InvalidateRect(control, nullptr, FALSE); return 0;
+    case WM_GETDLGCODE: return DLGC_BUTTON;
     }
     return DefWindowProcA(control, message, wParam, lParam);
 }
@@ -161,8 +148,7 @@ HWND CreatePictureControl(HWND parent, int id, const std::string& caption, bool 
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
     return CreateWindowExA(0, kPictureClass, caption.c_str(), style, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
-                           nullptr);
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
 }
 
 void SetPicture(HWND control, const PicturePixels* picture) {

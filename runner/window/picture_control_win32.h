@@ -13,7 +13,7 @@
 struct PicturePixels;
 
 enum PictureNotification {
-    PCN_CLICKED = 0,      // left button pressed and released over the control, or Space/Enter
+    PCN_CLICKED = 0,  // left button pressed and released over the control, or Space/Enter
     PCN_MOUSEDOWN = 1,
     PCN_MOUSEUP = 2,
     PCN_MOUSEMOVE = 3,

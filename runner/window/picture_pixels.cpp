@@ -13,14 +13,16 @@ std::uint32_t U32(const std::string& b, std::size_t at) {
            (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
 }
 std::uint16_t U16(const std::string& b, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
-                                      (static_cast<std::uint8_t>(b[at + 1]) << 8));
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
 }
 
 int MaskShift(std::uint32_t mask) {
     if (mask == 0) return -1;
     int shift = 0;
-    while (!(mask & 1u)) { mask >>= 1; ++shift; }
+    while (!(mask & 1u)) {
+        mask >>= 1;
+        ++shift;
+    }
     return shift;
 }
 
@@ -51,9 +53,7 @@ PicturePixels ReadBmpPicture(const std::string& bytes) {
     const std::int32_t rawHeight = static_cast<std::int32_t>(U32(bytes, 22));
     const int bits = U16(bytes, 28);
     const std::uint32_t compression = U32(bytes, 30);
-    if (width <= 0 || width > kMaxSide || rawHeight == 0 || rawHeight < -kMaxSide ||
-        rawHeight > kMaxSide)
-        return none;
+    if (width <= 0 || width > kMaxSide || rawHeight == 0 || rawHeight < -kMaxSide || rawHeight > kMaxSide) return none;
     const bool topDown = rawHeight < 0;
     const int height = topDown ? -rawHeight : rawHeight;
 
@@ -144,8 +144,7 @@ std::vector<std::vector<Tap>> Taps(int source, int dest) {
 
 PicturePixels ScalePicture(const PicturePixels& source, int width, int height) {
     PicturePixels out;
-    if (source.Empty() || width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        return out;
+    if (source.Empty() || width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return out;
     if (width == source.Width && height == source.Height) return source;
     const auto xs = Taps(source.Width, width);
     const auto ys = Taps(source.Height, height);
@@ -179,8 +178,7 @@ PicturePixels ScalePicture(const PicturePixels& source, int width, int height) {
                 v[k] = static_cast<std::uint32_t>(std::min(255.0f, std::max(0.0f, c[k] + 0.5f)));
             // Premultiplied colour never exceeds its alpha.
             for (int k = 0; k < 3; ++k) v[k] = std::min(v[k], v[3]);
-            out.Pixels[static_cast<std::size_t>(y) * width + x] =
-                v[0] | (v[1] << 8) | (v[2] << 16) | (v[3] << 24);
+            out.Pixels[static_cast<std::size_t>(y) * width + x] = v[0] | (v[1] << 8) | (v[2] << 16) | (v[3] << 24);
         }
     }
     return out;
@@ -192,8 +190,7 @@ PicturePixels SolidPicture(int width, int height, std::uint32_t colourBgr) {
     out.Width = width;
     out.Height = height;
     std::uint32_t r = colourBgr & 255, g = (colourBgr >> 8) & 255, b = (colourBgr >> 16) & 255;
-    out.Pixels.assign(static_cast<std::size_t>(width) * height,
-                      0xFF000000u | (r << 16) | (g << 8) | b);
+    out.Pixels.assign(static_cast<std::size_t>(width) * height, 0xFF000000u | (r << 16) | (g << 8) | b);
     return out;
 }
 
@@ -238,8 +235,7 @@ PicturePixels CropPicture(const PicturePixels& source, int left, int top, int wi
     return out;
 }
 
-PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width,
-                                int height) {
+PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width, int height) {
     PicturePixels out = SolidPicture(width, height, colourBgr);
     if (out.Empty() || overlay.Empty()) return out;
     if (overlay.Width > width || overlay.Height > height) {
@@ -279,10 +275,10 @@ PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colo
             std::uint32_t channel[4];
             for (int k = 0; k < 4; ++k) {
                 const int shift = 24 - 8 * k;  // alpha, red, green, blue
-                const int top = static_cast<int>((p00 >> shift) & 255) * (256 - wx) +
-                                static_cast<int>((p01 >> shift) & 255) * wx;
-                const int bottom = static_cast<int>((p10 >> shift) & 255) * (256 - wx) +
-                                   static_cast<int>((p11 >> shift) & 255) * wx;
+                const int top =
+                    static_cast<int>((p00 >> shift) & 255) * (256 - wx) + static_cast<int>((p01 >> shift) & 255) * wx;
+                const int bottom =
+                    static_cast<int>((p10 >> shift) & 255) * (256 - wx) + static_cast<int>((p11 >> shift) & 255) * wx;
                 channel[k] = static_cast<std::uint32_t>((top * (256 - wy) + bottom * wy + 32768) >> 16);
             }
             const std::uint32_t a = channel[0];

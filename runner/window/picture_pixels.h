@@ -25,8 +25,7 @@ PicturePixels ScalePicture(const PicturePixels& source, int width, int height);
 
 // An opaque picture of the colour with the overlay stretched over it
 // (bilinear, in one pass: this is the window's whole background).
-PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width,
-                                int height);
+PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width, int height);
 
 // A solid opaque picture of the given 0x00BBGGRR colour.
 PicturePixels SolidPicture(int width, int height, std::uint32_t colourBgr);

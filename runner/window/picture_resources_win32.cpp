@@ -19,8 +19,7 @@ PicturePixels LoadPictureResource(HINSTANCE instance, int id) {
 }  // namespace
 
 PictureResources::PictureResources(HINSTANCE instance, int pixelsPerInch)
-    : instance_(instance),
-      base_(pixelsPerInch >= 120 ? kPictureResources144 : kPictureResources96) {}
+    : instance_(instance), base_(pixelsPerInch >= 120 ? kPictureResources144 : kPictureResources96) {}
 
 const PicturePixels& PictureResources::Picture(int number) {
     auto found = pictures_.find(number);

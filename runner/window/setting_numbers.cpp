@@ -10,10 +10,16 @@ double NumericValue(const std::string& text) {
     std::size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     bool digits = false;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) { ++i; digits = true; }
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+        ++i;
+        digits = true;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) { ++i; digits = true; }
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            digits = true;
+        }
     }
     if (!digits) return 0.0;
     // An exponent counts only when digits follow it.

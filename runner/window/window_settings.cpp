@@ -5,24 +5,20 @@
 #include "shared/settings_store.h"
 #include "shared/text_routines.h"
 
-std::string GetSettingOrDefault(const std::string& key, const std::string& defaultText,
-                                const SettingsStore& settings) {
+std::string GetSettingOrDefault(const std::string& key, const std::string& defaultText, const SettingsStore& settings) {
     std::string value = Trim(GetSettingValue(key, settings));
     return value.empty() ? defaultText : value;
 }
 
 namespace {
 
-std::int32_t ItemColour(const std::string& key, std::int32_t defaultColour,
-                        const SettingsStore& settings, ProgramRandom& random,
-                        const std::function<std::uint32_t()>& seed) {
+std::int32_t ItemColour(const std::string& key, std::int32_t defaultColour, const SettingsStore& settings,
+                        ProgramRandom& random, const std::function<std::uint32_t()>& seed) {
     std::string item = GetSettingItem(key, settings);
     return Str2ColorInt(item, defaultColour, random, seed ? seed() : 0);
 }
 
-bool ItemIsYes(const std::string& key, const SettingsStore& settings) {
-    return IsYes(GetSettingItem(key, settings));
-}
+bool ItemIsYes(const std::string& key, const SettingsStore& settings) { return IsYes(GetSettingItem(key, settings)); }
 
 }  // namespace
 
@@ -43,10 +39,8 @@ WindowComposition ComposeWindow(const SettingsStore& settings, const std::string
     if (userName.empty() || userName == "0") userName = profileUserName;
     c.CheckCaption = ReplaceFirst(c.CheckCaption, "User Name", userName);
 
-    c.AcceptCaptionColour = ItemColour("Button1 Caption Colour", design.CaptionColour, settings,
-                                       random, seed);
-    c.DeclineCaptionColour = ItemColour("Button2 Caption Colour", design.CaptionColour, settings,
-                                        random, seed);
+    c.AcceptCaptionColour = ItemColour("Button1 Caption Colour", design.CaptionColour, settings, random, seed);
+    c.DeclineCaptionColour = ItemColour("Button2 Caption Colour", design.CaptionColour, settings, random, seed);
     c.CaptionSize = NumericValue16(GetSettingItem("Button Caption Size", settings));
     c.CaptionsVisible = c.CaptionSize != 0;
 

@@ -10,8 +10,7 @@ class ProgramRandom;
 class SettingsStore;
 
 // The whole value of the key, trimmed; defaultText when that is empty.
-std::string GetSettingOrDefault(const std::string& key, const std::string& defaultText,
-                                const SettingsStore& settings);
+std::string GetSettingOrDefault(const std::string& key, const std::string& defaultText, const SettingsStore& settings);
 
 // The window as designed, before the settings change it.
 struct DesignedWindow {
@@ -27,10 +26,10 @@ struct WindowComposition {
     std::int32_t Background = 0;
     std::string AcceptCaption;
     std::string DeclineCaption;
-    std::string CheckCaption;        // after the user-name substitution
+    std::string CheckCaption;  // after the user-name substitution
     std::int32_t AcceptCaptionColour = 0;
     std::int32_t DeclineCaptionColour = 0;
-    int CaptionSize = 0;             // 0 hides the labels, -1 keeps the designed size
+    int CaptionSize = 0;  // 0 hides the labels, -1 keeps the designed size
     bool CaptionsVisible = false;
     std::string Message;
     bool Speaker = true;

@@ -97,7 +97,8 @@ public:
         *out = nullptr;
         if (iid == IID_IUnknown || iid == IID_IOleClientSite) *out = static_cast<IOleClientSite*>(this);
         else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) *out = static_cast<IOleInPlaceSite*>(this);
-        else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) *out = static_cast<IOleInPlaceFrame*>(this);
+        else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
+            *out = static_cast<IOleInPlaceFrame*>(this);
         else if (iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) *out = static_cast<IDispatch*>(this);
         else return E_NOINTERFACE;
         AddRef();
@@ -244,10 +245,9 @@ std::unique_ptr<BrowserView> BrowserView::Create(HWND parent, int controlId) {
     std::unique_ptr<BrowserView> view(new BrowserView());
     RECT area = {};
     GetClientRect(parent, &area);
-    view->window_ = CreateWindowExA(0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0,
-                                    area.right, area.bottom, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                    GetModuleHandleA(nullptr), view.get());
+    view->window_ = CreateWindowExA(
+        0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, area.right, area.bottom, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr), view.get());
     if (!view->window_ || !view->Start()) return nullptr;
     return view;
 }

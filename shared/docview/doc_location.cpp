@@ -25,8 +25,7 @@ int HexValue(char c) {
 std::string PercentDecode(const std::string& s) {
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '%' && i + 2 < s.size() && HexValue(s[i + 1]) >= 0 &&
-            HexValue(s[i + 2]) >= 0) {
+        if (s[i] == '%' && i + 2 < s.size() && HexValue(s[i + 1]) >= 0 && HexValue(s[i + 2]) >= 0) {
             char c = static_cast<char>(HexValue(s[i + 1]) * 16 + HexValue(s[i + 2]));
             if (c != '\0') {
                 out += c;
@@ -115,9 +114,9 @@ bool IsWebUrl(const std::string& location) {
 
 bool HasUrlScheme(const std::string& location) {
     size_t i = 0;
-    while (i < location.size() && (IsAlpha(location[i]) || (i > 0 && (location[i] == '+' || location[i] == '-' ||
-                                                                      location[i] == '.' ||
-                                                                      (location[i] >= '0' && location[i] <= '9')))))
+    while (i < location.size() &&
+           (IsAlpha(location[i]) || (i > 0 && (location[i] == '+' || location[i] == '-' || location[i] == '.' ||
+                                               (location[i] >= '0' && location[i] <= '9')))))
         ++i;
     return i >= 2 && i < location.size() && location[i] == ':';
 }

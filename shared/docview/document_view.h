@@ -7,10 +7,10 @@
 class DocumentView {
 public:
     virtual ~DocumentView() = default;
-    virtual HWND Window() const = 0;                       // the child window to place with MoveWindow
-    virtual void Navigate(const std::string& url) = 0;     // file path, file:/// URL or http(s) URL
-    virtual std::string LocationURL() const = 0;           // what the view shows now
-    virtual std::string BodyText() const = 0;              // the body's plain text (for reading aloud)
+    virtual HWND Window() const = 0;                    // the child window to place with MoveWindow
+    virtual void Navigate(const std::string& url) = 0;  // file path, file:/// URL or http(s) URL
+    virtual std::string LocationURL() const = 0;        // what the view shows now
+    virtual std::string BodyText() const = 0;           // the body's plain text (for reading aloud)
     virtual void SetFullScreen(bool on) = 0;
     virtual bool FullScreen() const = 0;
     // Raised before every navigation (Navigate calls and followed links); set cancel to stop it.

@@ -52,8 +52,8 @@ DemoOptions ReadOptions(int argc, char** argv) {
 
 void ShowStatus() {
     if (!g_demo || !g_demo->status || !g_demo->view) return;
-    std::string text = "Location: " + g_demo->view->LocationURL() + "    (navigations announced: " +
-                       std::to_string(g_demo->announced) + ")";
+    std::string text = "Location: " + g_demo->view->LocationURL() +
+                       "    (navigations announced: " + std::to_string(g_demo->announced) + ")";
     SetWindowTextA(g_demo->status, text.c_str());
 }
 
@@ -108,9 +108,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     HWND window = CreateWindowExA(0, wc.lpszClassName, "Document view", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                   CW_USEDEFAULT, CW_USEDEFAULT, 1000, 720, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
-    state.status = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0,
-                                   0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), instance,
-                                   nullptr);
+    state.status =
+        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 0, 0, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), instance, nullptr);
     SendMessageA(state.status, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 
     QueryPerformanceCounter(&t1);
@@ -143,8 +143,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
     if (!options.timingFile.empty()) {
         if (FILE* out = std::fopen(options.timingFile.c_str(), "w")) {
-            std::fprintf(out, "create_view_ms=%.1f navigate_and_paint_ms=%.1f total_ms=%.1f view_class=", Milliseconds(t1, t2),
-                         Milliseconds(t2, t3), Milliseconds(t0, t3));
+            std::fprintf(out, "create_view_ms=%.1f navigate_and_paint_ms=%.1f total_ms=%.1f view_class=",
+                         Milliseconds(t1, t2), Milliseconds(t2, t3), Milliseconds(t0, t3));
             char name[64] = "";
             HWND inner = GetWindow(state.view->Window(), GW_CHILD);
             GetClassNameA(inner ? inner : state.view->Window(), name, sizeof(name));

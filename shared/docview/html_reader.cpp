@@ -20,10 +20,16 @@ size_t Utf8SequenceLength(const unsigned char* p, size_t left) {
     size_t n;
     std::uint32_t cp;
     if (c < 0x80) return 1;
-    if (c >= 0xC2 && c <= 0xDF) { n = 2; cp = c & 0x1F; }
-    else if (c >= 0xE0 && c <= 0xEF) { n = 3; cp = c & 0x0F; }
-    else if (c >= 0xF0 && c <= 0xF4) { n = 4; cp = c & 0x07; }
-    else return 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        cp = c & 0x07;
+    } else return 0;
     if (left < n) return 0;
     for (size_t i = 1; i < n; ++i) {
         if ((p[i] & 0xC0) != 0x80) return 0;
@@ -34,9 +40,7 @@ size_t Utf8SequenceLength(const unsigned char* p, size_t left) {
     return n;
 }
 
-bool HasUtf8Bom(const std::string& bytes) {
-    return bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-}
+bool HasUtf8Bom(const std::string& bytes) { return bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0; }
 
 // Brings the bytes into the encoding the result is written in; takes them
 // over, as a page can be large.
@@ -52,8 +56,28 @@ std::string PrepareText(std::string text, const ReadOptions& options, bool* utf8
 }
 
 enum class Tag {
-    Unknown, Block, RawText, Title, Head, Body, Ignored,
-    Bold, Italic, Underline, Mono, Anchor, Br, Img, Cell, Hr, Heading, List, OrderedList, Li, Blockquote, Pre,
+    Unknown,
+    Block,
+    RawText,
+    Title,
+    Head,
+    Body,
+    Ignored,
+    Bold,
+    Italic,
+    Underline,
+    Mono,
+    Anchor,
+    Br,
+    Img,
+    Cell,
+    Hr,
+    Heading,
+    List,
+    OrderedList,
+    Li,
+    Blockquote,
+    Pre,
 };
 
 struct TagInfo {
@@ -78,15 +102,17 @@ const std::unordered_map<std::string, TagInfo>& TagTable() {
         t["img"] = {Tag::Img, 0};
         for (const char* n : {"td", "th"}) t[n] = {Tag::Cell, 0};
         t["hr"] = {Tag::Hr, 0};
-        for (int level = 1; level <= 6; ++level) t[std::string("h") + static_cast<char>('0' + level)] = {Tag::Heading, level};
+        for (int level = 1; level <= 6; ++level)
+            t[std::string("h") + static_cast<char>('0' + level)] = {Tag::Heading, level};
         for (const char* n : {"ul", "dl", "menu", "dir"}) t[n] = {Tag::List, 0};
         t["ol"] = {Tag::OrderedList, 0};
         t["li"] = {Tag::Li, 0};
         t["blockquote"] = {Tag::Blockquote, 0};
         for (const char* n : {"pre", "listing", "plaintext"}) t[n] = {Tag::Pre, 0};
-        for (const char* n : {"p", "div", "section", "article", "header", "footer", "nav", "main", "aside", "address",
-                              "center", "form", "fieldset", "figure", "figcaption", "table", "tr", "caption", "dt",
-                              "dd", "details", "summary", "html", "thead", "tbody", "tfoot", "legend", "option"})
+        for (const char* n : {"p",          "div",   "section", "article", "header", "footer",   "nav",
+                              "main",       "aside", "address", "center",  "form",   "fieldset", "figure",
+                              "figcaption", "table", "tr",      "caption", "dt",     "dd",       "details",
+                              "summary",    "html",  "thead",   "tbody",   "tfoot",  "legend",   "option"})
             t[n] = {Tag::Block, 0};
         return t;
     }();
@@ -267,13 +293,20 @@ private:
         }
         case Tag::Head: inHead_ = true; return;
         case Tag::Body: inHead_ = false; return;
-        case Tag::Ignored: case Tag::Unknown: return;
-        case Tag::Bold: case Tag::Italic: case Tag::Underline: case Tag::Mono: PushInline(info.tag, std::string()); return;
+        case Tag::Ignored:
+        case Tag::Unknown: return;
+        case Tag::Bold:
+        case Tag::Italic:
+        case Tag::Underline:
+        case Tag::Mono: PushInline(info.tag, std::string()); return;
         case Tag::Anchor:
             PopInline(Tag::Anchor);  // links do not nest
             PushInline(Tag::Anchor, DecodeReferences(Attribute(attributes, attributesEnd, "href")));
             return;
-        case Tag::Br: inHead_ = false; AddBreak(); return;
+        case Tag::Br:
+            inHead_ = false;
+            AddBreak();
+            return;
         case Tag::Img: {
             std::string alt = DecodeReferences(Attribute(attributes, attributesEnd, "alt"));
             AddText(alt.data(), alt.size());
@@ -323,10 +356,15 @@ private:
     void EndTag(const TagInfo& info) {
         switch (info.tag) {
         case Tag::Head: inHead_ = false; return;
-        case Tag::Bold: case Tag::Italic: case Tag::Underline: case Tag::Mono: case Tag::Anchor:
-            PopInline(info.tag);
+        case Tag::Bold:
+        case Tag::Italic:
+        case Tag::Underline:
+        case Tag::Mono:
+        case Tag::Anchor: PopInline(info.tag); return;
+        case Tag::Heading:
+            FlushBlock();
+            heading_ = 0;
             return;
-        case Tag::Heading: FlushBlock(); heading_ = 0; return;
         case Tag::List:
         case Tag::OrderedList:
             FlushBlock();
@@ -420,10 +458,10 @@ private:
             if (q < n && s[q] == ';') ++q;
             // Numeric references to 128-159 mean Windows-1252 characters, as browsers read them.
             if (value >= 0x80 && value <= 0x9F) {
-                static const std::uint16_t k1252[32] = {
-                    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+                static const std::uint16_t k1252[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                                        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
                 value = k1252[value - 0x80];
             }
             *out = (value == 0 || value > 0x10FFFF) ? EncodeCodePoint(0xFFFD) : EncodeCodePoint(value);

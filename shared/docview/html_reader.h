@@ -15,27 +15,27 @@
 enum class BlockKind { Paragraph, Heading, ListItem, Preformatted, Rule };
 
 struct TextRun {
-    std::string text;        // "\n" inside marks a line break (<br> or a line of <pre>)
+    std::string text;  // "\n" inside marks a line break (<br> or a line of <pre>)
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool monospace = false;
-    std::string href;        // the link target as written in the page; empty when not a link
+    std::string href;  // the link target as written in the page; empty when not a link
 };
 
 struct TextBlock {
     BlockKind kind = BlockKind::Paragraph;
-    int level = 0;           // heading level 1-6
-    int indent = 0;          // nesting depth of lists and quotations
-    bool quote = false;      // inside a blockquote
-    std::string marker;      // list bullet or number ("1.") for list items
+    int level = 0;       // heading level 1-6
+    int indent = 0;      // nesting depth of lists and quotations
+    bool quote = false;  // inside a blockquote
+    std::string marker;  // list bullet or number ("1.") for list items
     std::vector<TextRun> runs;
 };
 
 struct HtmlDocument {
     std::string title;
     std::vector<TextBlock> blocks;
-    bool utf8 = false;       // the text is UTF-8 (no conversion to the ANSI code page was made)
+    bool utf8 = false;  // the text is UTF-8 (no conversion to the ANSI code page was made)
 };
 
 struct ReadOptions {
@@ -75,4 +75,3 @@ HtmlDocument ReadPlainText(const std::string& bytes, const ReadOptions& options 
 
 // The page's body as plain text: blocks on lines of their own, line breaks as CR LF.
 std::string DocumentBodyText(const HtmlDocument& document);
-

@@ -96,8 +96,7 @@ public:
                 spaceWidth = 0;
             }
             if (!pendingSpaces_.empty() && (hasContent_ || hardStart_)) {
-                for (const Token& s : pendingSpaces_)
-                    Place(s, measurer_.TextWidth(s.font, s.text, s.length));
+                for (const Token& s : pendingSpaces_) Place(s, measurer_.TextWidth(s.font, s.text, s.length));
             }
             pendingSpaces_.clear();
             if (x_ + groupWidth <= right_ || (!hasContent_ && groupWidth <= right_ - left_)) {
@@ -247,7 +246,8 @@ size_t PageLayouter::LayOutBlocks(const HtmlDocument& document, TextMeasurer& me
         // Space above: headings stand apart; list items sit close together.
         if (next_ > 0) {
             if (block.kind == BlockKind::Heading) y_ += baseMetrics.height * 2 / 3;
-            else if (block.kind == BlockKind::ListItem && previous_ == BlockKind::ListItem) y_ += bodyMetrics.height / 5;
+            else if (block.kind == BlockKind::ListItem && previous_ == BlockKind::ListItem)
+                y_ += bodyMetrics.height / 5;
             else y_ += bodyMetrics.height * 2 / 3;
         }
         previous_ = block.kind;

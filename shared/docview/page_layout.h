@@ -18,9 +18,7 @@ struct FontKey {
     bool italic = false;
     bool underline = false;
     // A dense number for caching fonts: role x 8 style combinations.
-    int Index() const {
-        return static_cast<int>(role) * 8 + (bold ? 1 : 0) + (italic ? 2 : 0) + (underline ? 4 : 0);
-    }
+    int Index() const { return static_cast<int>(role) * 8 + (bold ? 1 : 0) + (italic ? 2 : 0) + (underline ? 4 : 0); }
     bool operator==(const FontKey& o) const { return Index() == o.Index(); }
 };
 const int kFontKeyCount = static_cast<int>(FontRole::Count) * 8;
@@ -42,7 +40,7 @@ struct LayoutFragment {
     int width = 0;
     FontKey font;
     std::string_view text;  // in the laid-out document's text (or PageLayout::markers)
-    int link = -1;  // index into PageLayout::links, -1 when not a link
+    int link = -1;          // index into PageLayout::links, -1 when not a link
 };
 
 enum class LineDecoration { None, Rule };
@@ -58,10 +56,10 @@ struct LayoutLine {
 };
 
 struct LayoutStyle {
-    int marginX = 40;      // left and right page margin
+    int marginX = 40;  // left and right page margin
     int marginTop = 28;
     int marginBottom = 32;
-    int indentStep = 28;   // per list or quotation level
+    int indentStep = 28;     // per list or quotation level
     int maxTextWidth = 900;  // long lines are hard to read: the text column stops here
 };
 
@@ -69,9 +67,9 @@ struct PageLayout {
     int width = 0;
     int height = 0;  // total height including margins
     std::vector<LayoutLine> lines;
-    std::vector<std::string> links;  // hrefs as written in the page
+    std::vector<std::string> links;   // hrefs as written in the page
     std::deque<std::string> markers;  // list markers' text, which stays put while blocks are added
-    bool complete = false;           // every block of the document is laid out
+    bool complete = false;            // every block of the document is laid out
 };
 
 // A layout refers to the document's text instead of copying it: the document

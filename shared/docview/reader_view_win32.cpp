@@ -102,10 +102,10 @@ std::unique_ptr<ReaderView> ReaderView::Create(HWND parent, int controlId) {
     std::unique_ptr<ReaderView> view(new ReaderView());
     RECT area = {};
     GetClientRect(parent, &area);
-    HWND window = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS,
-                                  0, 0, area.right, area.bottom, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr),
-                                  view.get());
+    HWND window =
+        CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
+                        area.right, area.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                        GetModuleHandleA(nullptr), view.get());
     if (!window) return nullptr;
     view->UpdateScrollBar();
     return view;
@@ -133,7 +133,7 @@ void ReaderView::Go(const std::string& url, bool announce) {
         if (cancel) return;
     }
     const bool fileOrWeb = IsWebUrl(target) || !FileUrlToPath(target).empty();
-    if (!fileOrWeb) {  // mailto: and friends belong to their own programs
+    if (!fileOrWeb) {            // mailto: and friends belong to their own programs
         OpenExternally(target);  // nothing to show when it fails: the page stays
         return;
     }
@@ -164,16 +164,14 @@ void ReaderView::Load(const std::string& url) {
         if (tooLarge)
             ShowNotice("The document \"" + name + "\" is too large to be shown here. ", "Open it with its program", url,
                        ".");
-        else
-            ShowNotice("The document \"" + path + "\" could not be read.", "", "", "");
+        else ShowNotice("The document \"" + path + "\" could not be read.", "", "", "");
         return;
     }
     const ReadOptions options = AnsiReadOptions();
     if (type == DocumentType::Html)
         SetDocument(HtmlDocument(), std::unique_ptr<HtmlPageReader>(new HtmlPageReader(std::move(bytes), options)),
                     false);
-    else
-        SetDocument(ReadPlainText(bytes, options), nullptr, false);
+    else SetDocument(ReadPlainText(bytes, options), nullptr, false);
 }
 
 void ReaderView::ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,
@@ -242,8 +240,8 @@ bool ReaderView::OpenExternally(const std::string& location) {
     typedef BOOL(WINAPI * ShellExecuteExProc)(SHELLEXECUTEINFOA*);
     static HMODULE shell = LoadLibraryA("shell32.dll");
     if (!shell) return false;
-    ShellExecuteExProc execute = reinterpret_cast<ShellExecuteExProc>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")));
+    ShellExecuteExProc execute =
+        reinterpret_cast<ShellExecuteExProc>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")));
     if (!execute) return false;
     const std::string path = FileUrlToPath(location);
     const std::string& what = path.empty() ? location : path;

@@ -9,8 +9,8 @@
 long ToolFlags(bool centered, bool popupOnDemand);
 
 struct BalloonLook {
-    long Style;          // 1 balloon
-    long Icon;           // TTI_ value
+    long Style;  // 1 balloon
+    long Icon;   // TTI_ value
     std::uint32_t BackColor;
     std::uint32_t ForeColor;
 };

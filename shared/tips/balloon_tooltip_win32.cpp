@@ -15,8 +15,8 @@ bool LoadOnce() {
     HMODULE controls = LoadLibraryA("comctl32.dll");
     if (!controls) return false;
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    auto init = reinterpret_cast<InitFunction>(
-        reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
+    auto init =
+        reinterpret_cast<InitFunction>(reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
     if (!init) return false;
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES};
     return init(&classes) != FALSE;
@@ -27,8 +27,8 @@ void DropVisualStyle(HWND tip) {
     static HMODULE theme = LoadLibraryA("uxtheme.dll");
     if (!theme) return;
     using SetThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-    static auto setTheme = reinterpret_cast<SetThemeFunction>(
-        reinterpret_cast<void*>(GetProcAddress(theme, "SetWindowTheme")));
+    static auto setTheme =
+        reinterpret_cast<SetThemeFunction>(reinterpret_cast<void*>(GetProcAddress(theme, "SetWindowTheme")));
     if (setTheme) setTheme(tip, L"", L"");
 }
 
@@ -104,8 +104,8 @@ bool CBalloonToolTip::CreateToolTip(HWND ParentHwnd) {
     parent_ = ParentHwnd;
     if (!LoadTooltipControls()) return false;
     const DWORD style = style_ == 1 ? TTS_BALLOON : 0;
-    tip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, parent_, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    tip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, parent_, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
     if (!tip_) return false;
     shownText_ = ShownTipText(tipText_);
     TTTOOLINFOA record = ToolRecord();
@@ -168,16 +168,16 @@ void CBalloonToolTip::ShowAtTwips(long X, long Y) {
     Show(TipPixelFromTwips(X, twipsPerPixel), TipPixelFromTwips(Y, twipsPerPixel));
 }
 
-void CBalloonToolTip::ShowBalloonInfo(HWND hwnd, const std::string& strTitle, const std::string& strMsg, long X,
-                                      long Y, int intMaxLength) {
+void CBalloonToolTip::ShowBalloonInfo(HWND hwnd, const std::string& strTitle, const std::string& strMsg, long X, long Y,
+                                      int intMaxLength) {
     popupOnDemand_ = true;
     BalloonInfoSetup(hwnd, strTitle, strMsg, intMaxLength);
     ShowAtTwips(X, Y);
     closeBox_ = true;
 }
 
-void CBalloonToolTip::ShowBalloonWarning(HWND hwnd, const std::string& strTitle, const std::string& strMsg,
-                                         long X, long Y) {
+void CBalloonToolTip::ShowBalloonWarning(HWND hwnd, const std::string& strTitle, const std::string& strMsg, long X,
+                                         long Y) {
     style_ = kWarningLook.Style;
     icon_ = kWarningLook.Icon;
     backColor_ = kWarningLook.BackColor;

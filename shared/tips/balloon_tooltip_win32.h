@@ -55,8 +55,7 @@ public:
     void Show(long X = 0, long Y = 0);
     void Destroy();
 
-    void BalloonInfoSetup(HWND hwnd, const std::string& strTitle, const std::string& strMsg,
-                          int intMaxLength = 0);
+    void BalloonInfoSetup(HWND hwnd, const std::string& strTitle, const std::string& strMsg, int intMaxLength = 0);
     void BalloonWarningSetup(HWND hwnd, const std::string& strTitle, const std::string& strMsg);
     // X and Y in twips of the parent's inner area.
     void ShowBalloonInfo(HWND hwnd, const std::string& strTitle, const std::string& strMsg, long X, long Y,

@@ -27,8 +27,8 @@ protected:
     struct ClassInfo {
         const char* Name = nullptr;
         UINT Style = 0;
-        HCURSOR Cursor = nullptr;      // null: the arrow
-        HBRUSH Background = nullptr;   // null: the window paints it all
+        HCURSOR Cursor = nullptr;     // null: the arrow
+        HBRUSH Background = nullptr;  // null: the window paints it all
         HICON Icon = nullptr;
         int ExtraBytes = 0;
     };

@@ -23,8 +23,8 @@ std::string WindowText(HWND window) {
 
 HWND CreateChildControl(HWND parent, const char* className, const std::string& text, DWORD style, int id,
                         DWORD exStyle) {
-    return CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    return CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
 }
 

@@ -48,7 +48,8 @@ std::string HugePage() {
 std::string NormalPage() {
     std::string page = "<html><head><title>Computer Usage Policy</title></head><body><h1>Computer Usage Policy</h1>";
     for (int i = 0; i < 40; ++i) {
-        page += "<h2>Section " + std::to_string(i + 1) + "</h2><p>Users of the company&rsquo;s computers keep their "
+        page += "<h2>Section " + std::to_string(i + 1) +
+                "</h2><p>Users of the company&rsquo;s computers keep their "
                 "passwords to themselves, lock the screen when they leave the desk and report <b>lost devices</b> "
                 "at once to the <a href=\"help.html\">service desk</a>.</p><ul><li>No private software.</li>"
                 "<li>No copies of customer data on <i>removable media</i>.</li></ul>";
@@ -90,7 +91,10 @@ void Measure(const char* label, const std::string& page, int runs) {
             else layouter.LayOutBlocks(growing, measurer, 64, !reader.Done());
         }
     });
-    Time((name + " DocumentBodyText").c_str(), runs, [&] { volatile size_t n = DocumentBodyText(doc).size(); (void)n; });
+    Time((name + " DocumentBodyText").c_str(), runs, [&] {
+        volatile size_t n = DocumentBodyText(doc).size();
+        (void)n;
+    });
     std::printf("%s: %zu bytes, %zu blocks, %zu lines, height %d\n", label, page.size(), doc.blocks.size(),
                 layout.lines.size(), layout.height);
 }

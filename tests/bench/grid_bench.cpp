@@ -60,21 +60,24 @@ int main() {
     std::printf("fill %ld rows with AddRowDetail: %.2f ms\n", kRows, fill);
 
     size_t bytes = 0;
-    double grid2str = Time("Grid2Str on 10000 rows", 9, nullptr,
-                           [&](EditGridModel& g) { bytes = g.Grid2Str().size(); });
+    double grid2str =
+        Time("Grid2Str on 10000 rows", 9, nullptr, [&](EditGridModel& g) { bytes = g.Grid2Str().size(); });
     std::printf("  (%zu characters)\n", bytes);
-    Time("Sort numeric ascending + PackGrid", 5, [](EditGridModel& g) { SelectColumn(g, 2); },
-         [](EditGridModel& g) { Sort(g, OptionNumericAscending); });
-    Time("Sort generic descending + PackGrid", 5, [](EditGridModel& g) { SelectColumn(g, 1); },
-         [](EditGridModel& g) { Sort(g, OptionGenericDescending); });
+    Time(
+        "Sort numeric ascending + PackGrid", 5, [](EditGridModel& g) { SelectColumn(g, 2); },
+        [](EditGridModel& g) { Sort(g, OptionNumericAscending); });
+    Time(
+        "Sort generic descending + PackGrid", 5, [](EditGridModel& g) { SelectColumn(g, 1); },
+        [](EditGridModel& g) { Sort(g, OptionGenericDescending); });
     Time("FindNext (no match, full scan)", 5, nullptr, [](EditGridModel& g) { FindNext(g, "absent"); });
-    Time("cut row 9000, paste at row 2", 5,
-         [](EditGridModel& g) {
-             g.Grid.SetSelection(9000, 0, 9000, 4);
-             g.RowOperation(RowClipCut);
-             g.Grid.SetSelection(2, 0, 2, 4);
-         },
-         [](EditGridModel& g) { g.RowOperation(RowClipPaste); });
+    Time(
+        "cut row 9000, paste at row 2", 5,
+        [](EditGridModel& g) {
+            g.Grid.SetSelection(9000, 0, 9000, 4);
+            g.RowOperation(RowClipCut);
+            g.Grid.SetSelection(2, 0, 2, 4);
+        },
+        [](EditGridModel& g) { g.RowOperation(RowClipPaste); });
     Time("RefreshItemNumber", 5, nullptr, [](EditGridModel& g) { g.RefreshItemNumber(); });
 
     if (grid2str >= 100.0) {

@@ -17,15 +17,12 @@ LRESULT CALLBACK TrivialProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     WNDCLASSA windowClass = {};
@@ -35,9 +32,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "TrivialWindow";
     if (!RegisterClassA(&windowClass)) return 1;
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, kCaption,
-                                  WS_POPUP | WS_CAPTION, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                  GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, kCaption, WS_POPUP | WS_CAPTION, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                  instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);

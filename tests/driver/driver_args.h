@@ -6,17 +6,17 @@
 #include <vector>
 
 struct DriverCommand {
-  std::string name;
-  std::map<std::string, std::string> options;  // "pid" -> "12"; flags map to ""
-  std::vector<std::string> arguments;
+    std::string name;
+    std::map<std::string, std::string> options;  // "pid" -> "12"; flags map to ""
+    std::vector<std::string> arguments;
 
-  bool Has(const std::string& option) const { return options.count(option) != 0; }
-  std::string Get(const std::string& option, const std::string& fallback = "") const;
+    bool Has(const std::string& option) const { return options.count(option) != 0; }
+    std::string Get(const std::string& option, const std::string& fallback = "") const;
 };
 
 struct DriverCommandLine {
-  std::vector<DriverCommand> commands;
-  std::string error;  // empty when the line parsed
+    std::vector<DriverCommand> commands;
+    std::string error;  // empty when the line parsed
 };
 
 DriverCommandLine ParseDriverCommandLine(const std::vector<std::string>& args);

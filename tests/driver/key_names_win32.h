@@ -6,8 +6,8 @@
 #include <vector>
 
 struct KeyChord {
-  std::vector<WORD> modifiers;  // VK_CONTROL, VK_SHIFT, VK_MENU in the order given
-  WORD key = 0;
+    std::vector<WORD> modifiers;  // VK_CONTROL, VK_SHIFT, VK_MENU in the order given
+    WORD key = 0;
 };
 
 // False when a part of the name is not a known key.

@@ -69,9 +69,9 @@ Demo* DemoOf(HWND window) { return reinterpret_cast<Demo*>(GetWindowLongPtrA(win
 
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y, int w, int h,
            HFONT font) {
-    HWND control = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                   nullptr);
+    HWND control =
+        CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
@@ -102,10 +102,10 @@ void Compose(HWND window, Demo& d) {
                            180, 18, d.Font);
     k.Button[0] = Picture(window, IDC_IMG_BUTTON_0, "Accept", PIC_ACCEPT_DISABLED, 320, 490, 100, 34, d);
     k.Button[1] = Picture(window, IDC_IMG_BUTTON_1, "Decline", PIC_DECLINE_RELEASED, 440, 490, 100, 34, d);
-    k.ButtonCaption[0] = Child(window, "STATIC", "Accept", SS_CENTER, IDC_LBL_BUTTON_CAPTION_0, 320, 526, 100, 18,
-                               d.Font);
-    k.ButtonCaption[1] = Child(window, "STATIC", "Decline", SS_CENTER, IDC_LBL_BUTTON_CAPTION_1, 440, 526, 100, 18,
-                               d.Font);
+    k.ButtonCaption[0] =
+        Child(window, "STATIC", "Accept", SS_CENTER, IDC_LBL_BUTTON_CAPTION_0, 320, 526, 100, 18, d.Font);
+    k.ButtonCaption[1] =
+        Child(window, "STATIC", "Decline", SS_CENTER, IDC_LBL_BUTTON_CAPTION_1, 440, 526, 100, 18, d.Font);
     k.DocHist[0] = Picture(window, IDC_IMG_DOC_HIST_0, "Previous", PIC_BACK_DISABLED, 580, 490, 40, 40, d);
     k.DocHist[1] = Picture(window, IDC_IMG_DOC_HIST_1, "Next", PIC_FORWARD_DISABLED, 640, 490, 40, 40, d);
     k.Speaker = Picture(window, IDC_IMG_SPEAKER, "Speaker", PIC_SPEAKER_NORMAL, 720, 490, 48, 48, d);
@@ -204,8 +204,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
     RegisterClassExA(&wc);
-    HWND window = CreateWindowExA(0, kClassName, "Tips demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 910,
-                                  620, nullptr, nullptr, instance, &demo);
+    HWND window = CreateWindowExA(0, kClassName, "Tips demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 910, 620,
+                                  nullptr, nullptr, instance, &demo);
     if (!window) return 1;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);

@@ -12,17 +12,16 @@ void PrintWindowTree(HWND top);
 void PrintTopWindows(bool includeHidden);
 
 struct ClickOptions {
-  bool post = false;   // posted mouse messages instead of real input
-  bool force = false;  // click even a disabled control
-  bool right = false;  // right button (always a mouse click)
-  bool at = false;     // at (x, y) pixels from the control's top left corner, not its centre
-  int x = 0, y = 0;
+    bool post = false;   // posted mouse messages instead of real input
+    bool force = false;  // click even a disabled control
+    bool right = false;  // right button (always a mouse click)
+    bool at = false;     // at (x, y) pixels from the control's top left corner, not its centre
+    int x = 0, y = 0;
 };
 
 // Each answers false with a reason in error.
 bool ClickControl(HWND top, HWND control, const ClickOptions& options, std::string& error);
-bool TypeText(HWND top, HWND control, const std::string& text, bool clear, bool realInput,
-              std::string& error);
+bool TypeText(HWND top, HWND control, const std::string& text, bool clear, bool realInput, std::string& error);
 bool PressKey(HWND top, HWND control, const KeyChord& chord, bool post, std::string& error);
 bool MoveMouse(int x, int y);
 

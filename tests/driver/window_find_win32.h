@@ -6,19 +6,19 @@
 #include <vector>
 
 struct WindowQuery {
-  DWORD pid = 0;
-  std::string exe;
-  std::string title;
-  std::string className;
-  HWND hwnd = nullptr;
-  bool includeHidden = false;
+    DWORD pid = 0;
+    std::string exe;
+    std::string title;
+    std::string className;
+    HWND hwnd = nullptr;
+    bool includeHidden = false;
 };
 
 struct ControlQuery {
-  bool byId = false;
-  int id = 0;
-  std::string text;
-  bool Empty() const { return !byId && text.empty(); }
+    bool byId = false;
+    int id = 0;
+    std::string text;
+    bool Empty() const { return !byId && text.empty(); }
 };
 
 // Windows process ids (not Unix ones) of every process whose image name is exe,

@@ -12,13 +12,12 @@
 namespace {
 
 // Names the broken property before stopping, so a finding explains itself.
-#define Check(condition)                                                       \
-    do {                                                                       \
-        if (!(condition)) {                                                    \
-            std::fprintf(stderr, "property broken: %s (line %d)\n", #condition, \
-                         __LINE__);                                            \
-            std::abort();                                                      \
-        }                                                                      \
+#define Check(condition)                                                                   \
+    do {                                                                                   \
+        if (!(condition)) {                                                                \
+            std::fprintf(stderr, "property broken: %s (line %d)\n", #condition, __LINE__); \
+            std::abort();                                                                  \
+        }                                                                                  \
     } while (0)
 
 }  // namespace
@@ -42,8 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string wrapped = WrapText(text, width);
     std::string rejoined = wrapped;
     if (wrapped != text) {
-        for (std::size_t at = 0; (at = rejoined.find("\r\n", at)) != std::string::npos;)
-            rejoined.replace(at, 2, " ");
+        for (std::size_t at = 0; (at = rejoined.find("\r\n", at)) != std::string::npos;) rejoined.replace(at, 2, " ");
         // Only breaks at spaces were inserted, when the text held no CR LF itself.
         if (text.find("\r\n") == std::string::npos) Check(rejoined == text);
     }

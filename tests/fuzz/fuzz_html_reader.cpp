@@ -15,7 +15,8 @@ class ByteMeasurer : public TextMeasurer {
 public:
     int TextWidth(const FontKey& font, const char* text, size_t length) override {
         int width = 0;
-        for (size_t i = 0; i < length; ++i) width += 4 + (static_cast<unsigned char>(text[i]) & 7) + (font.bold ? 1 : 0);
+        for (size_t i = 0; i < length; ++i)
+            width += 4 + (static_cast<unsigned char>(text[i]) & 7) + (font.bold ? 1 : 0);
         return width;
     }
     FontMetrics Metrics(const FontKey& font) override {

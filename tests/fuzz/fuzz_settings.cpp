@@ -13,13 +13,12 @@
 namespace {
 
 // Names the broken property before stopping, so a finding explains itself.
-#define Check(condition)                                                       \
-    do {                                                                       \
-        if (!(condition)) {                                                    \
-            std::fprintf(stderr, "property broken: %s (line %d)\n", #condition, \
-                         __LINE__);                                            \
-            std::abort();                                                      \
-        }                                                                      \
+#define Check(condition)                                                                   \
+    do {                                                                                   \
+        if (!(condition)) {                                                                \
+            std::fprintf(stderr, "property broken: %s (line %d)\n", #condition, __LINE__); \
+            std::abort();                                                                  \
+        }                                                                                  \
     } while (0)
 
 // Some entries change at every save by design: a value that begins with "^"
@@ -31,8 +30,7 @@ bool StableUnderSave(const SettingsStore& store) {
         if (entry.Key.empty()) continue;
         if (!entry.Value.empty() && entry.Value[0] == '^') return false;
         std::size_t colon = entry.Key.find(':');
-        if (entry.Section.empty() && colon != std::string::npos &&
-            (colon == 0 || colon + 1 == entry.Key.size()))
+        if (entry.Section.empty() && colon != std::string::npos && (colon == 0 || colon + 1 == entry.Key.size()))
             return false;
     }
     return true;
@@ -90,8 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetSettingItem(key, " 80 ", console);
     Check(console.Count() == before);
     SetSettingItem(key, " 80 ", store);
-    Check(Trim(GetSettingItem(key, store)) == "80" || key.find(':') != std::string::npos ||
-          Trim(key).empty());
+    Check(Trim(GetSettingItem(key, store)) == "80" || key.find(':') != std::string::npos || Trim(key).empty());
     SetSettingValue(key, text.substr(0, 16), store, "S");
     return 0;
 }

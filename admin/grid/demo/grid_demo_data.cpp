@@ -4,20 +4,19 @@
 
 const std::vector<DemoColumn>& DemoColumns() {
     static const std::vector<DemoColumn> columns = {
-        {"No.", 0, 600, ""},
-        {"User", 3, 1300, ""},          // text field
-        {"Computer", 4, 1300, ""},      // editable drop-down
-        {"Date", 2, 1300, ""},          // spin field
-        {"Answer", 1, 1200, ""},        // drop-down list
-        {"Minutes", 3, 1000, "0.00"},   // text field with a number format
-        {"Weekday", 4, 1300, ""},       // editable drop-down
+        {"No.", 0, 600, ""},          {"User", 3, 1300, ""},  // text field
+        {"Computer", 4, 1300, ""},                            // editable drop-down
+        {"Date", 2, 1300, ""},                                // spin field
+        {"Answer", 1, 1200, ""},                              // drop-down list
+        {"Minutes", 3, 1000, "0.00"},                         // text field with a number format
+        {"Weekday", 4, 1300, ""},                             // editable drop-down
     };
     return columns;
 }
 
 const std::vector<std::string>& DemoComputers() {
-    static const std::vector<std::string> names = {"PC-ADMIN", "PC-FRONT", "PC-LAB01", "PC-LAB02",
-                                                   "PC-LIBRARY", "PC-OFFICE"};
+    static const std::vector<std::string> names = {"PC-ADMIN", "PC-FRONT",   "PC-LAB01",
+                                                   "PC-LAB02", "PC-LIBRARY", "PC-OFFICE"};
     return names;
 }
 
@@ -27,7 +26,7 @@ const std::vector<std::string>& DemoAnswers() {
 }
 
 const std::vector<std::string>& DemoWeekdays() {
-    static const std::vector<std::string> days = {"Monday", "Tuesday", "Wednesday", "Thursday",
+    static const std::vector<std::string> days = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                                   "Friday", "Saturday", "Sunday"};
     return days;
 }

@@ -31,7 +31,7 @@ constexpr double kLimitMs = 100.0;
 
 struct DemoOptions {
     long Rows = kDefaultRows;
-    std::string BenchFile;   // empty: interactive
+    std::string BenchFile;  // empty: interactive
 };
 
 DemoOptions ReadOptions() {
@@ -58,6 +58,7 @@ public:
         QueryPerformanceCounter(&now);
         return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) / static_cast<double>(frequency_.QuadPart);
     }
+
 private:
     LARGE_INTEGER frequency_{}, start_{};
 };
@@ -152,10 +153,10 @@ void DemoWindow::Fill() {
         formats += (c ? "," : "") + std::string(columns[c].Format);
         g.SetColWidth(static_cast<long>(c), columns[c].Width);
     }
-    names.push_back("");   // the last name is never used
+    names.push_back("");  // the last name is never used
     grid_.Model().SetupColHeaders(names, captions);
     grid_.Model().SetColFormat(formats);
-    g.SetColAlignment(5, 7);   // minutes right-aligned
+    g.SetColAlignment(5, 7);  // minutes right-aligned
     for (size_t c = 1; c < columns.size(); ++c) grid_.SetCellCtl(static_cast<long>(c), columns[c].Editor);
     for (const auto& name : DemoComputers()) grid_.AddCellComboEditItem(2, name);
     for (const auto& answer : DemoAnswers()) grid_.AddCellComboItem(4, answer);
@@ -258,21 +259,22 @@ void DemoWindow::OnCommand(int id) {
     EditGridModel& m = grid_.Model();
     const long row = m.Grid.Row(), col = m.Grid.Col();
     switch (id) {
-        case IDC_DEMO_FIND: case IDM_FIND: grid_.ShowFindBox(); break;
-        case IDC_DEMO_SAVE: SaveTable(); break;
-        case IDC_DEMO_INFO: ToggleInfo(); break;
-        case IDM_ROW_BOLD: SetRowStyle(m, row, "Bold", 1); break;
-        case IDM_ROW_ITALIC: SetRowStyle(m, row, "Italic", 1); break;
-        case IDM_ROW_STRIKE: m.ToggleRowStrikeThrough(); break;
-        case IDM_ROW_PLAIN:
-            SetRowStyle(m, row, "Bold", 0);
-            SetRowStyle(m, row, "", 0);
-            break;
-        case IDM_ROW_COLOUR: grid_.ChooseRowForeColor(); break;
-        case IDM_CELL_COLOUR: grid_.ChooseCellForeColor(); break;
-        case IDM_COPY: grid_.CopyToClipboard(); break;
-        case IDM_PASTE: grid_.PasteFromClipboard(); break;
-        default: return;
+    case IDC_DEMO_FIND:
+    case IDM_FIND: grid_.ShowFindBox(); break;
+    case IDC_DEMO_SAVE: SaveTable(); break;
+    case IDC_DEMO_INFO: ToggleInfo(); break;
+    case IDM_ROW_BOLD: SetRowStyle(m, row, "Bold", 1); break;
+    case IDM_ROW_ITALIC: SetRowStyle(m, row, "Italic", 1); break;
+    case IDM_ROW_STRIKE: m.ToggleRowStrikeThrough(); break;
+    case IDM_ROW_PLAIN:
+        SetRowStyle(m, row, "Bold", 0);
+        SetRowStyle(m, row, "", 0);
+        break;
+    case IDM_ROW_COLOUR: grid_.ChooseRowForeColor(); break;
+    case IDM_CELL_COLOUR: grid_.ChooseCellForeColor(); break;
+    case IDM_COPY: grid_.CopyToClipboard(); break;
+    case IDM_PASTE: grid_.PasteFromClipboard(); break;
+    default: return;
     }
     // Row styles select the whole row; the user's cell comes back.
     if (id >= IDM_ROW_BOLD && id <= IDM_ROW_PLAIN) m.Grid.SetCurrentCell(row, col);
@@ -288,18 +290,13 @@ LRESULT CALLBACK DemoWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     auto* self = reinterpret_cast<DemoWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     switch (message) {
-        case WM_GETFONT: return reinterpret_cast<LRESULT>(self->font_.Get());
-        case WM_SIZE:
-            if (self->status_) self->Layout();
-            return 0;
-        case WM_COMMAND:
-            self->OnCommand(LOWORD(wParam));
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            break;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(self->font_.Get());
+    case WM_SIZE:
+        if (self->status_) self->Layout();
+        return 0;
+    case WM_COMMAND: self->OnCommand(LOWORD(wParam)); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -309,7 +306,7 @@ LRESULT CALLBACK DemoWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 struct Timing {
     std::string Name;
     std::vector<double> Ms;
-    bool Limited = true;   // held to the 100 ms limit
+    bool Limited = true;  // held to the 100 ms limit
     double Median() const {
         std::vector<double> v = Ms;
         std::sort(v.begin(), v.end());
@@ -333,23 +330,20 @@ int DemoWindow::RunBench(double createMs) {
     HWND gridWindow = grid_.GridHwnd();
     FlexGrid& g = grid_.Grid();
     std::vector<Timing> timings;
-    timings.push_back(Timing{"create the window, fill " + std::to_string(options_.Rows) + " rows, show (no limit)",
-                             {createMs}, false});
-    timings.push_back(Measure("Grid2Str, " + std::to_string(options_.Rows) + " rows", 7, [&](int) {
-        grid_.Model().Grid2Str();
-    }));
+    timings.push_back(Timing{
+        "create the window, fill " + std::to_string(options_.Rows) + " rows, show (no limit)", {createMs}, false});
+    timings.push_back(
+        Measure("Grid2Str, " + std::to_string(options_.Rows) + " rows", 7, [&](int) { grid_.Model().Grid2Str(); }));
     g.SetCurrentCell(1, 1);
     grid_.Refresh();
     timings.push_back(Measure("repaint whole grid", 20, [&](int) {
         InvalidateRect(gridWindow, nullptr, FALSE);
         UpdateWindow(gridWindow);
     }));
-    timings.push_back(Measure("scroll bar page down (with paint)", 200, [&](int) {
-        SendMessageA(gridWindow, WM_VSCROLL, SB_PAGEDOWN, 0);
-    }));
-    timings.push_back(Measure("scroll to end and back (with paint)", 20, [&](int i) {
-        SendMessageA(gridWindow, WM_VSCROLL, i % 2 ? SB_TOP : SB_BOTTOM, 0);
-    }));
+    timings.push_back(Measure("scroll bar page down (with paint)", 200,
+                              [&](int) { SendMessageA(gridWindow, WM_VSCROLL, SB_PAGEDOWN, 0); }));
+    timings.push_back(Measure("scroll to end and back (with paint)", 20,
+                              [&](int i) { SendMessageA(gridWindow, WM_VSCROLL, i % 2 ? SB_TOP : SB_BOTTOM, 0); }));
     timings.push_back(Measure("wheel 3 rows (with paint)", 200, [&](int i) {
         SendMessageA(gridWindow, WM_MOUSEWHEEL, MAKEWPARAM(0, i < 100 ? -WHEEL_DELTA : WHEEL_DELTA), 0);
     }));
@@ -362,8 +356,8 @@ int DemoWindow::RunBench(double createMs) {
     std::string report;
     for (const Timing& t : timings) {
         char line[200];
-        std::snprintf(line, sizeof(line), "%s: median %.2f ms, max %.2f ms (%zu runs)\r\n", t.Name.c_str(),
-                      t.Median(), t.Max(), t.Ms.size());
+        std::snprintf(line, sizeof(line), "%s: median %.2f ms, max %.2f ms (%zu runs)\r\n", t.Name.c_str(), t.Median(),
+                      t.Max(), t.Ms.size());
         report += line;
         if (t.Limited && t.Median() >= kLimitMs) within = false;
     }

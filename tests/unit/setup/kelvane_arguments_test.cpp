@@ -15,8 +15,7 @@ RegHive RootOf(const std::string& rawCommandText) {
 }  // namespace
 
 TEST(KelvaneArguments, SplitsAtEveryCommaKeepingBlanksAndQuotes) {
-    EXPECT_EQ((Items{"C:\\A\\Tessarin.exe", " C:\\Logs\\"}),
-              SplitKelvaneArguments("C:\\A\\Tessarin.exe, C:\\Logs\\"));
+    EXPECT_EQ((Items{"C:\\A\\Tessarin.exe", " C:\\Logs\\"}), SplitKelvaneArguments("C:\\A\\Tessarin.exe, C:\\Logs\\"));
     EXPECT_EQ((Items{"\"C:\\Program Files\\T.exe\"", "x", "2", "", "9"}),
               SplitKelvaneArguments("\"C:\\Program Files\\T.exe\",x,2,,9"));
     EXPECT_EQ((Items{"", ""}), SplitKelvaneArguments(","));
@@ -55,13 +54,13 @@ TEST(KelvaneArguments, SelectorChoosesTheRoot) {
 }
 
 TEST(KelvaneArguments, SelectorRoundsHalfToEven) {
-    EXPECT_EQ(kHkeyLocalMachine, RootOf("x,y,1.5"));   // 2
-    EXPECT_EQ(kHkeyLocalMachine, RootOf("x,y,2.5"));   // 2
-    EXPECT_EQ(kHkeyUsers, RootOf("x,y,3.5"));          // 4
-    EXPECT_EQ(kHkeyUsers, RootOf("x,y,4.5"));          // 4
+    EXPECT_EQ(kHkeyLocalMachine, RootOf("x,y,1.5"));    // 2
+    EXPECT_EQ(kHkeyLocalMachine, RootOf("x,y,2.5"));    // 2
+    EXPECT_EQ(kHkeyUsers, RootOf("x,y,3.5"));           // 4
+    EXPECT_EQ(kHkeyUsers, RootOf("x,y,4.5"));           // 4
     EXPECT_EQ(kHkeyCurrentConfig, RootOf("x,y,2.51"));  // 3
-    EXPECT_EQ(kHkeyCurrentUser, RootOf("x,y,0.5"));    // 0
-    EXPECT_EQ(kHkeyCurrentUser, RootOf("x,y,1.49"));   // 1
+    EXPECT_EQ(kHkeyCurrentUser, RootOf("x,y,0.5"));     // 0
+    EXPECT_EQ(kHkeyCurrentUser, RootOf("x,y,1.49"));    // 1
     long value = 99;
     ASSERT_TRUE(RoundHalfToEven(-1.5, -10, 10, &value));
     EXPECT_EQ(-2, value);
@@ -75,8 +74,8 @@ TEST(KelvaneArguments, SelectorBeyondSixteenBitsIsNotTrusted) {
     EXPECT_TRUE(ChooseRegistryRoot(SplitKelvaneArguments("x,y,32767")).InRange);
     EXPECT_TRUE(ChooseRegistryRoot(SplitKelvaneArguments("x,y,-32768")).InRange);
     EXPECT_FALSE(ChooseRegistryRoot(SplitKelvaneArguments("x,y,32767.5")).InRange);  // 32768
-    for (const char* big : {"x,y,32768", "x,y,-32769", "x,y,65538", "x,y,1e10", "x,y,1e400",
-                            "x,y,99999999999999999999999"}) {
+    for (const char* big :
+         {"x,y,32768", "x,y,-32769", "x,y,65538", "x,y,1e10", "x,y,1e400", "x,y,99999999999999999999999"}) {
         const RootChoice choice = ChooseRegistryRoot(SplitKelvaneArguments(big));
         EXPECT_FALSE(choice.InRange) << big;
         EXPECT_EQ(kHkeyCurrentUser, choice.Root) << big;

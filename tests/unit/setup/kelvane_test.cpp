@@ -23,9 +23,7 @@ protected:
     std::string Stored(RegHive hive) { return RegGetString(registry, hive, kRun, kValue, "<none>"); }
 
     // The one line of a written log, as "user,time,outcome" with CR LF.
-    static std::string Line(const std::string& outcome) {
-        return "alice,12/7/2026 9:05:00 AM," + outcome + "\r\n";
-    }
+    static std::string Line(const std::string& outcome) { return "alice,12/7/2026 9:05:00 AM," + outcome + "\r\n"; }
 
     MemoryRegistry registry;
     FakeKelvaneSystem system;
@@ -110,8 +108,7 @@ TEST_F(KelvaneTest, FailedRegistryWriteIsLoggedAsWhatTheRootHolds) {
     // Writing under the local machine without administrator rights.
     registry.DenyWriteAccess(kHkeyLocalMachine, kRun);
     EXPECT_EQ(kExitNotSetUp, Run(std::string(kProgram) + "," + kLogs + ",2"));
-    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Apps\\Tessarin.exe cannot be seen."),
-              system.Written[kLogFile]);
+    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Apps\\Tessarin.exe cannot be seen."), system.Written[kLogFile]);
     EXPECT_FALSE(registry.ValueExists(kHkeyLocalMachine, kRun, kValue));
     // An older registration there is what the log then names.
     MemoryRegistry older;
@@ -165,8 +162,7 @@ TEST_F(KelvaneTest, CheckIgnoresAnEntryWithoutTheProductName) {
 TEST_F(KelvaneTest, MissingProgramLeadsToACheckNamingIt) {
     EXPECT_EQ(kExitNotSetUp, Run(std::string("C:\\Gone\\Tessarin.exe,") + kLogs));
     EXPECT_FALSE(registry.KeyExists(kHkeyCurrentUser, kRun));
-    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Gone\\Tessarin.exe cannot be seen."),
-              system.Written[kLogFile]);
+    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Gone\\Tessarin.exe cannot be seen."), system.Written[kLogFile]);
     RegSetString(registry, kHkeyCurrentUser, kRun, kValue, kProgram);
     EXPECT_EQ(kExitDone, Run(std::string("C:\\Gone\\Tessarin.exe,") + kLogs));
     EXPECT_EQ(Line(kProgram), system.Written[kLogFile]);
@@ -175,8 +171,8 @@ TEST_F(KelvaneTest, MissingProgramLeadsToACheckNamingIt) {
 TEST_F(KelvaneTest, PathsThatNameNoOneFileAreNotSetUp) {
     // Wildcards would match, but would register a Run entry that starts nothing.
     system.Files.insert("C:\\Apps\\*.exe");
-    for (const char* path : {"C:\\Apps\\*.exe", "C:\\Apps\\Tessarin.ex?", "C:\\Apps\\<Tessarin>|.exe",
-                             "\"C:\\Apps\\Tessarin.exe\""}) {
+    for (const char* path :
+         {"C:\\Apps\\*.exe", "C:\\Apps\\Tessarin.ex?", "C:\\Apps\\<Tessarin>|.exe", "\"C:\\Apps\\Tessarin.exe\""}) {
         EXPECT_EQ(kExitNotSetUp, Run(std::string(path) + "," + kLogs)) << path;
         EXPECT_EQ(Line(std::string("Tessarin has not been set up as ") + path + " cannot be seen."),
                   system.Written[kLogFile]);
@@ -188,8 +184,7 @@ TEST_F(KelvaneTest, OversizedSelectorOnlyChecks) {
     EXPECT_EQ(kExitNotSetUp, Run(std::string(kProgram) + "," + kLogs + ",65538"));
     EXPECT_FALSE(registry.KeyExists(kHkeyCurrentUser, kRun));
     EXPECT_FALSE(registry.KeyExists(kHkeyLocalMachine, kRun));
-    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Apps\\Tessarin.exe cannot be seen."),
-              system.Written[kLogFile]);
+    EXPECT_EQ(Line("Tessarin has not been set up as C:\\Apps\\Tessarin.exe cannot be seen."), system.Written[kLogFile]);
 
     RegSetString(registry, kHkeyLocalMachine, kRun, kValue, kProgram);
     EXPECT_EQ(kExitNotSetUp, Run(std::string("None,") + kLogs + ",1e9"));
@@ -210,8 +205,7 @@ TEST_F(KelvaneTest, FolderWithoutTrailingBackslashFailsWithTheCriticalBox) {
         ASSERT_EQ(1u, system.Shown.size());
         EXPECT_TRUE(system.Shown[0].Critical);
         EXPECT_EQ("Tessarin PC Configuration", system.Shown[0].Title);
-        const std::string trimmed = std::string(location).find("\\ ") != std::string::npos
-                                        ? "C:\\Logs\\" : "C:\\Logs";
+        const std::string trimmed = std::string(location).find("\\ ") != std::string::npos ? "C:\\Logs\\" : "C:\\Logs";
         EXPECT_EQ("Access is denied " + trimmed, system.Shown[0].Text);
     }
     EXPECT_TRUE(system.Written.empty());

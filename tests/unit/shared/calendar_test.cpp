@@ -104,8 +104,8 @@ TEST(DatePatterns, TwoDigitYearsFollowTheWindowsRule) {
 }
 
 TEST(DatePatterns, FormattedDatesReadBackInEveryPattern) {
-    for (const char* pattern : {"M/d/yyyy", "dd/MM/yyyy", "d.M.yyyy", "yyyy-MM-dd", "dd-MMM-yyyy",
-                                "dddd, MMMM d, yyyy", "d/M/yy"}) {
+    for (const char* pattern :
+         {"M/d/yyyy", "dd/MM/yyyy", "d.M.yyyy", "yyyy-MM-dd", "dd-MMM-yyyy", "dddd, MMMM d, yyyy", "d/M/yy"}) {
         for (long day = DaysFromCivil(D(1931, 1, 1)); day < DaysFromCivil(D(2029, 12, 31)); day += 97) {
             CivilDate date = CivilFromDays(day);
             auto back = ParseDatePattern(FormatDatePattern(date, pattern), pattern);

@@ -43,8 +43,7 @@ TEST(Win32Calendar, ShortDatesFormatAsTheSystemFormatsThem) {
     ASSERT_NE(std::string::npos, pattern.find('M')) << pattern;
     ASSERT_NE(std::string::npos, pattern.find('y')) << pattern;
     for (const CivilDate& date : kSamples)
-        EXPECT_EQ(SystemFormat(date, DATE_SHORTDATE, nullptr), FormatShortDate(date, calendar))
-            << pattern;
+        EXPECT_EQ(SystemFormat(date, DATE_SHORTDATE, nullptr), FormatShortDate(date, calendar)) << pattern;
 }
 
 TEST(Win32Calendar, ShortDatesReadBackWithoutTheSystemParser) {
@@ -101,8 +100,7 @@ TEST(Win32Calendar, SystemParserReadsDatesInTheUsersOrder) {
 
 TEST(Win32Calendar, PlainNumbersAndRangesAreNotDates) {
     Win32Calendar calendar;
-    for (const char* text : {"7", "-1", "30", "0", "-4", "1.5"})
-        EXPECT_FALSE(ReadDate(text, calendar)) << text;
+    for (const char* text : {"7", "-1", "30", "0", "-4", "1.5"}) EXPECT_FALSE(ReadDate(text, calendar)) << text;
     const std::string first = FormatShortDate(D(2026, 12, 1), calendar);
     const std::string last = FormatShortDate(D(2026, 12, 31), calendar);
     EXPECT_FALSE(ReadDate(first + "-" + last, calendar));

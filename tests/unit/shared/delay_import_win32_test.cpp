@@ -23,9 +23,7 @@ HMODULE ModuleOf(const void* address) {
 // What the program calls VariantTimeToSystemTime through (its import slot).
 // Read in a function of its own: the compiler takes imported addresses for
 // constants and would reuse a value read before the first call.
-__attribute__((noipa)) const void* VariantTimeSlot() {
-    return reinterpret_cast<const void*>(&VariantTimeToSystemTime);
-}
+__attribute__((noipa)) const void* VariantTimeSlot() { return reinterpret_cast<const void*>(&VariantTimeToSystemTime); }
 
 }  // namespace
 

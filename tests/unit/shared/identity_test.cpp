@@ -11,8 +11,7 @@ TEST(Identity, HardwareAddressIsUpperCaseHexPairsJoinedByDash) {
 TEST(Identity, AddressTextChoosesKindAndLastIpEntry) {
     AdapterIdentity adapter;
     adapter.HardwareAddress = {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
-    adapter.IpAddressFields = {std::string("10.0.0.1\0\0\0\0\0\0\0\0", 16),
-                               std::string("192.168.1.20\0\0\0\0", 16)};
+    adapter.IpAddressFields = {std::string("10.0.0.1\0\0\0\0\0\0\0\0", 16), std::string("192.168.1.20\0\0\0\0", 16)};
     EXPECT_EQ("00-1A-2B-3C-4D-5E", AdapterAddressText(adapter, 1));
     std::string ip = AdapterAddressText(adapter, 2);
     EXPECT_EQ(16u, ip.size());

@@ -26,8 +26,9 @@ TEST(IdentityWin32, AdapterAddressesHaveTheirForms) {
     if (hardware.empty()) GTEST_SKIP() << "no network adapter";
     for (std::size_t i = 0; i < hardware.size(); ++i) {
         if (i % 3 == 2) EXPECT_EQ('-', hardware[i]);
-        else EXPECT_TRUE(std::isxdigit(static_cast<unsigned char>(hardware[i])) &&
-                         !std::islower(static_cast<unsigned char>(hardware[i])));
+        else
+            EXPECT_TRUE(std::isxdigit(static_cast<unsigned char>(hardware[i])) &&
+                        !std::islower(static_cast<unsigned char>(hardware[i])));
     }
     EXPECT_EQ(16u, ip.size());
     std::string dotted = CutAtNull(ip);

@@ -32,8 +32,8 @@ TEST(Registry, PathWithOrWithoutSlashesReachesTheSameKey) {
     MemoryRegistry registry;
     EXPECT_TRUE(RegSetString(registry, kHkeyCurrentUser, std::string(kRun) + "\\", "LoGonWindow", "C:\\T.exe"));
     EXPECT_EQ("C:\\T.exe", RegGetString(registry, kHkeyCurrentUser, kRun, "LoGonWindow", ""));
-    EXPECT_EQ("C:\\T.exe", RegGetString(registry, kHkeyCurrentUser, std::string("\\") + kRun + "\\",
-                                        "LoGonWindow", ""));
+    EXPECT_EQ("C:\\T.exe",
+              RegGetString(registry, kHkeyCurrentUser, std::string("\\") + kRun + "\\", "LoGonWindow", ""));
     EXPECT_EQ("C:\\T.exe", RegQueryString(registry, kHkeyCurrentUser, std::string(kRun) + "\\", "LoGonWindow"));
     EXPECT_TRUE(RegDelete(registry, kHkeyCurrentUser, std::string("\\") + kRun, "LoGonWindow"));
     EXPECT_FALSE(registry.ValueExists(kHkeyCurrentUser, kRun, "LoGonWindow"));

@@ -16,8 +16,7 @@ void DeleteTree(HKEY parent, const std::string& path) {
     char name[256];
     for (;;) {
         DWORD size = sizeof name;
-        if (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
+        if (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         DeleteTree(key, name);
     }
     RegCloseKey(key);
@@ -55,8 +54,8 @@ TEST_F(RegistryWin32, SetCreatesThePathAndEveryReadFindsIt) {
     DWORD size = sizeof data, type = 0;
     HKEY key;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key));
-    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "LoGonWindow", nullptr, &type,
-                                              reinterpret_cast<BYTE*>(data), &size));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegQueryValueExA(key, "LoGonWindow", nullptr, &type, reinterpret_cast<BYTE*>(data), &size));
     RegCloseKey(key);
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
     EXPECT_STREQ("C:\\App\\Tessarin.exe", data);
@@ -85,8 +84,8 @@ TEST_F(RegistryWin32, MissingAndEmptyValuesGiveTheDefault) {
 TEST_F(RegistryWin32, UnterminatedValueReadsWhole) {
     const std::string path = Path("U");
     HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
-                                             KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegSetValueExA(key, "bare", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
     RegCloseKey(key);
     EXPECT_EQ("abc", RegGetString(registry, kHkeyCurrentUser, path, "bare", ""));
@@ -118,9 +117,9 @@ TEST_F(RegistryWin32, KeyDeleteNeedsAKeyWithoutSubkeys) {
 
 TEST_F(RegistryWin32, LocalMachineKeysRead) {
     // Every Windows (and Wine) has this value; reading it needs no write access.
-    std::string root = RegGetString(registry, kHkeyLocalMachine,
-                                    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot", "");
+    std::string root =
+        RegGetString(registry, kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot", "");
     EXPECT_FALSE(root.empty());
-    EXPECT_EQ(root, RegQueryString(registry, kHkeyLocalMachine,
-                                   "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot"));
+    EXPECT_EQ(root, RegQueryString(registry, kHkeyLocalMachine, "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                                   "SystemRoot"));
 }

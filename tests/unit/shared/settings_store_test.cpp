@@ -29,8 +29,9 @@ TEST(SettingsSyntax, LinesEndAtCrLfOrLoneCrButNotAtLoneLf) {
 }
 
 TEST(SettingsSyntax, EveryLineBecomesOneEntryInFileOrder) {
-    SettingsStore store = Loaded("Main:Caption=Hello\r\n\r\nremark line\r\nx=a=b\r\n"
-                                 " Logon Start = Yes\r\nk:=v:w,z\r\n");
+    SettingsStore store = Loaded(
+        "Main:Caption=Hello\r\n\r\nremark line\r\nx=a=b\r\n"
+        " Logon Start = Yes\r\nk:=v:w,z\r\n");
     ASSERT_EQ(6u, store.Count());
     EXPECT_EQ("Main", store.At(1).Section);
     EXPECT_EQ("Caption", store.At(1).Key);
@@ -223,23 +224,25 @@ TEST(SettingsLoad, PositionZeroAndPastTheEndAreDefined) {
 // ---- Writing back -------------------------------------------------------------
 
 TEST(SettingsSave, RoundTripKeepsOrderSectionsRemarksCaretAndDuplicates) {
-    const std::string file = "Main:Caption=Hello\r\n"
-                             "\r\n"
-                             "a remark\r\n"
-                             "Tip=^  word\r\n"
-                             "Dup=1\r\n"
-                             "dup=2\r\n"
-                             "Multi=line one\nline two\r\n"
-                             " Logon Start = Yes\r\n";
+    const std::string file =
+        "Main:Caption=Hello\r\n"
+        "\r\n"
+        "a remark\r\n"
+        "Tip=^  word\r\n"
+        "Dup=1\r\n"
+        "dup=2\r\n"
+        "Multi=line one\nline two\r\n"
+        " Logon Start = Yes\r\n";
     SettingsStore store = Loaded(file);
     EXPECT_EQ("^  word", GetSettingValue("Tip", store));
-    const std::string expected = "Main:Caption=Hello\r\n"
-                                 "a remark=\r\n"
-                                 "Tip=  word\r\n"
-                                 "Dup=1\r\n"
-                                 "dup=2\r\n"
-                                 "Multi=line one\nline two\r\n"
-                                 " Logon Start = Yes\r\n";
+    const std::string expected =
+        "Main:Caption=Hello\r\n"
+        "a remark=\r\n"
+        "Tip=  word\r\n"
+        "Dup=1\r\n"
+        "dup=2\r\n"
+        "Multi=line one\nline two\r\n"
+        " Logon Start = Yes\r\n";
     EXPECT_EQ(expected, SettingsFileText(store));
     // A second round keeps the text as it is now.
     EXPECT_EQ(expected, SettingsFileText(Loaded(expected)));
@@ -379,5 +382,4 @@ TEST_P(BothVariants, MissingFileLeavesEveryLookupAtItsDefault) {
     EXPECT_EQ(expected, GetSettingItem("Declaration Period Days", store, "", "7"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, BothVariants,
-                         ::testing::Values(StoreVariant::Declaration, StoreVariant::Console));
+INSTANTIATE_TEST_SUITE_P(Settings, BothVariants, ::testing::Values(StoreVariant::Declaration, StoreVariant::Console));

@@ -20,8 +20,7 @@ std::set<std::string> ImportedLibraries() {
     std::set<std::string> names;
     if (dir.VirtualAddress == 0) return names;
     auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
-    for (; entry->Name != 0; ++entry)
-        names.insert(ToLower(reinterpret_cast<const char*>(base + entry->Name)));
+    for (; entry->Name != 0; ++entry) names.insert(ToLower(reinterpret_cast<const char*>(base + entry->Name)));
     return names;
 }
 

@@ -38,7 +38,7 @@ TEST(TextRoutines, TrimRemovesSpacesOnly) {
 TEST(TextRoutines, LowerCaseCoversTheWesternCodePage) {
     EXPECT_EQ("montag", ToLower("MONTAG"));
     EXPECT_EQ("\xe4\xf6\xfc\xe9", ToLower("\xc4\xd6\xdc\xc9"));  // ÄÖÜÉ
-    EXPECT_EQ("\xd7\xdf", ToLower("\xd7\xdf"));                    // × and ß stay
+    EXPECT_EQ("\xd7\xdf", ToLower("\xd7\xdf"));                  // × and ß stay
     EXPECT_TRUE(EqualsNoCase("Speaker Volume", "speaker VOLUME"));
     EXPECT_FALSE(EqualsNoCase("Speaker", "Speakers"));
 }

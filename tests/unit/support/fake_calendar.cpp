@@ -1,8 +1,7 @@
 #include "support/fake_calendar.h"
 
 namespace {
-const char* const kNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                               "Thursday", "Friday", "Saturday"};
+const char* const kNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 }
 
 FakeCalendar::FakeCalendar() {
@@ -11,8 +10,7 @@ FakeCalendar::FakeCalendar() {
     today_.Day = 7;
 }
 
-FakeCalendar::FakeCalendar(const CivilDate& today, const std::string& pattern)
-    : today_(today), pattern_(pattern) {}
+FakeCalendar::FakeCalendar(const CivilDate& today, const std::string& pattern) : today_(today), pattern_(pattern) {}
 
 std::string FakeCalendar::DayName(int weekday, bool abbreviated) const {
     if (weekday < 0 || weekday > 6) return std::string();

@@ -22,7 +22,10 @@ public:
     std::optional<CivilDate> SystemParseDate(const std::string& text) const override;
 
     void SetToday(const CivilDate& today) { today_ = today; }
-    void SetTime(int hour, int minute) { hour_ = hour; minute_ = minute; }
+    void SetTime(int hour, int minute) {
+        hour_ = hour;
+        minute_ = minute;
+    }
     void SetPattern(const std::string& pattern) { pattern_ = pattern; }
     void SetFirstDayOfWeek(int weekday) { firstDay_ = weekday; }
 

@@ -18,14 +18,16 @@ public:
         std::string Text;
     };
 
-    std::string LogonUserName() override { ++UserNameCalls; return User; }
+    std::string LogonUserName() override {
+        ++UserNameCalls;
+        return User;
+    }
     std::string NowText() override { return Now; }
     bool FindsOrdinaryFile(const std::string& path) override {
         Searches.push_back(path);
         return Files.count(path) != 0;
     }
-    bool WriteLineFile(const std::string& path, const std::string& text,
-                       std::string* errorText) override {
+    bool WriteLineFile(const std::string& path, const std::string& text, std::string* errorText) override {
         Attempts.push_back(path);
         if (Folders.count(path)) {
             *errorText = "Access is denied";

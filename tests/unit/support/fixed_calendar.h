@@ -20,16 +20,14 @@ public:
     int Minute() const override { return MinuteOfHour; }
     std::string ShortDatePattern() const override { return Pattern; }
     std::string DayName(int weekday, bool abbreviated) const override {
-        static const char* const english[] = {"Sunday", "Monday", "Tuesday", "Wednesday",
+        static const char* const english[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                               "Thursday", "Friday", "Saturday"};
-        static const char* const german[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch",
+        static const char* const german[] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                              "Donnerstag", "Freitag", "Samstag"};
         const int index = ((weekday % 7) + 7) % 7;
         std::string name = German ? german[index] : english[index];
         return abbreviated ? name.substr(0, German ? 2 : 3) : name;
     }
     int FirstDayOfWeek() const override { return German ? 1 : 0; }
-    std::optional<CivilDate> SystemParseDate(const std::string&) const override {
-        return std::nullopt;
-    }
+    std::optional<CivilDate> SystemParseDate(const std::string&) const override { return std::nullopt; }
 };

@@ -30,8 +30,7 @@ long MemoryRegistry::CreateKey(RegHive hive, const std::string& path, RegKeyId* 
     return kRegSuccess;
 }
 
-long MemoryRegistry::OpenKey(RegHive hive, const std::string& path, std::uint32_t access,
-                             RegKeyId* key) {
+long MemoryRegistry::OpenKey(RegHive hive, const std::string& path, std::uint32_t access, RegKeyId* key) {
     OpenAccessLog.push_back(access);
     if (!ValidPath(path)) return kRegBadPathname;
     KeyName name = Name(hive, path);
@@ -43,8 +42,7 @@ long MemoryRegistry::OpenKey(RegHive hive, const std::string& path, std::uint32_
     return kRegSuccess;
 }
 
-long MemoryRegistry::QueryValue(RegKeyId key, const std::string& name, std::string* data,
-                                std::uint32_t* size) {
+long MemoryRegistry::QueryValue(RegKeyId key, const std::string& name, std::string* data, std::uint32_t* size) {
     auto handle = handles_.find(key);
     if (handle == handles_.end()) return 6;  // invalid handle
     auto& values = values_[handle->second.Key];
@@ -97,14 +95,12 @@ bool MemoryRegistry::KeyExists(RegHive hive, const std::string& path) const {
     return keys_.count(Name(hive, path)) > 0;
 }
 
-bool MemoryRegistry::ValueExists(RegHive hive, const std::string& path,
-                                 const std::string& name) const {
+bool MemoryRegistry::ValueExists(RegHive hive, const std::string& path, const std::string& name) const {
     auto key = values_.find(Name(hive, path));
     return key != values_.end() && key->second.count(ToLower(name)) > 0;
 }
 
-std::string MemoryRegistry::ValueBytes(RegHive hive, const std::string& path,
-                                       const std::string& name) const {
+std::string MemoryRegistry::ValueBytes(RegHive hive, const std::string& path, const std::string& name) const {
     auto key = values_.find(Name(hive, path));
     if (key == values_.end()) return std::string();
     auto value = key->second.find(ToLower(name));
@@ -120,6 +116,4 @@ void MemoryRegistry::PutRawValue(RegHive hive, const std::string& path, const st
     }
 }
 
-void MemoryRegistry::DenyWriteAccess(RegHive hive, const std::string& path) {
-    readOnly_.insert(Name(hive, path));
-}
+void MemoryRegistry::DenyWriteAccess(RegHive hive, const std::string& path) { readOnly_.insert(Name(hive, path)); }

@@ -14,10 +14,8 @@
 class MemoryRegistry : public Registry {
 public:
     long CreateKey(RegHive hive, const std::string& path, RegKeyId* key) override;
-    long OpenKey(RegHive hive, const std::string& path, std::uint32_t access,
-                 RegKeyId* key) override;
-    long QueryValue(RegKeyId key, const std::string& name, std::string* data,
-                    std::uint32_t* size) override;
+    long OpenKey(RegHive hive, const std::string& path, std::uint32_t access, RegKeyId* key) override;
+    long QueryValue(RegKeyId key, const std::string& name, std::string* data, std::uint32_t* size) override;
     long SetStringValue(RegKeyId key, const std::string& name, const std::string& bytes) override;
     long DeleteValue(RegKeyId key, const std::string& name) override;
     long DeleteKey(RegHive hive, const std::string& path) override;
@@ -29,8 +27,7 @@ public:
     bool ValueExists(RegHive hive, const std::string& path, const std::string& name) const;
     // The stored bytes of a value ("" when missing).
     std::string ValueBytes(RegHive hive, const std::string& path, const std::string& name) const;
-    void PutRawValue(RegHive hive, const std::string& path, const std::string& name,
-                     const std::string& bytes);
+    void PutRawValue(RegHive hive, const std::string& path, const std::string& name, const std::string& bytes);
     void DenyWriteAccess(RegHive hive, const std::string& path);
     std::size_t OpenKeyCount() const { return handles_.size(); }
 

@@ -10,11 +10,11 @@
 class RecordingSpeechEngine : public SpeechEngine {
 public:
     std::vector<std::string> VoiceList;
-    std::vector<std::string> Spoken;   // every text handed to Speak, in order
+    std::vector<std::string> Spoken;  // every text handed to Speak, in order
     std::vector<bool> Purged;
     std::vector<int> Volumes, Rates, SelectedVoices;
-    bool Busy = false;                 // the last text is still being spoken
-    bool Refuse = false;               // Speak fails like an engine without voices
+    bool Busy = false;    // the last text is still being spoken
+    bool Refuse = false;  // Speak fails like an engine without voices
 
     std::vector<std::string> Voices() override { return VoiceList; }
     void SelectVoice(int index) override { SelectedVoices.push_back(index); }

@@ -27,9 +27,7 @@ TempFolder::~TempFolder() {
     fs::remove_all(path_, ignored);
 }
 
-std::string TempFolder::File(const std::string& name) const {
-    return (fs::path(path_) / name).string();
-}
+std::string TempFolder::File(const std::string& name) const { return (fs::path(path_) / name).string(); }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
     std::ofstream out(File(name), std::ios::binary | std::ios::trunc);

@@ -23,7 +23,7 @@ TEST(GridBadInput, HugeCellsSurviveEveryTextForm) {
     EditGridModel g = Sized(4, 3);
     const std::string huge(100000, 'x');
     g.AddRowDetail({"", huge, "b"}, 1, 1, 0);
-    EXPECT_EQ(g.ColTextWidths()[1], 32767);   // the 16-bit record is capped
+    EXPECT_EQ(g.ColTextWidths()[1], 32767);  // the 16-bit record is capped
     std::string all = g.Grid2Str();
     EXPECT_EQ(all.size(), 1 + 1 + huge.size() + 1 + 1 + 2 + 2 + 2);
     EXPECT_EQ(g.RowToStr(1, "0").size(), huge.size() + 4);
@@ -69,10 +69,10 @@ TEST(GridBadInput, RaggedClipTextAndTextWithoutTabs) {
     g.Grid.SetSelection(1, 1, 4, 3);
     g.Str2Gird("a\r\nb\tc\td\te\rf\n\r\ng");
     EXPECT_EQ(g.RowToStr(1, "0"), ",a,,");
-    EXPECT_EQ(g.RowToStr(2, "0"), ",b,c,d");   // "e" falls outside the range
+    EXPECT_EQ(g.RowToStr(2, "0"), ",b,c,d");  // "e" falls outside the range
     EXPECT_EQ(g.RowToStr(3, "0"), ",f,,");
-    EXPECT_EQ(g.RowToStr(4, "0"), ",,,");       // an empty line empties one cell
-    EXPECT_EQ(g.RowToStr(5, "0"), ",,,");       // below the range: untouched
+    EXPECT_EQ(g.RowToStr(4, "0"), ",,,");  // an empty line empties one cell
+    EXPECT_EQ(g.RowToStr(5, "0"), ",,,");  // below the range: untouched
     g.Grid.SetSelection(5, 1, 5, 3);
     g.Str2Gird("one long line without any tab at all");
     EXPECT_EQ(g.Grid.TextMatrix(5, 1), "one long line without any tab at all");

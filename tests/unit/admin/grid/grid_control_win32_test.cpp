@@ -55,7 +55,7 @@ struct Owner : EditGridListener {
     int ReplaceKeyAscii = 0;
     bool SwallowKeyDown = false;
     bool CancelValidate = false;
-    const FlexGrid* Sorted = nullptr;   // Compare orders column 1 by length
+    const FlexGrid* Sorted = nullptr;  // Compare orders column 1 by length
     void Validate(bool& Cancel) override {
         Events.push_back("Validate");
         Cancel = CancelValidate;
@@ -81,8 +81,8 @@ struct Owner : EditGridListener {
 class GridWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        host_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 420, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        host_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 420, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(host_, nullptr);
         ASSERT_TRUE(grid_.Create(host_, 7, RECT{10, 10, 610, 370}));
         grid_.SetListener(&owner_);
@@ -144,7 +144,7 @@ TEST_F(GridWindow, TypingOpensTheTextFieldOverTheCellAndEnterCommitsWithArithmet
     EXPECT_EQ(TextOf(text), "2");
     DWORD from = 0, to = 0;
     SendMessageA(text, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-    EXPECT_EQ(from, 1u);   // caret after the typed character, nothing selected
+    EXPECT_EQ(from, 1u);  // caret after the typed character, nothing selected
     EXPECT_EQ(to, 1u);
     // Laid over the cell: 10 twips up and left, 20 twips wider.
     const FlexGrid& g = grid_.Model().Grid;
@@ -165,7 +165,7 @@ TEST_F(GridWindow, TypingOpensTheTextFieldOverTheCellAndEnterCommitsWithArithmet
     EXPECT_EQ(to - from, 1u);
     const RECT spin = RectInControl(grid_.GetUpDown());
     EXPECT_EQ(spin.left, grid_.Scale().ToPixelsX(g.ColPos(2) + g.ColWidth(2)));
-    EXPECT_EQ(spin.right - spin.left, 16);   // 240 twips
+    EXPECT_EQ(spin.right - spin.left, 16);  // 240 twips
 }
 
 TEST_F(GridWindow, SpinButtonsStepNumbersAndDatesAndLeaveOtherText) {
@@ -193,7 +193,7 @@ TEST_F(GridWindow, SpinButtonsStepNumbersAndDatesAndLeaveOtherText) {
     day.Day = 1;
     SetWindowTextA(text, DateText(day, locale).c_str());
     click(-1);
-    EXPECT_EQ(TextOf(text), DateText(AddDaysTo(day, -1), locale));   // 28 February
+    EXPECT_EQ(TextOf(text), DateText(AddDaysTo(day, -1), locale));  // 28 February
     SetWindowTextA(text, " word ");
     click(1);
     EXPECT_EQ(TextOf(text), "word");
@@ -243,7 +243,7 @@ TEST_F(GridWindow, DropDownListSelectsTheCellsEntryAndCommitsTheChoice) {
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
     Key(combo, VK_DELETE);
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), -1);
-    Key(combo, VK_ESCAPE);   // the cell's entry comes back
+    Key(combo, VK_ESCAPE);  // the cell's entry comes back
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
     SendMessageA(combo, CB_SETCURSEL, 0, 0);
     Key(combo, VK_RETURN);
@@ -273,16 +273,16 @@ TEST_F(GridWindow, EditableDropDownLearnsTheCellAndCompletesAfterAPause) {
     ASSERT_NE(edit, nullptr);
     SetWindowTextA(edit, "");
     Type(edit, "tu");
-    EXPECT_EQ(TextOf(combo), "tu");   // nothing before the pause
+    EXPECT_EQ(TextOf(combo), "tu");  // nothing before the pause
     Pump(300);
     EXPECT_EQ(TextOf(combo), "Tuesday");
     DWORD from = 0, to = 0;
     SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     EXPECT_EQ(from, 2u);
-    EXPECT_EQ(to, 7u);   // the last five letters
+    EXPECT_EQ(to, 7u);  // the last five letters
     Key(edit, VK_RETURN);
     EXPECT_EQ(g.TextMatrix(1, 4), "Tuesday");
-    grid_.RemoveComboEditItem("Monday");   // the current column is 5 now: not a drop-down
+    grid_.RemoveComboEditItem("Monday");  // the current column is 5 now: not a drop-down
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
 }
 
@@ -326,14 +326,13 @@ TEST_F(GridWindow, HeaderPressOffersTheOptionListOnlyFromASingleRow) {
     // Over the header cell: 285 twips above the first data row.
     const RECT r = RectInControl(list);
     EXPECT_EQ(r.top, 0);
-    SendMessageA(list, CB_SETCURSEL, 1, 0);   // "Generic Ascending"
-    SendMessageA(grid_.Hwnd(), WM_COMMAND, MAKEWPARAM(kGridColComboId, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(list));
+    SendMessageA(list, CB_SETCURSEL, 1, 0);  // "Generic Ascending"
+    SendMessageA(grid_.Hwnd(), WM_COMMAND, MAKEWPARAM(kGridColComboId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
     Pump();
     EXPECT_EQ(g.TextMatrix(1, 2), "2");
     EXPECT_EQ(g.TextMatrix(2, 2), "9");
     EXPECT_EQ(g.TextMatrix(3, 2), "10");
-    EXPECT_EQ(g.TextMatrix(4, 2), "");   // the blank moved below the filled rows
+    EXPECT_EQ(g.TextMatrix(4, 2), "");  // the blank moved below the filled rows
     EXPECT_FALSE(IsWindowVisible(list));
     // Several rows selected: a header press shows no list.
     g.SetSelection(1, 1, 3, 1);
@@ -373,10 +372,10 @@ TEST_F(GridWindow, ScrollingMovesTopRowKeepsTypingAndTellsTheOwner) {
     EXPECT_EQ(g.TextMatrix(1, 1), "k");
     SendMessageA(Grid(), WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_EQ(g.TopRow(), MaxTopRow(g, grid_.Scale().ToTwipsY([&] {
-                                          RECT c{};
-                                          GetClientRect(Grid(), &c);
-                                          return c.bottom;
-                                      }())));
+                  RECT c{};
+                  GetClientRect(Grid(), &c);
+                  return c.bottom;
+              }())));
     // Keys bring the cell they move to back into view.
     g.SetCurrentCell(1, 1);
     Key(Grid(), VK_NEXT);
@@ -397,7 +396,7 @@ TEST_F(GridWindow, GridSizeFollowsColumnsAndRows) {
     RECT r{};
     GetWindowRect(Grid(), &r);
     EXPECT_EQ(r.right - r.left, 3300 / grid_.Scale().PerPixelX);
-    EXPECT_EQ(g.Props().ScrollBars, ScrollBoth);   // neither needed: left as it was
+    EXPECT_EQ(g.Props().ScrollBars, ScrollBoth);  // neither needed: left as it was
     EXPECT_FALSE(GetWindowLongPtrA(Grid(), GWL_STYLE) & WS_HSCROLL);
     EXPECT_FALSE(GetWindowLongPtrA(Grid(), GWL_STYLE) & WS_VSCROLL);
     g.SetRows(200);
@@ -474,7 +473,7 @@ TEST_F(GridWindow, PropertiesRoundTripThroughASettingsSection) {
     SettingsPropertyBag bag(entries, "grdTest");
     grid_.WriteProperties(bag);
     std::string value;
-    EXPECT_FALSE(bag.Read("GridColor", &value));   // the default is not written
+    EXPECT_FALSE(bag.Read("GridColor", &value));  // the default is not written
     ASSERT_TRUE(bag.Read("AllowUserResizing", &value));
     EXPECT_EQ(value, "1");
 
@@ -565,7 +564,7 @@ TEST_F(GridWindow, EnterWrapsToTheNextRowOrStaysInTheLastRowWhenMovingDown) {
     Pump();
     Type(Grid(), "z");
     Key(grid_.GetCellTextBox(1), VK_RETURN);
-    EXPECT_EQ(g.Row(), g.Rows() - 1);   // the last row: Enter does nothing
+    EXPECT_EQ(g.Row(), g.Rows() - 1);  // the last row: Enter does nothing
     EXPECT_EQ(grid_.OpenEditorKind(), EditorText);
     EXPECT_EQ(g.TextMatrix(g.Rows() - 1, 1), "");
     // Page Down in a text field closes it without storing the typing.
@@ -580,8 +579,8 @@ TEST_F(GridWindow, InfoBoxSitsWhereToldAndStaysWithinTheControl) {
     ASSERT_TRUE(IsWindowVisible(info));
     EXPECT_EQ(TextOf(info), "Pick a date");
     const RECT r = RectInControl(info);
-    EXPECT_EQ(r.left, 20);   // 300 twips
-    EXPECT_EQ(r.top, 40);    // 600 twips
+    EXPECT_EQ(r.left, 20);  // 300 twips
+    EXPECT_EQ(r.top, 40);   // 600 twips
     grid_.ShowInfo(0, 0, std::string(100000, 'w'));
     RECT client{};
     GetClientRect(grid_.Hwnd(), &client);
@@ -603,8 +602,7 @@ TEST_F(GridWindow, ASecondDropDownForAColumnIsIgnoredAndAutoFitUsesRecordedWidth
     HWND list = grid_.GetColCombo();
     ASSERT_TRUE(IsWindowVisible(list));
     SendMessageA(list, CB_SETCURSEL, 1, 0);
-    SendMessageA(grid_.Hwnd(), WM_COMMAND, MAKEWPARAM(kGridColComboId, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(list));
+    SendMessageA(grid_.Hwnd(), WM_COMMAND, MAKEWPARAM(kGridColComboId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
     EXPECT_GE(grid_.Grid().ColWidth(1), 1200);
     EXPECT_LT(grid_.Grid().ColWidth(1), 2400);
 }
@@ -612,7 +610,7 @@ TEST_F(GridWindow, ASecondDropDownForAColumnIsIgnoredAndAutoFitUsesRecordedWidth
 TEST_F(GridWindow, HugeTextsAndPastesKeepTheGridWhole) {
     FlexGrid& g = grid_.Grid();
     g.SetTextMatrix(2, 1, std::string(1000000, '8'));
-    g.SetColAlignment(1, 9);   // general: a number, so measured for right alignment
+    g.SetColAlignment(1, 9);  // general: a number, so measured for right alignment
     grid_.Refresh();
     std::string block;
     for (int i = 0; i < 5000; ++i) block += "a\tb\tc\td\te\tf\tg\r\n";
@@ -625,7 +623,7 @@ TEST_F(GridWindow, HugeTextsAndPastesKeepTheGridWhole) {
     CloseClipboard();
     g.SetCurrentCell(10, 3);
     ASSERT_TRUE(grid_.PasteFromClipboard());
-    EXPECT_EQ(g.Rows(), 12);   // the paste stays inside the grid
+    EXPECT_EQ(g.Rows(), 12);  // the paste stays inside the grid
     EXPECT_EQ(g.TextMatrix(11, 5), "c");
     EXPECT_EQ(g.TextMatrix(9, 3), "");
     grid_.Refresh();
@@ -637,11 +635,11 @@ TEST_F(GridWindow, RowsAddedAfterSetupRefitTheGridTheWayTheOwnerLastAsked) {
     RECT control{}, inner{};
     GetClientRect(grid_.Hwnd(), &control);
     GetWindowRect(Grid(), &inner);
-    EXPECT_LT(inner.bottom - inner.top, control.bottom);   // 12 rows fit with room to spare
+    EXPECT_LT(inner.bottom - inner.top, control.bottom);  // 12 rows fit with room to spare
     for (long i = 1; i <= 60; ++i) grid_.Model().AddRowDetail({"", "row " + std::to_string(i)}, i, 1, 0);
     Pump();
     GetWindowRect(Grid(), &inner);
-    EXPECT_EQ(inner.bottom - inner.top, control.bottom);   // now as high as the control, scrolling
+    EXPECT_EQ(inner.bottom - inner.top, control.bottom);  // now as high as the control, scrolling
     EXPECT_TRUE(GetWindowLongPtrA(Grid(), GWL_STYLE) & WS_VSCROLL);
     // A width the owner chose stays chosen when the table changes.
     grid_.SetGridWidthByCaller(3000);

@@ -54,10 +54,10 @@ TEST(GridEditingBegin, EnterOpensWithTheCellTextSelected) {
 TEST(GridEditingBegin, ConditionsThatKeepTheEditorShut) {
     EditGridModel g = MakeEditGrid();
     g.Grid.SetCurrentCell(1, 1);
-    EXPECT_FALSE(BeginEdit(g, 'a', 0).Open);          // pointer over the line numbers
+    EXPECT_FALSE(BeginEdit(g, 'a', 0).Open);  // pointer over the line numbers
     g.SetRowStrikeThrough(1);
     g.Grid.SetCurrentCell(1, 1);
-    EXPECT_FALSE(BeginEdit(g, 'a', kMouseOverData).Open);   // struck-through row
+    EXPECT_FALSE(BeginEdit(g, 'a', kMouseOverData).Open);  // struck-through row
     g.SetRowStrikeThrough(0);
     g.SetEditableRow(false);
     g.Grid.SetCurrentCell(1, 1);
@@ -142,10 +142,10 @@ TEST(GridEditingArithmetic, ExamplesAndLimits) {
     EXPECT_EQ(InCellArithmetic("1/2/03"), "0.5");
     EXPECT_EQ(InCellArithmetic("-5"), "-5");
     EXPECT_EQ(InCellArithmetic("5*-2"), "-10");
-    EXPECT_EQ(InCellArithmetic("3+4+5"), "7");        // parts after the second are ignored
+    EXPECT_EQ(InCellArithmetic("3+4+5"), "7");  // parts after the second are ignored
     EXPECT_EQ(InCellArithmetic("0.1+0.2"), "0.3");
     EXPECT_EQ(InCellArithmetic("5/0"), "5/0");
-    EXPECT_EQ(InCellArithmetic("12/25/2026"), "12/25/2026");   // a long date stays
+    EXPECT_EQ(InCellArithmetic("12/25/2026"), "12/25/2026");  // a long date stays
     EXPECT_EQ(InCellArithmetic("abc*2"), "abc*2");
     EXPECT_EQ(InCellArithmetic("1e300*1e300"), "1e300*1e300");  // overflow keeps the text
     EXPECT_EQ(InCellArithmetic("99999999999999999999*99999999999"), "9.9999999999E+30");

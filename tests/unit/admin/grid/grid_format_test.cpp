@@ -20,7 +20,7 @@ FormatLocale British() {
     FormatLocale l;
     l.ShortDatePattern = "dd/MM/yyyy";
     l.LongDatePattern = "dd MMMM yyyy";
-    l.CurrencySymbol = "\xA3";   // pound sign in the ANSI code page
+    l.CurrencySymbol = "\xA3";  // pound sign in the ANSI code page
     return l;
 }
 
@@ -30,7 +30,7 @@ FormatLocale German() {
     l.DecimalSeparator = ',';
     l.ThousandSeparator = '.';
     l.DateSeparator = '.';
-    l.CurrencySymbol = "\x80";   // euro sign
+    l.CurrencySymbol = "\x80";  // euro sign
     l.CurrencySymbolFirst = false;
     return l;
 }
@@ -44,13 +44,13 @@ TEST(GridFormatNumbers, DigitPlaceholdersSeparatorsAndSections) {
         {"0.5", "#.##", ".5"},
         {"0.5", "0.##", "0.5"},
         {"5", "#.##", "5."},
-        {"2.5", "0", "3"},            // halves round away from zero
+        {"2.5", "0", "3"},  // halves round away from zero
         {"-2.5", "0", "-3"},
-        {"1.005", "0.00", "1.01"},     // not undone by binary representation
+        {"1.005", "0.00", "1.01"},  // not undone by binary representation
         {"-3", "0.00", "-3.00"},
         {"-3", "0.00;(0.00)", "(3.00)"},
         {"0", "0.00;(0.00);\"zero\"", "zero"},
-        {"-0.001", "0.00", "0.00"},    // rounds to zero: no minus sign
+        {"-0.001", "0.00", "0.00"},  // rounds to zero: no minus sign
         {"123456789", "000-00-0000", "123-45-6789"},
         {"42", "00000", "00042"},
         {"1234567", "#,##0,", "1,235"},  // a trailing comma divides by 1000
@@ -66,7 +66,7 @@ TEST(GridFormatNumbers, Exponents) {
         {"1234.5", "0.00E+00", "1.23E+03"},
         {"0.000123", "0.00E-00", "1.23E-04"},
         {"1234.5", "0.00E-00", "1.23E03"},
-        {"9.999", "0.00E+00", "1.00E+01"},   // rounding carries into the exponent
+        {"9.999", "0.00E+00", "1.00E+01"},  // rounding carries into the exponent
         {"0", "0.00E+00", "0.00E+00"},
     });
 }
@@ -85,14 +85,12 @@ TEST(GridFormatNumbers, NamedNumberFormats) {
         {"2", "True/False", "True"},
         {"0", "True/False", "False"},
         {"1", "On/Off", "On"},
-        {"0", "on/off", "Off"},   // names in any case
+        {"0", "on/off", "Off"},  // names in any case
     });
 }
 
 TEST(GridFormatNumbers, LocaleSeparatorsAndCurrency) {
-    ExpectAll({{"1.234.567,891", "#,##0.00", "1.234.567,89"},
-               {"3,5", "Currency", "3,50 \x80"},
-               {"2,5", "0.0", "2,5"}},
+    ExpectAll({{"1.234.567,891", "#,##0.00", "1.234.567,89"}, {"3,5", "Currency", "3,50 \x80"}, {"2,5", "0.0", "2,5"}},
               German());
 }
 
@@ -102,15 +100,15 @@ TEST(GridFormatDates, DateAndTimeTokens) {
         {"12/7/2026", "d/m/yy", "7/12/26"},
         {"12/7/2026", "dddd, mmmm d, yyyy", "Monday, December 7, 2026"},
         {"12/7/2026", "ddd d mmm yy", "Mon 7 Dec 26"},
-        {"12/7/2026", "DD-MM-YYYY", "07-12-2026"},   // tokens in any case
-        {"12/7/2026", "w ww q y", "2 50 4 341"},     // weekday from Sunday, week 1 holds 1 January
+        {"12/7/2026", "DD-MM-YYYY", "07-12-2026"},  // tokens in any case
+        {"12/7/2026", "w ww q y", "2 50 4 341"},    // weekday from Sunday, week 1 holds 1 January
         {"1/1/2026", "ww", "1"},
-        {"1/4/2026", "ww", "2"},                     // the first Sunday starts week 2
+        {"1/4/2026", "ww", "2"},  // the first Sunday starts week 2
         {"12/7/2026", "ddddd", "12/7/2026"},
         {"12/7/2026", "dddddd", "Monday, December 7, 2026"},
         {"12/7/2026 14:05:09", "hh:nn:ss AM/PM", "02:05:09 PM"},
-        {"12/7/2026 14:05:09", "h:mm:ss", "14:05:09"},    // m after h is minutes
-        {"12/7/2026 14:05:09", "mm:ss", "05:09"},         // m before s is minutes
+        {"12/7/2026 14:05:09", "h:mm:ss", "14:05:09"},  // m after h is minutes
+        {"12/7/2026 14:05:09", "mm:ss", "05:09"},       // m before s is minutes
         {"12/7/2026 09:30", "h:nn a/p", "9:30 a"},
         {"12/7/2026 00:15", "h:nn am/pm", "12:15 am"},
         {"7 Dec 2026", "yyyymmdd", "20261207"},
@@ -147,19 +145,19 @@ TEST(GridFormatText, TextPlaceholders) {
         {"hello", "@@@@@@@@", "   hello"},
         {"hello", "!@@@@@@@@", "hello   "},
         {"hello", ">", "HELLO"},
-        {"HeLLo", "<@@@", "hello"},     // surplus characters kept on the left
+        {"HeLLo", "<@@@", "hello"},  // surplus characters kept on the left
         {"12345", "@@@-@@", "123-45"},
         {"abc", "&&&&x", "abcx"},
-        {"007", "@@@@", " 007"},        // text patterns keep the text as typed
+        {"007", "@@@@", " 007"},  // text patterns keep the text as typed
     });
 }
 
 TEST(GridFormatBadInput, DefinedAnswersForGarbage) {
     ExpectAll({
-        {"x", "zzz", "x"},          // no placeholders: value unchanged
+        {"x", "zzz", "x"},  // no placeholders: value unchanged
         {"5", "\"abc\"", "5"},
-        {"abc", "0.00", "abc"},     // text is not forced into a number
-        {"", "0.00", ""},           // empty cells stay empty
+        {"abc", "0.00", "abc"},  // text is not forced into a number
+        {"", "0.00", ""},        // empty cells stay empty
         {"   ", "Currency", "   "},
         {"5", "", "5"},
         {"5", "\"unterminated", "5"},
@@ -175,7 +173,7 @@ TEST(GridFormatBadInput, DefinedAnswersForGarbage) {
     EXPECT_EQ(VbFormatNumber(5, std::string(200, '0')), std::string(199, '0') + "5");
     EXPECT_LE(VbFormatDate(DateTimeValue(), std::string(100000, 'd')).size(), kMaxFormatOutput);
     std::string big(100000, '9');
-    EXPECT_EQ(VbFormat(big, "0.00"), big);   // not finite as a number: unchanged
+    EXPECT_EQ(VbFormat(big, "0.00"), big);  // not finite as a number: unchanged
     EXPECT_LE(VbFormat("1e300", "#,##0").size(), kMaxFormatOutput);
     std::string letters(100000, 'd');
     EXPECT_LE(VbFormat("12/7/2026", letters).size(), kMaxFormatOutput);

@@ -49,12 +49,12 @@ TEST(GridMenuOptions, CaptionsAndCodesAsOffered) {
     EXPECT_EQ(opts[2].Caption, "Find");
     EXPECT_EQ(HeaderOptionCaption(5), "No Case Asending");
     EXPECT_EQ(HeaderOptionCaption(11), "");
-    EXPECT_EQ(ColComboOptions("11").size(), 1u);   // "1" only
+    EXPECT_EQ(ColComboOptions("11").size(), 1u);  // "1" only
     EXPECT_TRUE(ColComboOptions("").empty());
 }
 
 TEST(GridMenuOptions, ChoosingAndShowing) {
-    EXPECT_EQ(ChooseHeaderOption(0, 1), HeaderOptionAction::None);   // position 0 never acts
+    EXPECT_EQ(ChooseHeaderOption(0, 1), HeaderOptionAction::None);  // position 0 never acts
     EXPECT_EQ(ChooseHeaderOption(1, 3), HeaderOptionAction::Sort);
     EXPECT_EQ(ChooseHeaderOption(2, 9), HeaderOptionAction::AutoColFit);
     EXPECT_EQ(ChooseHeaderOption(3, 10), HeaderOptionAction::Find);
@@ -65,7 +65,7 @@ TEST(GridMenuOptions, ChoosingAndShowing) {
     EXPECT_FALSE(ShouldShowHeaderOptions(g, 1, 2));
     EXPECT_FALSE(ShouldShowHeaderOptions(g, 0, 0));
     g.Grid.SetRowSel(2);
-    EXPECT_FALSE(ShouldShowHeaderOptions(g, 0, 2));   // several rows selected
+    EXPECT_FALSE(ShouldShowHeaderOptions(g, 0, 2));  // several rows selected
 }
 
 TEST(GridMenuOptions, RunningASortClosesTheEditorAndPacks) {
@@ -120,9 +120,9 @@ TEST(GridMenuFit, RecordedWidthsTimesHundredCappedAndHidden) {
     g.Grid.SetSelection(1, 1, 1, 3);
     AutoColFit(g);
     EXPECT_EQ(g.Grid.ColWidth(1), 1200);
-    EXPECT_EQ(g.Grid.ColWidth(2), 0);      // never received a text
+    EXPECT_EQ(g.Grid.ColWidth(2), 0);  // never received a text
     EXPECT_EQ(g.Grid.ColWidth(3), kMaxColWidth);
-    EXPECT_EQ(g.Grid.ColWidth(0), kDefaultColWidth);   // outside the selection
+    EXPECT_EQ(g.Grid.ColWidth(0), kDefaultColWidth);  // outside the selection
     // A measure widens a column whose text needs more room.
     g.Grid.SetTextMatrix(0, 1, "A long caption for the column");
     g.Grid.SetSelection(1, 1, 1, 1);
@@ -185,16 +185,16 @@ TEST(GridMenuFind, NextCellContainingTheTextWraps) {
     EXPECT_EQ(g.Grid.Row(), 2);
     ASSERT_TRUE(FindNext(g, "banana"));
     EXPECT_EQ(g.Grid.Row(), 4);
-    ASSERT_TRUE(FindNext(g, "banana"));   // wraps to the top
+    ASSERT_TRUE(FindNext(g, "banana"));  // wraps to the top
     EXPECT_EQ(g.Grid.Row(), 2);
     ASSERT_TRUE(FindNext(g, "banana", true));
     EXPECT_EQ(g.Grid.Row(), 4);
-    ASSERT_TRUE(FindNext(g, "row3"));     // other columns too
+    ASSERT_TRUE(FindNext(g, "row3"));  // other columns too
     EXPECT_EQ(g.Grid.Col(), 2);
     EXPECT_FALSE(FindNext(g, "durian"));
     EXPECT_EQ(g.Grid.Row(), 3);
     EXPECT_FALSE(FindNext(g, ""));
-    g.Grid.SetColWidth(2, 0);              // hidden columns are skipped
+    g.Grid.SetColWidth(2, 0);  // hidden columns are skipped
     g.Grid.SetCurrentCell(1, 1);
     EXPECT_FALSE(FindNext(g, "row3"));
 }

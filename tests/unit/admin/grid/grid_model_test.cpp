@@ -27,17 +27,14 @@ std::vector<std::string> Column(const EditGridModel& g, long col) {
     return out;
 }
 
-void SelectRow(EditGridModel& g, long row) {
-    g.Grid.SetSelection(row, 0, row, g.Grid.Cols() - 1);
-}
+void SelectRow(EditGridModel& g, long row) { g.Grid.SetSelection(row, 0, row, g.Grid.Cols() - 1); }
 
 }  // namespace
 
 TEST(GridModelText, Grid2StrStopsAfterFirstRowWithEmptyColumnOne) {
     EditGridModel g = MakeGrid(8, 3, {"a", "b", "c"});
     g.RefreshItemNumber();
-    EXPECT_EQ(g.Grid2Str(),
-              "1\ta\ta2\r\n2\tb\tb2\r\n3\tc\tc2\r\n\t\t\r\n");
+    EXPECT_EQ(g.Grid2Str(), "1\ta\ta2\r\n2\tb\tb2\r\n3\tc\tc2\r\n\t\t\r\n");
     // The scan leaves the stopping row selected whole, highlight back on.
     EXPECT_EQ(g.Grid.Row(), 4);
     EXPECT_EQ(g.Grid.Col(), 0);
@@ -106,7 +103,7 @@ TEST(GridModelText, ClipReadsAndWritesTheSelectedRange) {
 TEST(GridModelLookups, FindRowsByValue) {
     EditGridModel g = MakeGrid(6, 3, {"a", "b", "a"});
     EXPECT_EQ(g.GetSelRow("b", 1), 2);
-    EXPECT_EQ(g.GetSelRow("B", 1), 6);   // case-sensitive, absent -> Rows
+    EXPECT_EQ(g.GetSelRow("B", 1), 6);  // case-sensitive, absent -> Rows
     EXPECT_EQ(g.GetSelRow("a", 9), 6);
     EXPECT_EQ(g.Duplicate("a", 1, 1), 3);
     EXPECT_EQ(g.Duplicate("b", 1, 2), 0);
@@ -130,7 +127,7 @@ TEST(GridModelRows, AddRowDetailFillsNextRowsGrowsAndRecordsWidths) {
     EXPECT_EQ(g.Grid.Rows(), 3);
     g.AddRowDetail({"unused", "twelve chars", "bb", "beyond the columns"}, 12, 0, 0);
     EXPECT_EQ(hidden, 2);
-    EXPECT_EQ(g.Grid.Rows(), 23);   // row 2 was the last row: 20 more
+    EXPECT_EQ(g.Grid.Rows(), 23);  // row 2 was the last row: 20 more
     EXPECT_EQ(g.Grid.RowHeight(22), kStandardRowHeight);
     EXPECT_EQ(g.RowToStr(1, "0"), "1,alpha,b");
     EXPECT_EQ(g.RowToStr(2, "0"), ",twelve chars,bb");
@@ -162,7 +159,7 @@ TEST(GridModelRows, AddItemAndRemoveItemByName) {
 
 TEST(GridModelRows, DeleteGridRowsKeepsTheRowCount) {
     EditGridModel g = MakeGrid(6, 2, {"a", "b", "c", "d"});
-    g.Grid.SetSelection(3, 1, 2, 1);   // rows 2..3, selected upwards
+    g.Grid.SetSelection(3, 1, 2, 1);  // rows 2..3, selected upwards
     g.DeleteGridRows();
     EXPECT_EQ(g.Grid.Rows(), 6);
     EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"a", "d", "", "", ""}));
@@ -184,7 +181,7 @@ TEST(GridModelRows, ClearRowAndCopyRow) {
     // Copying past the end grows the table by 20 rows.
     g.CopyRow(2, 4);
     EXPECT_EQ(g.Grid.Rows(), 24);
-    EXPECT_EQ(g.RowToStr(4, "0"), ",b,b2");   // no number to carry on
+    EXPECT_EQ(g.RowToStr(4, "0"), ",b,b2");  // no number to carry on
     g.ClearRow(1);
     EXPECT_EQ(g.RowToStr(1, "0"), "7,,");
     EXPECT_EQ(g.Grid.RowData(1), 0);
@@ -196,13 +193,13 @@ TEST(GridModelRows, ClearRowAndCopyRow) {
 
 TEST(GridModelRows, InsertOneLineOpensABlankRowAndMovesGapsToo) {
     EditGridModel g = MakeGrid(7, 2, {"a", "", "b", "c"});
-    g.RefreshItemNumber();   // numbers row 1 only: row 2 is empty
+    g.RefreshItemNumber();  // numbers row 1 only: row 2 is empty
     g.Grid.SetCurrentCell(1, 1);
     EXPECT_EQ(g.InsertOneLine(), 1);
     EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"", "a", "", "b", "c", ""}));
     EXPECT_EQ(g.Grid.TextMatrix(2, 0), "2");
     g.Grid.SetCurrentCell(2, 1);
-    g.InsertOneLine(true);   // keeps the old line: a doubled row to overwrite
+    g.InsertOneLine(true);  // keeps the old line: a doubled row to overwrite
     EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"", "a", "a", "", "b", "c"}));
 }
 
@@ -212,7 +209,7 @@ TEST(GridModelRows, PackGridClosesGapsInTheKeyColumn) {
     g.Grid.SetCol(1);
     g.PackGrid();
     EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"a", "b", "c", "", "", "", ""}));
-    EXPECT_EQ(g.Grid.RowData(2), 40);   // the row's key moved with it
+    EXPECT_EQ(g.Grid.RowData(2), 40);  // the row's key moved with it
 }
 
 TEST(GridModelRows, PackGridKeepsRowsWhoseKeyCellAloneIsBlank) {

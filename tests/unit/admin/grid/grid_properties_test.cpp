@@ -30,7 +30,7 @@ TEST(GridPropertiesDefaults, OnlyValuesThatDifferAreWrittenAndReadBack) {
     FlexGrid grid;
     grid.SetCols(4);
     grid.SetRows(12);
-    grid.Props().GridColor = 0xC0C0C0;   // the default: not written
+    grid.Props().GridColor = 0xC0C0C0;  // the default: not written
     grid.Props().BackColor = 0x00FFFFFF;
     grid.Props().AllowUserResizing = 1;
     grid.Props().ToolTipText = "Dates, one a row";
@@ -79,7 +79,7 @@ TEST(GridPropertiesDefaults, GarbageLoadsAsDefaults) {
     EXPECT_EQ(grid.Props().GridColor, 0xC0C0C0u);
     EXPECT_EQ(grid.Props().ScrollBars, 3);
     EXPECT_TRUE(grid.Props().Enabled);
-    EXPECT_EQ(grid.Props().BackColor, 0x00FF00u);   // hexadecimal is read
+    EXPECT_EQ(grid.Props().BackColor, 0x00FF00u);  // hexadecimal is read
     EXPECT_EQ(grid.ColWidth(0), 100);
     EXPECT_EQ(grid.ColWidth(1), kDefaultColWidth);
     EXPECT_TRUE(grid.Props().FontName.empty());
@@ -92,14 +92,14 @@ TEST(GridPropertiesStore, ASettingsSectionHoldsTheValues) {
     grid.SetRows(5);
     WriteGridProperties(grid, bag);
     std::string value;
-    ASSERT_TRUE(bag.Read("rows", &value));   // names without regard to case
+    ASSERT_TRUE(bag.Read("rows", &value));  // names without regard to case
     EXPECT_EQ(value, "5");
     grid.SetRows(6);
     WriteGridProperties(grid, bag);
     size_t rowsEntries = 0;
     for (const auto& e : store)
         if (e.Key == "Rows" && e.Section == "grdLog") ++rowsEntries;
-    EXPECT_EQ(rowsEntries, 1u);   // replaced where it stands
+    EXPECT_EQ(rowsEntries, 1u);  // replaced where it stands
     FlexGrid loaded;
     ReadGridProperties(loaded, bag);
     EXPECT_EQ(loaded.Rows(), 6);
@@ -116,10 +116,10 @@ TEST(GridSizing, SetGridSizeAgainstTheControl) {
     g.Grid.Props().ScrollBars = ScrollNone;
     g.ControlWidth = 4000;
     g.ControlHeight = 5000;
-    g.Setup();   // applies the size
+    g.Setup();  // applies the size
     EXPECT_EQ(g.GridWidth, 3300);
     EXPECT_EQ(g.GridHeight, 5 * kStandardRowHeight);
-    EXPECT_EQ(g.Grid.Props().ScrollBars, ScrollNone);   // neither needed: unchanged
+    EXPECT_EQ(g.Grid.Props().ScrollBars, ScrollNone);  // neither needed: unchanged
     g.ControlWidth = 3000;
     g.SetGridSize();
     EXPECT_EQ(g.GridWidth, 3000);

@@ -76,12 +76,12 @@ TEST(GridViewScrolling, EnsureVisibleScrollsJustEnough) {
     FlexGrid g = Table(1000, 8);
     EXPECT_FALSE(EnsureCellVisible(g, 5, 2, 3000, 3000));
     EXPECT_TRUE(EnsureCellVisible(g, 20, 2, 3000, 3000));
-    EXPECT_EQ(g.TopRow(), 12);   // row 20 at the bottom: rows 12..20 shown
+    EXPECT_EQ(g.TopRow(), 12);  // row 20 at the bottom: rows 12..20 shown
     EXPECT_EQ(LastVisibleRow(g, 3000), 20);
     EXPECT_TRUE(EnsureCellVisible(g, 3, 2, 3000, 3000));
     EXPECT_EQ(g.TopRow(), 3);
     EXPECT_TRUE(EnsureCellVisible(g, 3, 7, 3000, 3000));
-    EXPECT_EQ(g.LeftCol(), 6);   // 500 fixed + columns 6 and 7 in 3000 twips
+    EXPECT_EQ(g.LeftCol(), 6);  // 500 fixed + columns 6 and 7 in 3000 twips
     // The header row and the line numbers never scroll anything.
     EXPECT_FALSE(EnsureCellVisible(g, 0, 0, 3000, 3000));
 }
@@ -90,8 +90,8 @@ TEST(GridViewKeys, ArrowsPagesHomeEndAndTab) {
     FlexGrid g = Table(30, 5);
     g.SetCurrentCell(1, 1);
     EXPECT_EQ(*KeyTarget(g, kRight, false, false, 10), Cell(1, 2));
-    EXPECT_EQ(*KeyTarget(g, kLeft, false, false, 10), Cell(1, 1));   // no further than column 1
-    EXPECT_EQ(*KeyTarget(g, kUp, false, false, 10), Cell(1, 1));     // not into the header
+    EXPECT_EQ(*KeyTarget(g, kLeft, false, false, 10), Cell(1, 1));  // no further than column 1
+    EXPECT_EQ(*KeyTarget(g, kUp, false, false, 10), Cell(1, 1));    // not into the header
     EXPECT_EQ(*KeyTarget(g, kDown, false, false, 10), Cell(2, 1));
     EXPECT_EQ(*KeyTarget(g, kPageDown, false, false, 10), Cell(11, 1));
     EXPECT_EQ(*KeyTarget(g, kEnd, false, false, 10), Cell(1, 4));
@@ -151,7 +151,7 @@ TEST(GridViewPaste, OneCellGrowsToTheTextWithinTheGrid) {
     g.SetCurrentCell(2, 2);
     GridRange r = PasteRange(g, "a\tb\r\nc\td\r\n");
     EXPECT_EQ(r.Top, 2);
-    EXPECT_EQ(r.Bottom, 3);   // the final line end opens no third row
+    EXPECT_EQ(r.Bottom, 3);  // the final line end opens no third row
     EXPECT_EQ(r.Left, 2);
     EXPECT_EQ(r.Right, 3);
     g.SetCurrentCell(4, 3);

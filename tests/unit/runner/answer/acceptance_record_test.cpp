@@ -12,8 +12,7 @@ const std::string kIpField = std::string("10.1.2.3") + std::string(8, '\0');
 TEST(AcceptanceRecordTest, MachineSegmentForms) {
     EXPECT_EQ(MachineSegment("IP", kIpField, "00-1B-2C-3D-4E-5F"), ", IP:10.1.2.3, ");
     EXPECT_EQ(MachineSegment("MAC", kIpField, "00-1B-2C-3D-4E-5F"), ",MAC:00-1B-2C-3D-4E-5F, ");
-    EXPECT_EQ(MachineSegment("Both", kIpField, "00-1B-2C-3D-4E-5F"),
-              ",IP:10.1.2.3  MAC:00-1B-2C-3D-4E-5F, ");
+    EXPECT_EQ(MachineSegment("Both", kIpField, "00-1B-2C-3D-4E-5F"), ",IP:10.1.2.3  MAC:00-1B-2C-3D-4E-5F, ");
     EXPECT_EQ(MachineSegment("ip", kIpField, "00-1B"), ", ");  // compared exactly
     EXPECT_EQ(MachineSegment("0", kIpField, "00-1B"), ", ");
     // No adapter: empty addresses still give a well-formed segment.

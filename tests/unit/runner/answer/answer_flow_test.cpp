@@ -59,8 +59,8 @@ TEST(AnswerFlowTest, AcceptOnlyAfterTheBoxIsTicked) {
 
     actions.Steps.clear();
     buttons.Click(kAcceptButton, "Accept");
-    EXPECT_EQ(actions.Steps, (Steps{"save profile", "record Accept", "hide", "effect 1", "last run",
-                                    "taskbar", "unload"}));
+    EXPECT_EQ(actions.Steps,
+              (Steps{"save profile", "record Accept", "hide", "effect 1", "last run", "taskbar", "unload"}));
     EXPECT_TRUE(buttons.Answered());
 }
 
@@ -83,9 +83,8 @@ TEST(AnswerFlowTest, DeclineWorksWithoutTheBoxAndSpeaksWhenTheSpeakerShows) {
     buttons.MouseUp(kDeclineButton);
     EXPECT_EQ(actions.DeclinePicture, PIC_DECLINE_RELEASED);
     buttons.Click(kDeclineButton, "No thanks");
-    EXPECT_EQ(actions.Steps,
-              (Steps{"save profile", "record No thanks", "speak No thanks", "hide", "effect 2",
-                     "decline action", "stop speaking", "unload"}));
+    EXPECT_EQ(actions.Steps, (Steps{"save profile", "record No thanks", "speak No thanks", "hide", "effect 2",
+                                    "decline action", "stop speaking", "unload"}));
 }
 
 TEST(AnswerFlowTest, OnlyOneAnswerPerWindow) {
@@ -108,8 +107,7 @@ TEST(AnswerFlowTest, CaptionLabelTogglesTheBoxAndSpeaks) {
     EXPECT_TRUE(buttons.BoxTicked());
     EXPECT_EQ(buttons.Tag(kAcceptButton), "1");
     // Spoken by the label, then again by the box that became ticked.
-    EXPECT_EQ(actions.Steps, (Steps{"speak I  have read this document",
-                                    "speak I  have read this document"}));
+    EXPECT_EQ(actions.Steps, (Steps{"speak I  have read this document", "speak I  have read this document"}));
 
     actions.Steps.clear();
     buttons.CheckCaptionClicked();

@@ -60,8 +60,7 @@ TEST(ResponseRecorderTest, RecordFileInTheProgramFolderByDefault) {
 TEST(ResponseRecorderTest, TickedBoxNamesTheCaptionAndMachineIdIsAdded) {
     FakeSystem system;
     SettingsStore settings;
-    LoadSettingsText("[Declaration]\r\nSave Machine ID=Both, IP or MAC\r\nTsrPath=D:\\Logs\\\r\n",
-                     settings);
+    LoadSettingsText("[Declaration]\r\nSave Machine ID=Both, IP or MAC\r\nTsrPath=D:\\Logs\\\r\n", settings);
     RecordResponse(Request(true), settings, kFolder, system);
     ASSERT_EQ(system.Files.count("D:\\Logs\\anna_Declaration"), 1u);
     EXPECT_EQ(system.Files["D:\\Logs\\anna_Declaration"],

@@ -50,12 +50,10 @@ struct Selection {
             auto it = DatesTexts.find(p);
             return it != DatesTexts.end() && LoadSettingsText(it->second, s);
         };
-        return DocumentSelection(Settings, Clock, Browser, hooks, History,
-                                 [this] { return Draw; }, kFolder, ScreenSaver);
+        return DocumentSelection(
+            Settings, Clock, Browser, hooks, History, [this] { return Draw; }, kFolder, ScreenSaver);
     }
-    void Set(const std::string& key, const std::string& value) {
-        SetSettingValue(key, value, Settings);
-    }
+    void Set(const std::string& key, const std::string& value) { SetSettingValue(key, value, Settings); }
 };
 
 }  // namespace
@@ -114,10 +112,10 @@ TEST(DatesKey, MinuteDigit) {
 
 TEST(SelectDocument, FirstMatchingLineWinsEvenWhenItsDocumentIsMissing) {
     Selection s;
-    s.DatesTexts[kDates] = "Tue=C:\\Docs\\tuesday.html\r\nmonday=C:\\Docs\\gone.html\r\n"
-                           "Mon=C:\\Docs\\monday.html\r\n";
-    s.Files = {"C:\\Docs\\monday.html", "C:\\Docs\\setting.html",
-               kFolder + "\\Documents\\index.html"};
+    s.DatesTexts[kDates] =
+        "Tue=C:\\Docs\\tuesday.html\r\nmonday=C:\\Docs\\gone.html\r\n"
+        "Mon=C:\\Docs\\monday.html\r\n";
+    s.Files = {"C:\\Docs\\monday.html", "C:\\Docs\\setting.html", kFolder + "\\Documents\\index.html"};
     s.Set("Declaration Document", "  C:\\Docs\\setting.html ");
     DocumentSelection selection = s.Make();
     selection.SelectDocument();
@@ -131,8 +129,7 @@ TEST(SelectDocument, FirstMatchingLineWinsEvenWhenItsDocumentIsMissing) {
 TEST(SelectDocument, DatedDocumentThenSettingThenStandardNamesInOrder) {
     Selection s;
     s.DatesTexts[kDates] = "5=C:\\Docs\\minute.htm\r\n";
-    s.Files = {"C:\\Docs\\minute.htm", kFolder + "\\Documents\\default.htm",
-               kFolder + "\\Documents\\index.htm"};
+    s.Files = {"C:\\Docs\\minute.htm", kFolder + "\\Documents\\default.htm", kFolder + "\\Documents\\index.htm"};
     s.Make().SelectDocument();
     EXPECT_EQ(s.Browser.Location, "C:\\Docs\\minute.htm");
 
@@ -158,8 +155,7 @@ TEST(SelectDocument, ScreenSaverDrawsOneEntryOfItsOwnFile) {
     s.ScreenSaver = true;
     s.DatesTexts[kSaverDates] = "a=C:\\S\\1.html\r\nb=C:\\S\\2.html\r\nc=C:\\S\\3.html\r\n";
     s.DatesTexts[kDates] = "Mon=C:\\Docs\\monday.html\r\n";
-    s.Files = {kSaverDates, "C:\\S\\1.html", "C:\\S\\2.html", "C:\\S\\3.html",
-               "C:\\Docs\\monday.html"};
+    s.Files = {kSaverDates, "C:\\S\\1.html", "C:\\S\\2.html", "C:\\S\\3.html", "C:\\Docs\\monday.html"};
     s.Draw = 0.5;  // Int(3 * 0.5 + 1) = 2
     DocumentSelection selection = s.Make();
     EXPECT_EQ(selection.DatesFilePath(), kSaverDates);

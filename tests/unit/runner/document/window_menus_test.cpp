@@ -126,7 +126,8 @@ TEST(SpeakerMenuCommand, CommandsRoundTripAndStrayIdsChooseNothing) {
         EXPECT_EQ(0, SpeakerMenuCommand(kind, 0));
         EXPECT_EQ(0, SpeakerMenuCommand(kind, kMaxMenuListItems + 1));
     }
-    EXPECT_EQ(SpeakerMenuKind::HideSpeaker, SpeakerMenuChoiceOf(SpeakerMenuCommand(SpeakerMenuKind::HideSpeaker, 0)).Kind);
+    EXPECT_EQ(SpeakerMenuKind::HideSpeaker,
+              SpeakerMenuChoiceOf(SpeakerMenuCommand(SpeakerMenuKind::HideSpeaker, 0)).Kind);
     EXPECT_EQ(SpeakerMenuKind::None, SpeakerMenuChoiceOf(0).Kind);  // menu dismissed
     EXPECT_EQ(SpeakerMenuKind::None, SpeakerMenuChoiceOf(2000).Kind);
     EXPECT_EQ(SpeakerMenuKind::None, SpeakerMenuChoiceOf(99999).Kind);

@@ -28,8 +28,8 @@ bool PolicyExists() {
 }
 
 HWND TopWindow(const char* title) {
-    HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     return window;
 }
 

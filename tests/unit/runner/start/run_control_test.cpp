@@ -169,8 +169,7 @@ TEST_P(RunControlTest, ProfileIsSavedOnlyForAUserAndItsFolderIsMade) {
     EXPECT_EQ(ReadFile("Profiles/nobody.ini"), "Last Run=" + Date(0) + "\r\n");
     SetSettingValue("Speaker Volume", "4", named.UserSettings);
     EXPECT_TRUE(named.SaveProfileSettings());
-    EXPECT_EQ(ReadFile("Profiles/nobody.ini"),
-              "Last Run=" + Date(0) + "\r\nSpeaker Volume=4\r\n");
+    EXPECT_EQ(ReadFile("Profiles/nobody.ini"), "Last Run=" + Date(0) + "\r\nSpeaker Volume=4\r\n");
 }
 
 TEST_P(RunControlTest, WeekdayNamesMatchTodayOnly) {
@@ -202,8 +201,7 @@ TEST_P(RunControlTest, ScreenSaverIgnoresLastRunButKeepsTheProfile) {
     EXPECT_TRUE(run.IsDeclarationDue());
     EXPECT_EQ(GetSettingValue("Speaker Voice", run.Settings), "");  // not merged
     run.UpdateLastRun();
-    EXPECT_EQ(ReadFile("Profiles/winuser.ini"),
-              "Last Run=" + Date(0) + "\r\nSpeaker Voice=Anna\r\n");
+    EXPECT_EQ(ReadFile("Profiles/winuser.ini"), "Last Run=" + Date(0) + "\r\nSpeaker Voice=Anna\r\n");
 }
 
 #ifdef _WIN32

@@ -49,7 +49,7 @@ TEST_F(ScreenSaverTest, IdleTimeRoundsHalfToEven) {
     EXPECT_EQ(100, ScreenSaverSeconds("100.5"));
     EXPECT_EQ(102, ScreenSaverSeconds("101.5"));
     EXPECT_EQ(101, ScreenSaverSeconds(" 100.51 "));
-    EXPECT_EQ(0, ScreenSaverSeconds("0.5"));   // rounds to 0: no screen saver
+    EXPECT_EQ(0, ScreenSaverSeconds("0.5"));  // rounds to 0: no screen saver
     EXPECT_EQ(100, ScreenSaverSeconds("1.5"));
     EXPECT_EQ(0, ScreenSaverSeconds("-30"));
     EXPECT_EQ(0, ScreenSaverSeconds("ten"));
@@ -119,19 +119,19 @@ TEST(ScreenSaverDocument, FullScreenWhenAMarginIsExactlyMinusOne) {
 TEST(ScreenSaverMove, FirstPositionIsOnlyStoredThenElevenTwipsEnd) {
     ScreenSaverMoveTest test;
     EXPECT_FALSE(test.Moved(3000, 2000));
-    EXPECT_FALSE(test.Moved(3010, 2010));   // less than 11 both ways: stored
+    EXPECT_FALSE(test.Moved(3010, 2010));  // less than 11 both ways: stored
     EXPECT_EQ(3010, test.LastX());
-    EXPECT_TRUE(test.Moved(3010, 2021));    // 11 down
+    EXPECT_TRUE(test.Moved(3010, 2021));  // 11 down
     ScreenSaverMoveTest left;
     left.Moved(3000, 2000);
-    EXPECT_TRUE(left.Moved(2989, 2000));    // 11 left
-    EXPECT_EQ(3000, left.LastX());          // ending does not move the stored point
+    EXPECT_TRUE(left.Moved(2989, 2000));  // 11 left
+    EXPECT_EQ(3000, left.LastX());        // ending does not move the stored point
 }
 
 TEST(ScreenSaverMove, CursorAtAnEdgeIsNotTrustedUntilItLeaves) {
     ScreenSaverMoveTest test;
-    EXPECT_FALSE(test.Moved(0, 4000));      // resting at the left edge
-    EXPECT_FALSE(test.Moved(1500, 4000));   // far, but the stored x is 0
+    EXPECT_FALSE(test.Moved(0, 4000));     // resting at the left edge
+    EXPECT_FALSE(test.Moved(1500, 4000));  // far, but the stored x is 0
     EXPECT_TRUE(test.Moved(1515, 4000));
     ScreenSaverMoveTest top;
     EXPECT_FALSE(top.Moved(4000, 0));
@@ -141,7 +141,7 @@ TEST(ScreenSaverMove, CursorAtAnEdgeIsNotTrustedUntilItLeaves) {
 }
 
 TEST(ScreenSaverMove, PixelsToTwips) {
-    EXPECT_EQ(15, PixelsToTwips(1, 96));    // one pixel is enough at the standard size
+    EXPECT_EQ(15, PixelsToTwips(1, 96));  // one pixel is enough at the standard size
     EXPECT_EQ(12, PixelsToTwips(1, 120));
     EXPECT_EQ(19200, PixelsToTwips(1280, 96));
     EXPECT_EQ(15, PixelsToTwips(1, 0));     // an unknown resolution counts as standard

@@ -79,7 +79,7 @@ TEST(ReadableTextColour, LightTextOnDarkBackgroundsAndDarkOnLight) {
     EXPECT_EQ(ReadableTextColour(6306335), 0xFFFFFFu);  // dark blue
     EXPECT_EQ(ReadableTextColour(255), 0xFFFFFFu);      // red
     EXPECT_EQ(ReadableTextColour(0xFFFFFF), 0u);
-    EXPECT_EQ(ReadableTextColour(65535), 0u);           // yellow
-    EXPECT_EQ(ReadableTextColour(0xFFFF00), 0u);        // cyan
-    EXPECT_EQ(ReadableTextColour(-1), 0u);              // white once the high byte is dropped
+    EXPECT_EQ(ReadableTextColour(65535), 0u);     // yellow
+    EXPECT_EQ(ReadableTextColour(0xFFFF00), 0u);  // cyan
+    EXPECT_EQ(ReadableTextColour(-1), 0u);        // white once the high byte is dropped
 }

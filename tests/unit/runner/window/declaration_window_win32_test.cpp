@@ -38,8 +38,8 @@ protected:
         wc.lpszClassName = "PictureTestParent";
         RegisterClassA(&wc);
         ASSERT_TRUE(RegisterPictureControl(instance));
-        parent_ = CreateWindowExA(0, "PictureTestParent", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
-                                  nullptr, nullptr, instance, nullptr);
+        parent_ = CreateWindowExA(0, "PictureTestParent", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                  instance, nullptr);
         ASSERT_NE(parent_, nullptr);
         SetWindowLongPtrA(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&record_));
         control_ = CreatePictureControl(parent_, 7, "Accept", true);
@@ -98,8 +98,7 @@ TEST_F(PictureControlTest, PaintsThePictureOverTheParentsBackground) {
 }
 
 TEST(RemoveTitleBar, ClearsCaptionMenuAndBoxesOnly) {
-    HWND window = CreateWindowExA(0, "STATIC", "t",
-                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 100, 100, nullptr,
+    HWND window = CreateWindowExA(0, "STATIC", "t", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 100, 100, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     RemoveTitleBar(window);
@@ -120,8 +119,7 @@ struct WindowUnderTest {
 
     void Open(const std::string& settings, const std::string& commandLine) {
         Folder.Write("Tessarin.ini", settings);
-        Run = std::make_unique<RunControl>(commandLine, Folder.Path(), Clock,
-                                           [] { return std::string("logon"); });
+        Run = std::make_unique<RunControl>(commandLine, Folder.Path(), Clock, [] { return std::string("logon"); });
         Run->LoadSettings();
         Window = CreateDeclarationWindow(GetModuleHandleA(nullptr), *Run);
     }
@@ -129,8 +127,7 @@ struct WindowUnderTest {
         if (Window) DestroyWindow(Window);
         // The window ends the program when it goes: keep that quit to itself.
         MSG message;
-        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     }
     HWND Child(int id) const { return GetDlgItem(Window, id); }
     bool Visible(int id) const { return (GetWindowLongA(Child(id), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -163,7 +160,7 @@ TEST(DeclarationWindow, EveryControlIsARealChildWithItsText) {
     EXPECT_TRUE(w.Visible(IDC_CHK_READ));
     EXPECT_EQ(SendMessageA(w.Child(IDC_CHK_READ), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_FALSE(w.Visible(IDC_LBL_BUTTON_CAPTION_0));  // caption size 0
-    EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));  // Wine's speech engine has no voices
+    EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));           // Wine's speech engine has no voices
     // The accept and decline buttons sit on one row under the document.
     RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
     EXPECT_GT(accept.top, doc.bottom);
@@ -172,9 +169,10 @@ TEST(DeclarationWindow, EveryControlIsARealChildWithItsText) {
 
 TEST(DeclarationWindow, SwitchesOffHideTheirControlsAndTheTitleBar) {
     WindowUnderTest w;
-    w.Open("TitleBar=No\r\nSpeaker=no\r\nEyes Image=NO\r\nHistory Buttons=No\r\nButton2=No\r\n"
-           "Button Caption Size=12\r\n",
-           "");
+    w.Open(
+        "TitleBar=No\r\nSpeaker=no\r\nEyes Image=NO\r\nHistory Buttons=No\r\nButton2=No\r\n"
+        "Button Caption Size=12\r\n",
+        "");
     ASSERT_NE(w.Window, nullptr);
     EXPECT_EQ(GetWindowLongA(w.Window, GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));

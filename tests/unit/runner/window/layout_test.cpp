@@ -79,8 +79,7 @@ TEST(ComputeLayout, HistoryButtonsMakeWayForTheCheckBoxGroup) {
     in.CheckCaptionWidth = 4000;
     DeclarationLayout out = ComputeLayout(in);
     EXPECT_EQ(out.History[1].Right() + 200, out.Eye.Left);
-    EXPECT_EQ(out.History[1].Left - out.History[0].Left, in.InnerWidth / 2 + 100 -
-                                                             (in.WindowWidth / 2 - 600 - 100));
+    EXPECT_EQ(out.History[1].Left - out.History[0].Left, in.InnerWidth / 2 + 100 - (in.WindowWidth / 2 - 600 - 100));
     EXPECT_LE(out.Message.Right(), out.History[0].Left);
 
     in.EyeVisible = false;

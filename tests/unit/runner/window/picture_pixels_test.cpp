@@ -16,8 +16,7 @@ void Put16(std::string& b, std::uint16_t v) {
 }
 
 // A BMP with the given header size, bits and rows (top row first in `rows`).
-std::string MakeBmp(int width, int height, int bits, std::uint32_t compression,
-                    std::uint32_t headerSize, bool topDown,
+std::string MakeBmp(int width, int height, int bits, std::uint32_t compression, std::uint32_t headerSize, bool topDown,
                     const std::vector<std::uint32_t>& pixels) {
     const int stride = ((width * bits + 31) / 32) * 4;
     std::string b = "BM";
@@ -68,8 +67,8 @@ std::string ReadFile(const std::string& path) {
 }  // namespace
 
 TEST(ReadBmpPicture, TwentyFourBitBottomUpIsOpaque) {
-    PicturePixels p = ReadBmpPicture(
-        MakeBmp(3, 2, 24, 0, 40, false, {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x000000}));
+    PicturePixels p =
+        ReadBmpPicture(MakeBmp(3, 2, 24, 0, 40, false, {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x000000}));
     ASSERT_EQ(p.Width, 3);
     ASSERT_EQ(p.Height, 2);
     EXPECT_EQ(p.Pixels[0], 0xFF112233u);
@@ -78,8 +77,7 @@ TEST(ReadBmpPicture, TwentyFourBitBottomUpIsOpaque) {
 }
 
 TEST(ReadBmpPicture, ThirtyTwoBitWithAlphaIsPremultiplied) {
-    PicturePixels p = ReadBmpPicture(
-        MakeBmp(2, 1, 32, 3, 124, true, {0x80FF0000, 0x00FFFFFF}));
+    PicturePixels p = ReadBmpPicture(MakeBmp(2, 1, 32, 3, 124, true, {0x80FF0000, 0x00FFFFFF}));
     ASSERT_EQ(p.Width, 2);
     EXPECT_EQ(p.Pixels[0], 0x80800000u);
     EXPECT_EQ(p.Pixels[1], 0u);
@@ -162,12 +160,29 @@ TEST(ComposeOverColour, MatchesScalingThenBlending) {
 }
 
 TEST(ShippedPictures, EveryPictureReadsAtBothSizes) {
-    const char* const names[] = {
-        "01_eye01", "02_eye02", "03_eye03", "04_eye04", "05_eye05", "06_eye06", "07_eye07",
-        "08_eye08", "09_eye09", "10_eye10", "11_back_disabled", "12_forward_disabled",
-        "13_back_enabled", "14_forward_enabled", "15_accept_enabled", "16_accept_disabled",
-        "17_speaker_normal", "18_speaker_hover", "19_speaker_speaking", "20_accept_pressed",
-        "21_decline_pressed", "22_decline_released", "31_logo"};
+    const char* const names[] = {"01_eye01",
+                                 "02_eye02",
+                                 "03_eye03",
+                                 "04_eye04",
+                                 "05_eye05",
+                                 "06_eye06",
+                                 "07_eye07",
+                                 "08_eye08",
+                                 "09_eye09",
+                                 "10_eye10",
+                                 "11_back_disabled",
+                                 "12_forward_disabled",
+                                 "13_back_enabled",
+                                 "14_forward_enabled",
+                                 "15_accept_enabled",
+                                 "16_accept_disabled",
+                                 "17_speaker_normal",
+                                 "18_speaker_hover",
+                                 "19_speaker_speaking",
+                                 "20_accept_pressed",
+                                 "21_decline_pressed",
+                                 "22_decline_released",
+                                 "31_logo"};
     const std::string folder = std::string(TSR_SOURCE_DIR) + "/runner/res/pictures/";
     for (const char* name : names) {
         PicturePixels small = ReadBmpPicture(ReadFile(folder + "96/" + name + ".bmp"));

@@ -75,12 +75,9 @@ TEST(ComposeWindow, TextsColoursAndSwitches) {
 }
 
 TEST(ComposeWindow, UserNameReplacesOnlyTheFirstOccurrence) {
-    EXPECT_EQ(Compose("CheckBox Caption=User Name and User Name\r\n").CheckCaption,
-              "jdoe and User Name");
-    EXPECT_EQ(Compose("CheckBox Caption=User Name read\r\nUser Name=Kim\r\n").CheckCaption,
-              "Kim read");
-    EXPECT_EQ(Compose("CheckBox Caption=User Name read\r\nUser Name=0\r\n", "").CheckCaption,
-              " read");
+    EXPECT_EQ(Compose("CheckBox Caption=User Name and User Name\r\n").CheckCaption, "jdoe and User Name");
+    EXPECT_EQ(Compose("CheckBox Caption=User Name read\r\nUser Name=Kim\r\n").CheckCaption, "Kim read");
+    EXPECT_EQ(Compose("CheckBox Caption=User Name read\r\nUser Name=0\r\n", "").CheckCaption, " read");
     // A caption that is only blanks after substitution counts as empty.
     WindowComposition blank = Compose("CheckBox Caption=User Name\r\n", "  ");
     EXPECT_FALSE(blank.CheckBoxVisible);

@@ -28,7 +28,8 @@ std::string Describe(const HtmlDocument& doc) {
     std::ostringstream out;
     out << "title=" << doc.title << " utf8=" << doc.utf8 << "\n";
     for (const TextBlock& b : doc.blocks) {
-        out << static_cast<int>(b.kind) << "/" << b.level << "/" << b.indent << "/" << b.quote << "/" << b.marker << ":";
+        out << static_cast<int>(b.kind) << "/" << b.level << "/" << b.indent << "/" << b.quote << "/" << b.marker
+            << ":";
         for (const TextRun& r : b.runs)
             out << "[" << r.text << "|" << r.bold << r.italic << r.underline << r.monospace << "|" << r.href << "]";
         out << "\n";
@@ -59,8 +60,7 @@ std::string RichPage() {
         "<!-- a comment <p>not text</p> --><script>if (a < b) x = '</p>';</script>"
         "<pre>  kept\n\tspaces</pre><blockquote><p>quoted <u>under</u></p></blockquote><hr>";
     page += "<ol start=7>";
-    for (int i = 0; i < 300; ++i)
-        page += "<li>item " + std::to_string(i) + " of the list<br>second line</li>";
+    for (int i = 0; i < 300; ++i) page += "<li>item " + std::to_string(i) + " of the list<br>second line</li>";
     page += "</ol><ul><li></li><li><code>x = 1;</code></li></ul><p>a &lt; b &#8212; end</p></body></html>";
     return page;
 }
@@ -168,10 +168,10 @@ TEST(Utf8Check, HighBytesAreFoundAtEveryPlaceOfTheEightByteScan) {
     for (size_t at = 0; at < 20; ++at) {
         std::string plain(at, 'a');
         std::string tail(11, 'z');
-        EXPECT_TRUE(LooksLikeUtf8(plain + "\xC3\xA9" + tail)) << at;       // é in UTF-8
-        EXPECT_FALSE(LooksLikeUtf8(plain + "\xE9" + tail)) << at;          // é in Windows-1252
-        EXPECT_FALSE(LooksLikeUtf8(plain + "\xC3" + tail)) << at;          // a lead byte alone
-        EXPECT_FALSE(LooksLikeUtf8(plain + tail + "\xE2\x82")) << at;      // cut at the very end
-        EXPECT_FALSE(LooksLikeUtf8(plain + tail)) << at;                   // plain ASCII is not UTF-8
+        EXPECT_TRUE(LooksLikeUtf8(plain + "\xC3\xA9" + tail)) << at;   // é in UTF-8
+        EXPECT_FALSE(LooksLikeUtf8(plain + "\xE9" + tail)) << at;      // é in Windows-1252
+        EXPECT_FALSE(LooksLikeUtf8(plain + "\xC3" + tail)) << at;      // a lead byte alone
+        EXPECT_FALSE(LooksLikeUtf8(plain + tail + "\xE2\x82")) << at;  // cut at the very end
+        EXPECT_FALSE(LooksLikeUtf8(plain + tail)) << at;               // plain ASCII is not UTF-8
     }
 }

@@ -96,7 +96,7 @@ TEST(PageLayout, HardBreaksHeadingsListsAndRules) {
     EXPECT_EQ(item.fragments[1].x, 10 + 30);
     EXPECT_LT(item.fragments[0].x + item.fragments[0].width, item.fragments[1].x);
     EXPECT_EQ(layout.lines[5].decoration, LineDecoration::Rule);
-    EXPECT_EQ(LineText(layout.lines[6]), "  x");   // leading spaces of preformatted lines stay
+    EXPECT_EQ(LineText(layout.lines[6]), "  x");  // leading spaces of preformatted lines stay
     EXPECT_EQ(LineText(layout.lines[7]), " y");
     EXPECT_EQ(layout.lines[6].fragments[0].font.role, FontRole::Mono);
 }
@@ -109,8 +109,8 @@ TEST(PageLayout, LinksAreHitTestedByPosition) {
     ASSERT_EQ(layout.links.size(), 2u);
     EXPECT_EQ(layout.links[0], "one.html");
     const LayoutLine& line = layout.lines[0];
-    EXPECT_EQ(LinkAt(layout, 10 + 30 + 1, line.top + 1), 0);   // on "first"
-    EXPECT_EQ(LinkAt(layout, 10 + 5, line.top + 1), -1);       // on "go"
+    EXPECT_EQ(LinkAt(layout, 10 + 30 + 1, line.top + 1), 0);  // on "first"
+    EXPECT_EQ(LinkAt(layout, 10 + 5, line.top + 1), -1);      // on "go"
     EXPECT_EQ(LinkAt(layout, 10 + 1, layout.lines[1].top + 5), 1);
     EXPECT_EQ(LinkAt(layout, 10 + 1, layout.height + 100), -1);
     EXPECT_TRUE(line.fragments[1].font.underline);

@@ -159,7 +159,7 @@ TEST_F(DocumentViewWindow, WithoutAnHtmlEngineTheReaderTakesOverBehindTheSameWin
     char name[64] = "";
     GetClassNameA(GetWindow(outer, GW_CHILD), name, sizeof(name));
     EXPECT_STREQ(name, "TsrReaderView");  // this machine has no HTML engine for the control
-    EXPECT_EQ(announced_.size(), 1u);       // announced once, whichever view announced it
+    EXPECT_EQ(announced_.size(), 1u);     // announced once, whichever view announced it
     EXPECT_EQ(completed_.size(), 1u);
     EXPECT_NE(view->LocationURL().find("rules.html"), std::string::npos);
     EXPECT_EQ(WindowText(outer).compare(0, 14, "Detailed rules"), 0);

@@ -96,7 +96,9 @@ TEST(HtmlReader, CharacterReferencesDecode) {
         "<p>&amp; &lt;tag&gt; &quot;q&quot; a&nbsp;b &#65;&#x42;&#X43; &copy; &eacute; &euro; &#150; "
         "&bogus; AT&T &#; &#xZZ; &amp</p>");
     std::string text = BlockText(doc.blocks[0]);
-    EXPECT_EQ(text, "& <tag> \"q\" a\xA0" "b ABC \xA9 \xE9 \x80 \x96 &bogus; AT&T &#; &#xZZ; &");
+    EXPECT_EQ(text,
+              "& <tag> \"q\" a\xA0"
+              "b ABC \xA9 \xE9 \x80 \x96 &bogus; AT&T &#; &#xZZ; &");
 }
 
 TEST(HtmlReader, Utf8PagesKeepUtf8OrConvertThroughTheGivenConverter) {

@@ -43,8 +43,8 @@ class BalloonToolTipTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(LoadTooltipControls());
-        parent_ = CreateWindowExA(0, "STATIC", "parent", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent_ = CreateWindowExA(0, "STATIC", "parent", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent_, nullptr);
     }
     void TearDown() override { DestroyWindow(parent_); }
