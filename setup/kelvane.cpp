@@ -6,7 +6,6 @@
 
 const char kHelpTitle[] = "Tessarin PC Configuration Check";
 const char kErrorTitle[] = "Tessarin PC Configuration";
-const char kProductMarker[] = "Tessarin";
 
 namespace {
 
@@ -20,7 +19,7 @@ bool NamesProgramFile(KelvaneSystem& system, const std::string& path) {
     return !path.empty() && !HasWildcard(path) && system.FindsOrdinaryFile(path);
 }
 
-bool IsOurRegistration(const std::string& value) { return value.find(kProductMarker) != std::string::npos; }
+bool IsOurRegistration(const std::string& value) { return NamesThisProgram(value); }
 
 // Shows the message, or without anyone to see it writes the same text to a
 // file beside the check log, so an unattended run never waits on a box.
@@ -97,7 +96,7 @@ int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root,
     // A write that fails (the local machine without administrator rights)
     // is not logged as set up: the check below records what the root holds.
     if (mayChangeRegistry && NamesProgramFile(system, option) &&
-        RegSetString(registry, root, kRunKeyPath, kRunValueName, option)) {
+        RegSetString(registry, root, kRunKeyPath, kRunValueName, RunCommandFor(option))) {
         return WriteCheckLog(system, option, location) ? kExitDone : kExitLogNotWritten;
     }
     if (mayChangeRegistry && option == "None") {
@@ -110,7 +109,8 @@ int ConfigureLogonStart(Registry& registry, KelvaneSystem& system, RegHive root,
         return WriteCheckLog(system, "None", location) ? kExitDone : kExitLogNotWritten;
     }
     const std::string stored = RegGetString(registry, root, kRunKeyPath, kRunValueName, "");
-    if (IsOurRegistration(stored)) return WriteCheckLog(system, stored, location) ? kExitDone : kExitLogNotWritten;
+    if (IsOurRegistration(stored))
+        return WriteCheckLog(system, ProgramPathOf(stored), location) ? kExitDone : kExitLogNotWritten;
     const std::string notSetUp = "Tessarin has not been set up as " + option + " cannot be seen.";
     return WriteCheckLog(system, notSetUp, location) ? kExitNotSetUp : kExitLogNotWritten;
 }

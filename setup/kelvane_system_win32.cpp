@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "shared/file_routines.h"
 #include "shared/identity.h"
 #include "shared/win32/handles.h"
 
@@ -42,16 +43,22 @@ std::string Win32KelvaneSystem::NowText() {
 }
 
 bool Win32KelvaneSystem::FindsOrdinaryFile(const std::string& path) {
-    if (path.empty()) return false;
+    if (path.empty() || IsDeviceName(path)) return false;
     WIN32_FIND_DATAA found;
     FindHandle search(FindFirstFileA(path.c_str(), &found));
     if (!search.Valid()) return false;
-    const DWORD excluded = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const DWORD excluded =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     return (found.dwFileAttributes & excluded) == 0;
 }
 
 bool Win32KelvaneSystem::WriteLineFile(const std::string& path, const std::string& text, std::string* errorText) {
     const std::string line = text + "\r\n";
+    if (IsDeviceName(path)) {
+        // A device would take (or hold up) the line instead of a file.
+        *errorText = SystemErrorText(ERROR_INVALID_NAME);
+        return false;
+    }
     FileHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include "shared/file_routines.h"
@@ -32,4 +33,23 @@ std::string FileModifiedDate(const std::string& path, int kind) {
     std::snprintf(time, sizeof time, " %d:%02d:%02d %s", hour12, local.tm_min, local.tm_sec,
                   local.tm_hour < 12 ? "AM" : "PM");
     return text + time;
+}
+
+bool FileModifiedTime(const std::string& path, long long* when) {
+    struct stat st {};
+    if (!FileExists(path) || ::stat(path.c_str(), &st) != 0) return false;
+    *when = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (FileExists(JoinPath(folder, name))) names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
 }

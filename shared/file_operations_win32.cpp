@@ -37,3 +37,22 @@ std::string FileModifiedDate(const std::string& path, int kind) {
     bool midnight = when.wHour == 0 && when.wMinute == 0 && when.wSecond == 0;
     return DateText(when, !midnight);
 }
+
+bool FileModifiedTime(const std::string& path, long long* when) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!FileExists(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    *when = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return true;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    FindHandle search(FindFirstFileA(JoinPath(folder, "*").c_str(), &found));
+    if (!search.Valid()) return names;
+    do {
+        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search.Get(), &found));
+    return names;
+}

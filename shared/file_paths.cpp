@@ -1,5 +1,9 @@
 #include "shared/file_routines.h"
 
+#include <cstring>
+
+#include "shared/text_routines.h"
+
 namespace {
 
 #ifdef _WIN32
@@ -11,6 +15,27 @@ constexpr char kSeparator = '/';
 std::size_t LastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
 
 }  // namespace
+
+bool IsDeviceName(const std::string& path) {
+    if (path.rfind("\\\\.\\", 0) == 0 || path.rfind("//./", 0) == 0) return true;
+    std::string base = FileNameOf(path);
+    base = base.substr(0, base.find('.'));
+    while (!base.empty() && (base.back() == ' ' || base.back() == '.')) base.pop_back();
+    if (base.size() != 3 && base.size() != 4) return false;
+    const std::string name = ToLower(base);
+    if (name == "con" || name == "prn" || name == "aux" || name == "nul") return true;
+    return name.size() == 4 && (name.compare(0, 3, "com") == 0 || name.compare(0, 3, "lpt") == 0) && name[3] >= '1' &&
+           name[3] <= '9';
+}
+
+bool IsPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 32 || std::strchr("\\/:*?\"<>|", c)) return false;
+    }
+    if (name.back() == '.' || name.back() == ' ') return false;
+    return !IsDeviceName(name);
+}
 
 std::string FolderOf(const std::string& path) {
     std::size_t at = LastSeparator(path);

@@ -21,6 +21,17 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content);
 // Creates or replaces the file with the text followed by CR LF; false when
 // the file could not be written (the old file then stays as it was).
 bool WriteTextFile(const std::string& text, const std::string& path);
+// True when the path's last part names a device rather than a file on
+// Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension,
+// in any case), or the path is in the device namespace (\\.\...). Opening
+// such a name opens the device: a serial port waits for ever on a read.
+bool IsDeviceName(const std::string& path);
+// True when the text can name one file in a folder: not empty, none of
+// \ / : * ? " < > | nor a control character, not "." or "..", no trailing
+// dot or blank, and no device name.
+bool IsPlainFileName(const std::string& name);
+// The user's own local application data folder (LOCALAPPDATA), or empty.
+std::string LocalAppDataFolder();
 // The folder part of a path (without the trailing separator) and the file name.
 std::string FolderOf(const std::string& path);
 std::string FileNameOf(const std::string& path);

@@ -1,6 +1,7 @@
 #include "shared/file_routines.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,7 +47,7 @@ bool WriteAll(int fd, const std::string& content) {
 }  // namespace
 
 bool FileExists(const std::string& path) {
-    if (path.empty() || HasWildcard(path)) return false;
+    if (path.empty() || HasWildcard(path) || IsDeviceName(path)) return false;
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
@@ -64,9 +65,11 @@ bool CreateFolder(const std::string& path) {
 
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content) {
     content->clear();
-    if (path.empty() || FolderExists(path)) return false;
-    Fd fd(::open(path.c_str(), O_RDONLY));
-    if (fd.Get() < 0) return false;
+    if (path.empty() || IsDeviceName(path)) return false;
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK));
+    struct stat st {};
+    // Only a regular file: a pipe or a device may never answer a read.
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     char buffer[65536];
     while (content->size() < maxBytes) {
         std::size_t want = sizeof buffer;
@@ -81,7 +84,7 @@ bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* c
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
-    if (path.empty() || FolderExists(path)) return false;
+    if (path.empty() || IsDeviceName(path) || FolderExists(path)) return false;
     // A file without write permission is read-only, as on Windows, even for
     // an owner who could rename over it.
     struct stat st {};
@@ -96,4 +99,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
     return ok;
+}
+
+std::string LocalAppDataFolder() {
+    const char* folder = std::getenv("LOCALAPPDATA");
+    return folder ? folder : std::string();
 }

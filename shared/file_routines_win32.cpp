@@ -20,11 +20,11 @@ bool WriteAll(HANDLE file, const std::string& content) {
 }  // namespace
 
 bool FileExists(const std::string& path) {
-    if (path.empty() || HasWildcard(path)) return false;
+    if (path.empty() || HasWildcard(path) || IsDeviceName(path)) return false;
     WIN32_FIND_DATAA found;
     FindHandle search(FindFirstFileA(path.c_str(), &found));
     if (!search.Valid()) return false;
-    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
 bool FolderExists(const std::string& path) {
@@ -40,10 +40,11 @@ bool CreateFolder(const std::string& path) {
 
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* content) {
     content->clear();
-    if (path.empty()) return false;
+    if (path.empty() || IsDeviceName(path)) return false;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
+    // Only a file on a disk: a pipe or a device may never answer a read.
+    if (!file.Valid() || GetFileType(file.Get()) != FILE_TYPE_DISK) return false;
     char buffer[65536];
     while (content->size() < maxBytes) {
         DWORD want = sizeof buffer;
@@ -57,7 +58,7 @@ bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* c
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
-    if (path.empty() || FolderExists(path)) return false;
+    if (path.empty() || IsDeviceName(path) || FolderExists(path)) return false;
     // Windows refuses to replace a read-only file; say so before writing
     // anything rather than rely on every file system doing the same.
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -76,4 +77,10 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
     ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(temp);
     return ok;
+}
+
+std::string LocalAppDataFolder() {
+    char buffer[MAX_PATH * 2] = {};
+    const DWORD n = GetEnvironmentVariableA("LOCALAPPDATA", buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
 }

@@ -12,6 +12,8 @@
 #include "shared/file_routines.h"
 #include "shared/identity.h"
 #include "shared/win32/window_helpers.h"
+#include "runner/answer/pending_records.h"
+#include "shared/file_routines.h"
 
 namespace {
 
@@ -50,6 +52,7 @@ public:
         request.BoxTicked = s_.Answer->BoxTicked();
         request.CheckCaption = WindowText(s_.Control.CheckCaption);
         request.Response = response;
+        request.PendingFolder = PendingRecordFolder(LocalAppDataFolder());
         WindowResponseSystem system(s_);
         ::RecordResponse(request, s_.Run->Settings, s_.Run->AppFolder(), system);
     }

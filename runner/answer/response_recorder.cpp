@@ -1,6 +1,8 @@
 #include "runner/answer/response_recorder.h"
 
 #include "runner/answer/acceptance_record.h"
+#include "runner/answer/pending_records.h"
+#include "shared/file_routines.h"
 #include "runner/window/window_settings.h"
 
 namespace {
@@ -23,6 +25,10 @@ std::string DefaultRecordFolder(const std::string& appFolder) {
 
 }  // namespace
 
+std::string RecordFolder(const SettingsStore& settings, const std::string& appFolder) {
+    return GetSettingOrDefault("TsrPath", DefaultRecordFolder(appFolder), settings);
+}
+
 RecordOutcome RecordResponse(const ResponseRequest& request, const SettingsStore& settings,
                              const std::string& appFolder, ResponseSystem& system) {
     if (request.ScreenSaverMode || request.ProfileUser.empty()) return RecordOutcome::NotRecorded;
@@ -39,7 +45,12 @@ RecordOutcome RecordResponse(const ResponseRequest& request, const SettingsStore
     // absent, so the answer is never lost.
     if (system.LibraryPresent() && system.LibrarySaveDoc(text)) return RecordOutcome::Library;
 
-    const std::string folder = GetSettingOrDefault("TsrPath", DefaultRecordFolder(appFolder), settings);
-    const std::string path = RecordFilePath(folder, request.ProfileUser);
-    return system.ReplaceFile(path, text + "\r\n") ? RecordOutcome::File : RecordOutcome::FileFailed;
+    // A name such as "..\\x" or "com1" must never choose the file.
+    if (!IsPlainFileName(request.ProfileUser)) return RecordOutcome::NotRecorded;
+    const std::string content = text + "\r\n";
+    const std::string path = RecordFilePath(RecordFolder(settings, appFolder), request.ProfileUser);
+    if (system.ReplaceFile(path, content)) return RecordOutcome::File;
+    return KeepPendingRecord(request.PendingFolder, RecordFilePath("", request.ProfileUser), content)
+               ? RecordOutcome::Pending
+               : RecordOutcome::FileFailed;
 }

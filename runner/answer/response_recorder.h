@@ -29,14 +29,20 @@ struct ResponseRequest {
     bool BoxTicked = false;
     std::string CheckCaption;  // as shown, after the user-name substitution
     std::string Response;      // caption of the pressed button
+    // Where the record waits when the record folder cannot take it.
+    std::string PendingFolder;
 };
 
 enum class RecordOutcome {
-    NotRecorded,  // screen-saver mode or no profile user
+    NotRecorded,  // screen-saver mode, no profile user, or a name that names no file
     Library,      // handed to SaveDoc
     File,         // record file replaced
-    FileFailed,   // the file could not be written; the old one stands
+    Pending,      // the record folder refused it: kept in the pending folder
+    FileFailed,   // neither could be written; the old record stands
 };
+
+// The folder of the record files: "TsrPath", else the program's folder.
+std::string RecordFolder(const SettingsStore& settings, const std::string& appFolder);
 
 RecordOutcome RecordResponse(const ResponseRequest& request, const SettingsStore& settings,
                              const std::string& appFolder, ResponseSystem& system);

@@ -3,9 +3,13 @@
 #include <windows.h>
 
 #include "runner/window/declaration_window_win32.h"
+#include "runner/answer/pending_records.h"
+#include "runner/answer/response_recorder.h"
+#include "runner/lockdown/task_manager_policy.h"
 #include "runner/start/run_control.h"
 #include "runner/start/screen_saver.h"
 #include "shared/calendar_win32.h"
+#include "shared/file_routines.h"
 #include "shared/identity.h"
 #include "shared/registry_win32.h"
 
@@ -23,10 +27,17 @@ int RunMessageLoop(HWND window) {
 
 int Main(HINSTANCE instance, const char* commandLine) {
     Win32Calendar calendar;
+    Win32Registry registry;
+    // A run that was ended without its clean-up (killed, or the session
+    // ended under it) could not lift the Task Manager policy it set.
+    RemoveLeftPolicy(registry);
     RunControl run(commandLine ? commandLine : "", AppFolder(), calendar, GetLogonUserName);
     run.LoadSettings();
+    // Records that could not reach the record folder at an earlier answer
+    // go there first; without any waiting this is one folder lookup.
+    const std::string pending = PendingRecordFolder(LocalAppDataFolder());
+    if (FolderExists(pending)) DeliverPendingRecords(pending, RecordFolder(run.Settings, run.AppFolder()));
     HWND window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
-    Win32Registry registry;
     RegisterScreenSaver(registry, run, AppExePath());
     return window ? RunMessageLoop(window) : 0;
 }

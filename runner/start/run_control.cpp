@@ -39,18 +39,29 @@ std::string RunControl::ScreenSaverSettingsPath() const { return JoinPath(appFol
 void RunControl::LoadSettings() {
     Settings.Clear();
     UserSettings.Clear();
+    settingsLoaded_ = false;
+    profileLoaded_ = false;
     SettingsFilePath = MainSettingsPath();
     LoadSettingsFile(SettingsFilePath, Settings);
-
-    const std::string user = ProfileUserName();
+    // "ScreenSaver.ini" may set "Single User Logon": it is read before the
+    // user is worked out, or the profile of the wrong user (or none) is
+    // loaded and a later save empties the right one.
     if (IsScreenSaverMode()) {
         SettingsFilePath = ScreenSaverSettingsPath();
         LoadSettingsFile(SettingsFilePath, Settings);
+    }
+    profileUser_ = UserFromSettings();
+    settingsLoaded_ = true;
+
+    const std::string profile = ProfileFilePath();
+    if (profile.empty()) return;
+    profileLoaded_ = true;
+    if (IsScreenSaverMode()) {
         // The screen saver's own settings stay in force, but a later save of
         // the profile must keep what the profile file already holds.
-        if (!user.empty()) LoadSettingsFile(ProfileFilePath(), UserSettings);
-    } else if (!user.empty()) {
-        SettingsFilePath = ProfileFilePath();
+        LoadSettingsFile(profile, UserSettings);
+    } else {
+        SettingsFilePath = profile;
         LoadSettingsFile(SettingsFilePath, UserSettings);
         MergeSettingsFile(SettingsFilePath, Settings);
     }
@@ -58,7 +69,9 @@ void RunControl::LoadSettings() {
 
 bool RunControl::IsScreenSaverMode() const { return HasScreenSaverMarker(commandLine_); }
 
-std::string RunControl::ProfileUserName() const {
+std::string RunControl::ProfileUserName() const { return settingsLoaded_ ? profileUser_ : UserFromSettings(); }
+
+std::string RunControl::UserFromSettings() const {
     const std::string named = CommandLineUserName(commandLine_);
     if (!named.empty()) return named;
     if (!IsYes(GetSettingItem("Single User Logon", Settings)) && logonUserName_) {
@@ -68,8 +81,12 @@ std::string RunControl::ProfileUserName() const {
 }
 
 std::string RunControl::ProfileFilePath() const {
-    return JoinPath(JoinPath(appFolder_, "Profiles"), AddIniExtension(ProfileUserName()));
+    const std::string user = ProfileUserName();
+    if (!IsPlainFileName(user) || !IsPlainFileName(AddIniExtension(user))) return std::string();
+    return JoinPath(JoinPath(appFolder_, "Profiles"), AddIniExtension(user));
 }
+
+bool RunControl::MayWriteProfile() const { return profileLoaded_ && !ProfileFilePath().empty(); }
 
 bool RunControl::IsDeclarationDue() {
     std::string period = ToLower(GetSettingItem(kPeriodKey, Settings));
@@ -127,7 +144,7 @@ bool RunControl::PeriodDaysDue(const std::string& period) {
 }
 
 void RunControl::UpdateLastRun() {
-    if (ProfileUserName().empty()) return;
+    if (!MayWriteProfile()) return;
     double period = 0;
     const bool once = ReadsAsNumber(GetSettingItem(kPeriodKey, Settings), &period) && period == -1;
     const CivilDate today = calendar_.Today();
@@ -139,7 +156,7 @@ void RunControl::UpdateLastRun() {
 }
 
 bool RunControl::SaveProfileSettings() {
-    if (ProfileUserName().empty()) return false;
+    if (!MayWriteProfile()) return false;
     CreateFolder(FolderOf(ProfileFilePath()));
     return SaveSettingsFile(UserSettings, ProfileFilePath());
 }

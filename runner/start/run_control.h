@@ -14,21 +14,28 @@ public:
                std::function<std::string()> logonUserName);
 
     // Steps 1-4 of start-up: main settings, then the screen-saver file over
-    // them, or the profile merged into them.
+    // them, or the profile merged into them. The profile user is worked out
+    // once, after every file that can change it.
     void LoadSettings();
 
     bool IsScreenSaverMode() const;
-    // Computed afresh on each call: the "-U" name, else the logon user when
-    // "Single User Logon" is no, else empty.
+    // The "-U" name, else the logon user when "Single User Logon" is no,
+    // else empty; as worked out by LoadSettings (before it: from the
+    // settings as they are).
     std::string ProfileUserName() const;
+    // The profile file, or empty when there is no profile user or the name
+    // cannot name a file ("..\x", "a/b", "com1"): nothing is then read or
+    // written for that user.
     std::string ProfileFilePath() const;
     std::string MainSettingsPath() const;
     std::string ScreenSaverSettingsPath() const;
 
     bool IsDeclarationDue();
     void UpdateLastRun();
-    // Writes UserSettings to the profile file when a profile user is known;
-    // a missing profiles folder is created first.
+    // Writes UserSettings to the profile file when a profile user is known
+    // and that user's profile was loaded (so a write never replaces a
+    // profile with a store that did not come from it); a missing profiles
+    // folder is created first.
     bool SaveProfileSettings();
 
     SettingsStore Settings;
@@ -41,9 +48,14 @@ public:
 
 private:
     bool PeriodDaysDue(const std::string& period);
+    std::string UserFromSettings() const;
+    bool MayWriteProfile() const;
 
     std::string commandLine_;
     std::string appFolder_;
     const Calendar& calendar_;
     std::function<std::string()> logonUserName_;
+    bool settingsLoaded_ = false;
+    std::string profileUser_;     // as worked out by LoadSettings
+    bool profileLoaded_ = false;  // UserSettings came from profileUser_'s file
 };

@@ -24,6 +24,9 @@ TEST(KelvaneSystemWin32, FileSearchFindsOrdinaryFilesOnly) {
     EXPECT_FALSE(system.FindsOrdinaryFile(folder.File("a<b>|c.exe")));
     EXPECT_FALSE(system.FindsOrdinaryFile(""));
     EXPECT_FALSE(system.FindsOrdinaryFile(std::string(5000, 'x') + ".exe"));
+    // Devices are no programs: "Kelvane.exe COM1,..." registered "COM1".
+    EXPECT_FALSE(system.FindsOrdinaryFile("COM1"));
+    EXPECT_FALSE(system.FindsOrdinaryFile("nul"));
     SetFileAttributesA(folder.File("hidden.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA(folder.File("system.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -41,6 +44,8 @@ TEST(KelvaneSystemWin32, WritesOneLineAndTellsWhyNot) {
     EXPECT_FALSE(error.empty());
     error.clear();
     EXPECT_FALSE(system.WriteLineFile(folder.File("Gone\\check.log"), "x", &error));
+    EXPECT_FALSE(system.WriteLineFile("COM1", "x", &error));  // a device is no log file
+    EXPECT_FALSE(error.empty());
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(std::string::npos, error.find('\n'));  // one line, ready for the box
 }

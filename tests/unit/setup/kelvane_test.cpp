@@ -126,11 +126,12 @@ TEST_F(KelvaneTest, RemovalDeletesOurEntriesUnderBothRootsOnly) {
     EXPECT_FALSE(registry.ValueExists(kHkeyLocalMachine, kRun, kValue));
     EXPECT_EQ(Line("None"), system.Written[kLogFile]);
 
+    // Paths on Windows have no case: a set-up typed in lower case is ours.
     RegSetString(registry, kHkeyCurrentUser, kRun, kValue, "C:\\Other\\Watcher.exe");
-    RegSetString(registry, kHkeyLocalMachine, kRun, kValue, "C:\\Apps\\tessarin.exe");  // wrong case
+    RegSetString(registry, kHkeyLocalMachine, kRun, kValue, "\"c:\\program files\\tessarin\\tessarin.exe\"");
     EXPECT_EQ(kExitDone, Run("None"));
     EXPECT_EQ("C:\\Other\\Watcher.exe", Stored(kHkeyCurrentUser));
-    EXPECT_EQ("C:\\Apps\\tessarin.exe", Stored(kHkeyLocalMachine));
+    EXPECT_FALSE(registry.ValueExists(kHkeyLocalMachine, kRun, kValue));
     EXPECT_EQ(Line("None"), system.Written[".\\alice_TsrChk.log"]);
 }
 
@@ -152,11 +153,26 @@ TEST_F(KelvaneTest, CheckReportsTheStoredRegistrationUnderTheSelectedRoot) {
     EXPECT_EQ(Line(kNotSetUpEmpty), system.Written[kLogFile]);
 }
 
-TEST_F(KelvaneTest, CheckIgnoresAnEntryWithoutTheProductName) {
+TEST_F(KelvaneTest, CheckFindsTheProductInAnyCaseAndIgnoresOtherEntries) {
     RegSetString(registry, kHkeyCurrentUser, kRun, kValue, "C:\\Apps\\TESSARIN.EXE");
+    EXPECT_EQ(kExitDone, Run(std::string(",") + kLogs));
+    EXPECT_EQ(Line("C:\\Apps\\TESSARIN.EXE"), system.Written[kLogFile]);
+    RegSetString(registry, kHkeyCurrentUser, kRun, kValue, "C:\\Apps\\Watcher.exe");
     EXPECT_EQ(kExitNotSetUp, Run(std::string(",") + kLogs));
     EXPECT_EQ(Line(kNotSetUpEmpty), system.Written[kLogFile]);
-    EXPECT_EQ("C:\\Apps\\TESSARIN.EXE", Stored(kHkeyCurrentUser));
+}
+
+// A path with a blank is registered in quotes (else Windows tries
+// "C:\Program.exe" first at every logon); the log names the path itself,
+// and a set-up typed in lower case is found by the next check.
+TEST_F(KelvaneTest, PathWithBlanksIsQuotedInTheRunValueOnly) {
+    const std::string spaced = "c:\\program files\\tessarin\\tessarin.exe";
+    system.Files.insert(spaced);
+    EXPECT_EQ(kExitDone, Run(spaced + "," + kLogs));
+    EXPECT_EQ("\"" + spaced + "\"", Stored(kHkeyCurrentUser));
+    EXPECT_EQ(Line(spaced), system.Written[kLogFile]);
+    EXPECT_EQ(kExitDone, Run(std::string(",") + kLogs));
+    EXPECT_EQ(Line(spaced), system.Written[kLogFile]);
 }
 
 TEST_F(KelvaneTest, MissingProgramLeadsToACheckNamingIt) {

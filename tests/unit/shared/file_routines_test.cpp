@@ -18,6 +18,35 @@ TEST(FileRoutines, FileExistsFindsFilesOnly) {
     EXPECT_FALSE(FolderExists(folder.File("a.ini")));
 }
 
+// A name is used for a file only when it is one plain file name; device
+// names open the device (a serial port waits for ever on a read).
+TEST(FileRoutines, DeviceNamesAndPlainFileNames) {
+    const struct {
+        const char* Name;
+        bool Device, Plain;
+    } cases[] = {
+        {"anna", false, true},  {"o'brien", false, true},  {"Anna Maria", false, true}, {"con", true, false},
+        {"COM1", true, false},  {"lpt9.txt", true, false}, {"Aux.ini", true, false},    {"nul .log", true, false},
+        {"com0", false, true},  {"com10", false, true},    {"console", false, true},    {"..", false, false},
+        {".", false, false},    {"", false, false},        {"a/b", false, false},       {"..\\..\\x", false, false},
+        {"x.", false, false},   {"x ", false, false},      {"a:b", false, false},       {"a*", false, false},
+        {"a\tb", false, false}, {"a\"b", false, false},    {"a|b", false, false},       {"a<b>", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.Device, IsDeviceName(c.Name)) << c.Name;
+        EXPECT_EQ(c.Plain, IsPlainFileName(c.Name)) << c.Name;
+    }
+    EXPECT_TRUE(IsDeviceName("C:\\Tsr\\Documents\\COM1"));
+    EXPECT_TRUE(IsDeviceName("\\\\.\\PhysicalDrive0"));
+    // Even where such a name is an ordinary file, it is never read or written.
+    TempFolder folder;
+    folder.Write("aux.html", "x");
+    EXPECT_FALSE(FileExists(folder.File("aux.html")));
+    std::string content;
+    EXPECT_FALSE(ReadWholeFile(folder.File("aux.html"), &content));
+    EXPECT_FALSE(WriteTextFile("y", folder.File("com1")));
+}
+
 TEST(FileRoutines, ReadWholeFileAndLimitedRead) {
     TempFolder folder;
     std::string bytes("one\0two\r\n", 9);

@@ -43,10 +43,23 @@ TEST(LogonStartTest, ServerEmptiesOnlyThisProgramsEntries) {
     RegSetString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName, "C:\\Other\\logon.exe");
     RegisterLogonStart(registry, "server", kExe);
     EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "C:\\Other\\logon.exe");
-    // The name is compared case-sensitively.
-    RegSetString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName, "C:\\tessarin.exe");
+    // Paths on Windows have no case: a lower-case entry is this program's too.
+    RegSetString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName, "\"c:\\my apps\\tessarin.exe\"");
     RegisterLogonStart(registry, "server", kExe);
-    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "C:\\tessarin.exe");
+    EXPECT_EQ(RegQueryString(registry, kHkeyCurrentUser, kRunKeyPath, kRunValueName), "");
+}
+
+// A path with a blank is written in quotes, so Windows never tries
+// "C:\Program.exe" at logon; a quoted value reads back as the path.
+TEST(LogonStartTest, PathWithBlanksIsQuoted) {
+    MemoryRegistry registry;
+    RegisterLogonStart(registry, "0", "C:\\Program Files\\Tessarin\\Tessarin.exe");
+    EXPECT_EQ(RunValue(registry, kHkeyCurrentUser), "\"C:\\Program Files\\Tessarin\\Tessarin.exe\"");
+    EXPECT_EQ(RunCommandFor("\"C:\\A B\\Tessarin.exe\""), "\"C:\\A B\\Tessarin.exe\"");
+    EXPECT_EQ(ProgramPathOf("\"C:\\A B\\Tessarin.exe\""), "C:\\A B\\Tessarin.exe");
+    EXPECT_EQ(ProgramPathOf(kExe), kExe);
+    EXPECT_TRUE(NamesThisProgram("C:\\APPS\\TESSARIN.EXE"));
+    EXPECT_FALSE(NamesThisProgram("C:\\Apps\\Watcher.exe"));
 }
 
 TEST(LogonStartTest, ReadOnlyMachineHiveIsIgnored) {

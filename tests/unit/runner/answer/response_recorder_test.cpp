@@ -5,6 +5,9 @@
 #include <string>
 
 #include "runner/answer/response_recorder.h"
+#include "runner/answer/pending_records.h"
+#include "shared/file_routines.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -100,11 +103,33 @@ TEST(ResponseRecorderTest, NothingRecordedForTheScreenSaverOrWithoutUser) {
     EXPECT_TRUE(system.Files.empty());
 }
 
-TEST(ResponseRecorderTest, FailedWriteIsReportedNotThrown) {
+TEST(ResponseRecorderTest, FailedWriteKeepsTheRecordPendingOrReportsIt) {
     FakeSystem system;
     system.FileWorks = false;
     SettingsStore settings;
     EXPECT_EQ(RecordResponse(Request(false), settings, kFolder, system), RecordOutcome::FileFailed);
+    TempFolder local;
+    ResponseRequest request = Request(false);
+    request.PendingFolder = PendingRecordFolder(local.Path());
+    EXPECT_EQ(RecordResponse(request, settings, kFolder, system), RecordOutcome::Pending);
+    std::string kept;
+    EXPECT_TRUE(ReadWholeFile(JoinPath(request.PendingFolder, "anna_Declaration"), &kept));
+    EXPECT_EQ(kept, "12/7/2026 9:15:00 AM, anna Accept\r\nUse of computers\r\nRule one.\r\n");
+}
+
+// A profile name that is no plain file name never chooses a file; a
+// Tsr.dll still takes the record, as no file is involved.
+TEST(ResponseRecorderTest, NameThatIsNoFileNameReachesOnlyTheLibrary) {
+    for (const char* name : {"..\\..\\x", "a/b", "com1", "aux.txt", ".."}) {
+        FakeSystem system;
+        SettingsStore settings;
+        ResponseRequest request = Request(false);
+        request.ProfileUser = name;
+        EXPECT_EQ(RecordResponse(request, settings, kFolder, system), RecordOutcome::NotRecorded) << name;
+        EXPECT_TRUE(system.Files.empty()) << name;
+        system.Present = true;
+        EXPECT_EQ(RecordResponse(request, settings, kFolder, system), RecordOutcome::Library) << name;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "runner/start/command_line.h"
 #include "runner/start/run_control.h"
+#include "shared/file_operations.h"
 #include "shared/file_routines.h"
 #include "shared/text_routines.h"
 #include "support/fake_calendar.h"
@@ -202,6 +203,36 @@ TEST_P(RunControlTest, ScreenSaverIgnoresLastRunButKeepsTheProfile) {
     EXPECT_EQ(GetSettingValue("Speaker Voice", run.Settings), "");  // not merged
     run.UpdateLastRun();
     EXPECT_EQ(ReadFile("Profiles/winuser.ini"), "Last Run=" + Date(0) + "\r\nSpeaker Voice=Anna\r\n");
+}
+
+// A profile name that cannot name one file in "Profiles" ("..\\..\\x" would
+// write two folders up, "com1" opens a serial port) reads and writes no file:
+// the user is treated as one without a profile.
+TEST_P(RunControlTest, NameThatIsNoFileNameHasNoProfile) {
+    Settings("Declaration Period Days=7\r\n");
+    folder.MakeFolder("Profiles");
+    for (const char* name : {"..\\..\\x", "../x", "a/b", "com1", "AUX.txt", "x.", "..", "a:b"}) {
+        RunControl run = Start(std::string("-U ") + name);
+        EXPECT_EQ(run.ProfileUserName(), name);
+        EXPECT_EQ(run.ProfileFilePath(), "") << name;
+        EXPECT_TRUE(run.IsDeclarationDue()) << name;  // as for a user never seen
+        run.UpdateLastRun();
+        EXPECT_FALSE(run.SaveProfileSettings()) << name;
+    }
+    EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"Profiles", "Tessarin.ini"}));
+    EXPECT_TRUE(FileNamesIn(JoinPath(folder.Path(), "Profiles")).empty());
+}
+
+// "Single User Logon" set only in "ScreenSaver.ini": the user is worked out
+// after that file, so the profile that is saved is the one that was loaded.
+TEST_P(RunControlTest, ScreenSaverFileChoosesTheUserBeforeTheProfileIsRead) {
+    Settings("Declaration Period Days=7\r\n");
+    WriteFile("ScreenSaver.ini", "Single User Logon=No\r\n");
+    Profile("winuser", "Keep=me\r\nLast Run=1/1/2020\r\n");
+    RunControl run = Start("/s");
+    EXPECT_EQ(run.ProfileUserName(), "winuser");
+    run.UpdateLastRun();
+    EXPECT_EQ(ReadFile("Profiles/winuser.ini"), "Keep=me\r\nLast Run=" + Date(0) + "\r\n");
 }
 
 #ifdef _WIN32
