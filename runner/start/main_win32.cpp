@@ -11,10 +11,10 @@
 
 namespace {
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop(DeclarationWindow& window) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        OnDeclarationInput(window, message);
+        window.OnInput(message);
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -25,10 +25,10 @@ int Main(HINSTANCE instance, const char* commandLine) {
     Win32Calendar calendar;
     RunControl run(commandLine ? commandLine : "", AppFolder(), calendar, GetLogonUserName);
     run.LoadSettings();
-    HWND window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
+    auto window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
     Win32Registry registry;
     RegisterScreenSaver(registry, run, AppExePath());
-    return window ? RunMessageLoop(window) : 0;
+    return window ? RunMessageLoop(*window) : 0;
 }
 
 }  // namespace
