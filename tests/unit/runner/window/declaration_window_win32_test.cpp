@@ -186,3 +186,52 @@ TEST(DeclarationWindow, SwitchesOffHideTheirControlsAndTheTitleBar) {
     RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
     EXPECT_NEAR(doc.right - accept.right, accept.right - accept.left, 1);  // rounding to pixels
 }
+
+namespace {
+
+// Refuses the creation of every window of one class on this thread.
+class CreationRefusal {
+public:
+    explicit CreationRefusal(const char* className) {
+        refused_ = className;
+        hook_ = SetWindowsHookExA(WH_CBT, &CreationRefusal::Hook, nullptr, GetCurrentThreadId());
+    }
+    ~CreationRefusal() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    bool Active() const { return hook_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        char name[64] = {};
+        if (code == HCBT_CREATEWND && GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) &&
+            lstrcmpiA(name, refused_) == 0)
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static const char* refused_;
+    HHOOK hook_ = nullptr;
+};
+const char* CreationRefusal::refused_ = "";
+
+}  // namespace
+
+TEST(DeclarationWindow, AFailedCreateLeavesNothingBehind) {
+    // The window itself refused before it holds its object, or one of its
+    // controls refused so that the window fails while it composes itself.
+    for (const char* refused : {"TessarinDeclaration", "TsrPicture", "BUTTON", "STATIC"}) {
+        SCOPED_TRACE(refused);
+        WindowUnderTest w;
+        {
+            CreationRefusal refusal(refused);
+            ASSERT_TRUE(refusal.Active());
+            w.Open("", "");
+        }
+        EXPECT_FALSE(w.Declaration);
+        EXPECT_EQ(FindWindowA("TessarinDeclaration", nullptr), nullptr);
+    }
+    // Nothing held on to the refusals: the next window opens.
+    WindowUnderTest w;
+    w.Open("", "");
+    EXPECT_NE(w.Window, nullptr);
+}
