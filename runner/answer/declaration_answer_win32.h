@@ -4,15 +4,38 @@
 
 #include <windows.h>
 
-#include "shared/win32/messages.h"
+#include <memory>
 
-struct DeclarationState;
+#include "runner/answer/answer_flow.h"
+
+class DeclarationWindow;
+class TsrLibrary;
 
 // When the answer is complete WM_TSR_UNLOAD_NOW is posted: the window
 // unloads on its own turn, after the click handler has returned.
+class DeclarationAnswer {
+public:
+    explicit DeclarationAnswer(DeclarationWindow& window);
+    ~DeclarationAnswer();
+    DeclarationAnswer(const DeclarationAnswer&) = delete;
+    DeclarationAnswer& operator=(const DeclarationAnswer&) = delete;
 
-// Called once the controls carry their start state.
-void SetUpAnswer(HWND window, DeclarationState& s);
-// True when the command came from the check box, its label, the message or
-// an answer button.
-bool OnAnswerCommand(HWND window, DeclarationState& s, int id, int code);
+    // Called once the controls carry their start state.
+    void SetUp();
+    // True when the command came from the check box, its label, the message
+    // or an answer button.
+    bool OnCommand(int id, int code);
+    // True once a click has started the closing sequence.
+    bool Answered() const { return buttons_ && buttons_->Answered(); }
+
+private:
+    static LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnCheckBoxMouse(HWND box, UINT message, WPARAM wParam);
+    void OnButtonNotification(int index, int code);
+
+    DeclarationWindow& window_;
+    std::unique_ptr<TsrLibrary> library_;
+    std::unique_ptr<AnswerActions> actions_;
+    std::unique_ptr<AnswerButtons> buttons_;
+    bool dragTicked_ = false;  // the box was ticked by a drag: its release must not untick it
+};

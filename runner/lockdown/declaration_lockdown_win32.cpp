@@ -1,12 +1,11 @@
 #include "runner/lockdown/declaration_lockdown_win32.h"
 
-#include "runner/answer/declaration_answer_win32.h"
-#include "runner/window/declaration_state_win32.h"
 #include "runner/lockdown/lockdown_win32.h"
-#include "shared/logon_start.h"
-#include "runner/window/picture_control_win32.h"
 #include "runner/start/run_control.h"
+#include "runner/window/declaration_window_win32.h"
+#include "runner/window/picture_resources_win32.h"
 #include "shared/identity.h"
+#include "shared/logon_start.h"
 #include "shared/registry_win32.h"
 
 namespace {
@@ -22,67 +21,71 @@ const UINT_PTR kKeyTimer = 2;
 const UINT kKeyDelay = 100;
 const DWORD kEyeFrameTicks = 150;
 
-void NextEyeFrame(DeclarationState& s) {
+}  // namespace
+
+void DeclarationLockdown::NextEyeFrame() {
     const DWORD now = GetTickCount();
-    if (s.EyeFrame != 0 && now - s.LastEyeFrame < kEyeFrameTicks) return;
-    s.EyeFrame = s.EyeFrame >= PIC_EYE_LAST ? PIC_EYE_FIRST : s.EyeFrame + 1;
-    s.LastEyeFrame = now;
-    if (IsWindowVisible(s.Control.Eye))
-        SetPicture(s.Control.Eye, &s.Pictures->Picture(static_cast<DeclarationPicture>(s.EyeFrame)));
+    if (eyeFrame_ != 0 && now - lastEyeFrame_ < kEyeFrameTicks) return;
+    eyeFrame_ = eyeFrame_ >= PIC_EYE_LAST ? PIC_EYE_FIRST : eyeFrame_ + 1;
+    lastEyeFrame_ = now;
+    PictureControl& eye = window_.Controls().Eye;
+    if (IsWindowVisible(eye.Hwnd()))
+        eye.SetPicture(&window_.Pictures().Picture(static_cast<DeclarationPicture>(eyeFrame_)));
 }
 
 // The screen saver's exit test; unloads the window when the mouse moved.
 // Answers true when the window is going.
-bool EndScreenSaver(HWND window, DeclarationState& s) {
-    if (s.Answer && s.Answer->Answered()) return false;  // the answer closes the window itself
-    if (!s.SaverExit.ShouldEnd(s.Run->IsScreenSaverMode(), s.Run->Settings)) return false;
-    PostMessageA(window, WM_TSR_UNLOAD_NOW, 0, 0);
+bool DeclarationLockdown::EndScreenSaver() {
+    if (window_.Answer().Answered()) return false;  // the answer closes the window itself
+    RunControl& run = window_.Run();
+    if (!saverExit_.ShouldEnd(run.IsScreenSaverMode(), run.Settings)) return false;
+    PostMessageA(window_.Hwnd(), WM_TSR_UNLOAD_NOW, 0, 0);
     return true;
 }
 
-void EnforceAfterKey(HWND window, DeclarationState& s) {
-    KillTimer(window, kKeyTimer);
-    s.KeyEnforcePending = false;
+void DeclarationLockdown::EnforceAfterKey() {
+    KillTimer(window_.Hwnd(), kKeyTimer);
+    keyEnforcePending_ = false;
     Win32Registry registry;
     HideTaskbar(true);
     CloseTaskManager(registry, true);
-    EndScreenSaver(window, s);
+    EndScreenSaver();
 }
 
-}  // namespace
-
-void LockDesktop(HWND window, DeclarationState& s) {
-    const std::string caption = GetSettingItem("Declaration Caption", s.Run->Settings);
+void DeclarationLockdown::LockDesktop() {
+    HWND window = window_.Hwnd();
+    const SettingsStore& settings = window_.Run().Settings;
+    const std::string caption = GetSettingItem("Declaration Caption", settings);
     SetWindowTextA(window, caption == "0" ? "" : caption.c_str());
     bool onTop = true;
     AlwaysOnTop(window, onTop);
     SetScreenSaverRunning(true);
     Win32Registry registry;
-    RegisterLogonStart(registry, GetSettingItem("Logon Start", s.Run->Settings), AppExePath());
+    RegisterLogonStart(registry, GetSettingItem("Logon Start", settings), AppExePath());
     HideTaskbarWindow();
-    s.Locked = true;
+    locked_ = true;
     InstallLockdownCrashGuard();
     SetTimer(window, kEnforceTimer, kEnforceInterval, nullptr);
 }
 
-bool OnLockdownTimer(HWND window, DeclarationState& s, UINT_PTR timer) {
+bool DeclarationLockdown::OnTimer(UINT_PTR timer) {
     if (timer == kKeyTimer) {
-        EnforceAfterKey(window, s);
+        EnforceAfterKey();
         return true;
     }
     if (timer != kEnforceTimer) return false;
     Win32Registry registry;
     CloseTaskManager(registry, true);
-    NextEyeFrame(s);
-    EndScreenSaver(window, s);
+    NextEyeFrame();
+    EndScreenSaver();
     return true;
 }
 
-void OnLockdownKey(HWND window, DeclarationState& s, const MSG& message) {
+void DeclarationLockdown::OnKey(const MSG& message) {
     switch (message.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (message.wParam == VK_F2) ShowAbout(window);
+        if (message.wParam == VK_F2) ShowAbout(window_.Hwnd());
         break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
@@ -91,14 +94,14 @@ void OnLockdownKey(HWND window, DeclarationState& s, const MSG& message) {
     default: return;
     }
     // A held key repeats: one enforcement per tenth of a second is enough.
-    if (s.KeyEnforcePending) return;
-    s.KeyEnforcePending = true;
-    SetTimer(window, kKeyTimer, kKeyDelay, nullptr);
+    if (keyEnforcePending_) return;
+    keyEnforcePending_ = true;
+    SetTimer(window_.Hwnd(), kKeyTimer, kKeyDelay, nullptr);
 }
 
-void UnlockDesktop(DeclarationState& s) {
-    if (!s.Locked) return;
-    s.Locked = false;
+void DeclarationLockdown::UnlockDesktop() {
+    if (!locked_) return;
+    locked_ = false;
     Win32Registry registry;
     ReleaseLockdown(registry);
 }

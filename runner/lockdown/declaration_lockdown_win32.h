@@ -4,15 +4,37 @@
 
 #include <windows.h>
 
-struct DeclarationState;
+#include "runner/start/screen_saver_win32.h"
 
-// The load steps: caption, always on top, screen-saver flag, logon start,
-// taskbar hidden; then the enforcement timer starts.
-void LockDesktop(HWND window, DeclarationState& s);
-// True when the message belonged to the lockdown (its timers).
-bool OnLockdownTimer(HWND window, DeclarationState& s, UINT_PTR timer);
-// Any key message of the window or its children (called from the message
-// loop, since the focus is usually on a child).
-void OnLockdownKey(HWND window, DeclarationState& s, const MSG& message);
-// The unload steps; safe to call more than once.
-void UnlockDesktop(DeclarationState& s);
+class DeclarationWindow;
+
+class DeclarationLockdown {
+public:
+    explicit DeclarationLockdown(DeclarationWindow& window) : window_(window) {}
+    DeclarationLockdown(const DeclarationLockdown&) = delete;
+    DeclarationLockdown& operator=(const DeclarationLockdown&) = delete;
+
+    // The load steps: caption, always on top, screen-saver flag, logon start,
+    // taskbar hidden; then the enforcement timer starts.
+    void LockDesktop();
+    // True when the timer belonged to the lockdown.
+    bool OnTimer(UINT_PTR timer);
+    // Any key message of the window or its children (called from the message
+    // loop, since the focus is usually on a child).
+    void OnKey(const MSG& message);
+    // The unload steps; safe to call more than once.
+    void UnlockDesktop();
+    bool Locked() const { return locked_; }
+
+private:
+    void NextEyeFrame();
+    bool EndScreenSaver();
+    void EnforceAfterKey();
+
+    DeclarationWindow& window_;
+    ScreenSaverExit saverExit_;
+    int eyeFrame_ = 0;        // 0: no frame shown yet
+    DWORD lastEyeFrame_ = 0;  // tick count of the last frame
+    bool keyEnforcePending_ = false;
+    bool locked_ = false;
+};

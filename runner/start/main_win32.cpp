@@ -15,10 +15,10 @@
 
 namespace {
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop(DeclarationWindow& window) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        OnDeclarationInput(window, message);
+        window.OnInput(message);
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -37,9 +37,9 @@ int Main(HINSTANCE instance, const char* commandLine) {
     // go there first; without any waiting this is one folder lookup.
     const std::string pending = PendingRecordFolder(LocalAppDataFolder());
     if (FolderExists(pending)) DeliverPendingRecords(pending, RecordFolder(run.Settings, run.AppFolder()));
-    HWND window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
+    auto window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
     RegisterScreenSaver(registry, run, AppExePath());
-    return window ? RunMessageLoop(window) : 0;
+    return window ? RunMessageLoop(*window) : 0;
 }
 
 }  // namespace

@@ -1,28 +1,19 @@
 #include "runner/window/declaration_window_win32.h"
 
 #include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
+#include <cstdint>
+#include <iterator>
 
-#include "runner/window/colour.h"
-#include "runner/answer/declaration_answer_win32.h"
-#include "runner/lockdown/declaration_lockdown_win32.h"
-#include "runner/window/declaration_state_win32.h"
-#include "runner/lockdown/lockdown_win32.h"
-#include "runner/window/declaration_ids.h"
 #include "runner/document/document_selection.h"
-#include "runner/window/layout.h"
-#include "runner/window/picture_control_win32.h"
-#include "runner/window/picture_pixels.h"
-#include "runner/window/picture_resources_win32.h"
-#include "runner/window/program_random.h"
+#include "runner/lockdown/lockdown_win32.h"
 #include "runner/start/run_control.h"
-#include "runner/window/window_settings.h"
+#include "runner/window/colour.h"
+#include "runner/window/declaration_ids.h"
+#include "runner/window/layout.h"
+#include "runner/window/picture_resources_win32.h"
 #include "shared/docview/document_view.h"
 #include "shared/file_routines.h"
 #include "shared/settings_store.h"
-#include "shared/win32/handles.h"
 #include "shared/win32/window_helpers.h"
 
 namespace {
@@ -41,81 +32,27 @@ const int kDesignedCaptionPoints = 10;
 
 HFONT MakeFont(HWND window, int points, bool bold) { return CreatePointFont(window, points, bold, "Tahoma"); }
 
-void CreateControls(HWND window, DeclarationState& s) {
-    Controls& c = s.Control;
-    c.Background = CreatePictureControl(window, IDC_IMG_BACKGROUND, "", false);
-    s.View = CreateDocumentView(window, IDC_BWS_DECLARATION_DOC);
-    c.Eye = CreatePictureControl(window, IDC_IMG_EYE, "", false);
-    c.CheckBox = CreateChildControl(window, "BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, IDC_CHK_READ);
-    c.CheckCaption = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_CHK_CAPTION);
-    c.Button[0] = CreatePictureControl(window, IDC_IMG_BUTTON_0, "", true);
-    c.Button[1] = CreatePictureControl(window, IDC_IMG_BUTTON_1, "", true);
-    c.ButtonCaption[0] = CreateChildControl(window, "STATIC", "", SS_CENTER | SS_NOTIFY, IDC_LBL_BUTTON_CAPTION_0);
-    c.ButtonCaption[1] = CreateChildControl(window, "STATIC", "", SS_CENTER | SS_NOTIFY, IDC_LBL_BUTTON_CAPTION_1);
-    c.DocHist[0] = CreatePictureControl(window, IDC_IMG_DOC_HIST_0, "Previous", true);
-    c.DocHist[1] = CreatePictureControl(window, IDC_IMG_DOC_HIST_1, "Next", true);
-    c.Speaker = CreatePictureControl(window, IDC_IMG_SPEAKER, "Speaker", true);
-    c.Message = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_MSG);
-    c.Logo = CreatePictureControl(window, IDC_IMG_LOGO, "Tessarin", false);
-    // The background lies under every other control.
-    SetWindowPos(c.Background, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+// The view as the document selection sees it.
+class ViewBrowser : public DocumentBrowser {
+public:
+    explicit ViewBrowser(DocumentView& view) : view_(view) {}
+    std::string LocationURL() const override { return view_.LocationURL(); }
+    void Navigate(const std::string& url) override { view_.Navigate(url); }
+    std::string BodyText() const override { return view_.BodyText(); }
+    void SetFullScreen(bool on) override { view_.SetFullScreen(on); }
+
+private:
+    DocumentView& view_;
+};
+
+void Place(HWND control, const TwipRect& r, int tpp) {
+    MoveWindow(control, TwipsToPixels(r.Left, tpp), TwipsToPixels(r.Top, tpp), TwipsToPixels(r.Width, tpp),
+               TwipsToPixels(r.Height, tpp), FALSE);
 }
 
-// Texts, colours and switches in the composition order.
-void ApplyComposition(HWND window, DeclarationState& s) {
-    const WindowComposition& w = s.Composition;
-    Controls& c = s.Control;
-    SetWindowTextA(c.ButtonCaption[0], w.AcceptCaption.c_str());
-    SetWindowTextA(c.Button[0], w.AcceptCaption.c_str());
-    SetWindowTextA(c.ButtonCaption[1], w.DeclineCaption.c_str());
-    SetWindowTextA(c.Button[1], w.DeclineCaption.c_str());
-    SetWindowTextA(c.CheckCaption, w.CheckCaption.c_str());
-
-    const int points = w.CaptionSize > 0 ? w.CaptionSize : kDesignedCaptionPoints;
-    s.CaptionFont.Reset(MakeFont(window, points, true));
-    s.CheckFont.Reset(MakeFont(window, 11, true));
-    s.MessageFont.Reset(MakeFont(window, 9, false));
-    for (HWND label : c.ButtonCaption) {
-        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(s.CaptionFont.Get()), FALSE);
-        ShowWindow(label, w.CaptionsVisible ? SW_SHOWNA : SW_HIDE);
-    }
-    SendMessageA(c.CheckCaption, WM_SETFONT, reinterpret_cast<WPARAM>(s.CheckFont.Get()), FALSE);
-    SendMessageA(c.Message, WM_SETFONT, reinterpret_cast<WPARAM>(s.MessageFont.Get()), FALSE);
-    SetWindowTextA(c.Message, w.Message.c_str());
-    ShowWindow(c.Message, SW_SHOWNA);
-
-    PictureResources& p = *s.Pictures;
-    SetPicture(c.Speaker, &p.Picture(PIC_SPEAKER_NORMAL));
-    ShowWindow(c.Speaker, s.Parts->ComposeSpeaker() ? SW_SHOWNA : SW_HIDE);
-    SetPicture(c.Eye, &p.Picture(PIC_EYE_FIRST));
-    ShowWindow(c.Eye, w.Eye ? SW_SHOWNA : SW_HIDE);
-    for (HWND button : c.DocHist) ShowWindow(button, w.HistoryButtons ? SW_SHOWNA : SW_HIDE);
-
-    SendMessageA(c.CheckBox, BM_SETCHECK, w.BoxTicked ? BST_CHECKED : BST_UNCHECKED, 0);
-    ShowWindow(c.CheckBox, w.CheckBoxVisible ? SW_SHOWNA : SW_HIDE);
-    ShowWindow(c.CheckCaption, w.CheckBoxVisible ? SW_SHOWNA : SW_HIDE);
-    s.AcceptEnabled = w.AcceptEnabled;
-    SetPicture(c.Button[0], &p.Picture(w.AcceptEnabled ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED));
-    SetPicture(c.Button[1], &p.Picture(PIC_DECLINE_RELEASED));
-    ShowWindow(c.Button[1], w.DeclineVisible ? SW_SHOWNA : SW_HIDE);
-    ShowWindow(c.Button[0], w.AcceptVisible ? SW_SHOWNA : SW_HIDE);
-
-    SetPicture(c.Logo, &p.Picture(PIC_LOGO));
-    ShowWindow(c.Logo, SW_SHOWNA);
-    ShowWindow(c.Background, SW_SHOWNA);
-}
-
-// The inner area's picture: the colour with the background drawing over it.
-void ComposeBackground(HWND window, DeclarationState& s) {
-    RECT client;
-    GetClientRect(window, &client);
-    s.BackgroundPixels = ComposeOverColour(s.Pictures->Picture(PIC_BACKGROUND), ScreenColour(s.Composition.Background),
-                                           client.right, client.bottom);
-
-    s.BackgroundBrush.Reset(nullptr);
-    if (s.BackgroundPixels.Empty()) return;
-    // A packed bottom-up DIB for the pattern brush that labels paint with.
-    const int width = s.BackgroundPixels.Width, height = s.BackgroundPixels.Height;
+// A packed bottom-up DIB of the picture, for a pattern brush.
+GdiObject<HBRUSH> PatternBrush(const PicturePixels& picture) {
+    const int width = picture.Width, height = picture.Height;
     std::vector<unsigned char> packed(sizeof(BITMAPINFOHEADER) + static_cast<std::size_t>(width) * height * 4);
     auto* header = reinterpret_cast<BITMAPINFOHEADER*>(packed.data());
     header->biSize = sizeof(BITMAPINFOHEADER);
@@ -126,29 +63,154 @@ void ComposeBackground(HWND window, DeclarationState& s) {
     header->biCompression = BI_RGB;
     auto* rows = reinterpret_cast<std::uint32_t*>(packed.data() + sizeof(BITMAPINFOHEADER));
     for (int y = 0; y < height; ++y)
-        std::copy_n(&s.BackgroundPixels.Pixels[static_cast<std::size_t>(height - 1 - y) * width], width,
+        std::copy_n(&picture.Pixels[static_cast<std::size_t>(height - 1 - y) * width], width,
                     rows + static_cast<std::size_t>(y) * width);
-    s.BackgroundBrush.Reset(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
+    return GdiObject<HBRUSH>(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
 }
 
-void Place(HWND control, const TwipRect& r, int tpp) {
-    MoveWindow(control, TwipsToPixels(r.Left, tpp), TwipsToPixels(r.Top, tpp), TwipsToPixels(r.Width, tpp),
-               TwipsToPixels(r.Height, tpp), FALSE);
+}  // namespace
+
+DeclarationWindow::DeclarationWindow(HINSTANCE instance, RunControl& run)
+    : instance_(instance), run_(run), answer_(*this), lockdown_(*this) {}
+
+DeclarationWindow::~DeclarationWindow() {
+    // The unload runs as it does for an answer, while every part is here.
+    if (Hwnd()) DestroyWindow(Hwnd());
 }
 
-void ShowHistoryButtons(DeclarationState& s, bool visible) {
-    for (HWND button : s.Control.DocHist) ShowWindow(button, visible ? SW_SHOWNA : SW_HIDE);
+bool DeclarationWindow::Open() {
+    ClassInfo info;
+    info.Name = kClassName;
+    info.Style = CS_DBLCLKS;
+    info.Icon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
+    if (!RegisterClassOnce(info)) return false;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (!Create(kClassName, "Tessarin",
+                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+                WS_EX_TOPMOST | WS_EX_APPWINDOW, 0, 0, width, height, nullptr))
+        return false;
+    opened_ = true;
+    lockdown_.LockDesktop();
+    ShowWindow(Hwnd(), SW_SHOW);
+    UpdateWindow(Hwnd());
+    return true;
 }
 
-void LayOut(HWND window, DeclarationState& s) {
-    const WindowComposition& w = s.Composition;
-    if (!w.TitleBar) RemoveTitleBar(window);
+void DeclarationWindow::OnInput(const MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return;
+    if (!Hwnd() || (message.hwnd != Hwnd() && !IsChild(Hwnd(), message.hwnd))) return;
+    lockdown_.OnKey(message);
+}
+
+HWND DeclarationWindow::DocumentWindow() const { return view_ ? view_->Window() : nullptr; }
+
+void DeclarationWindow::Speak(const std::string& text) {
+    if (!parts_) return;
+    // The answer's own caption cuts off a reading; other captions wait for none.
+    if (answer_.Answered()) parts_->Narration().SpeakAnswer(text);
+    else parts_->Narration().SpeakPhrase(text);
+}
+
+void DeclarationWindow::StopSpeaking() {
+    if (parts_) parts_->Narration().StopSpeaking();
+}
+
+bool DeclarationWindow::CreateControls() {
+    HWND window = Hwnd();
+    DeclarationControls& c = controls_;
+    c.Background.Create(window, IDC_IMG_BACKGROUND, "", false);
+    view_ = CreateDocumentView(window, IDC_BWS_DECLARATION_DOC);
+    c.Eye.Create(window, IDC_IMG_EYE, "", false);
+    c.CheckBox = CreateChildControl(window, "BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, IDC_CHK_READ);
+    c.CheckCaption = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_CHK_CAPTION);
+    c.Button[0].Create(window, IDC_IMG_BUTTON_0, "", true);
+    c.Button[1].Create(window, IDC_IMG_BUTTON_1, "", true);
+    c.ButtonCaption[0] = CreateChildControl(window, "STATIC", "", SS_CENTER | SS_NOTIFY, IDC_LBL_BUTTON_CAPTION_0);
+    c.ButtonCaption[1] = CreateChildControl(window, "STATIC", "", SS_CENTER | SS_NOTIFY, IDC_LBL_BUTTON_CAPTION_1);
+    c.DocHist[0].Create(window, IDC_IMG_DOC_HIST_0, "Previous", true);
+    c.DocHist[1].Create(window, IDC_IMG_DOC_HIST_1, "Next", true);
+    c.Speaker.Create(window, IDC_IMG_SPEAKER, "Speaker", true);
+    c.Message = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_MSG);
+    c.Logo.Create(window, IDC_IMG_LOGO, "Tessarin", false);
+    const HWND all[] = {c.Background.Hwnd(), DocumentWindow(),    c.Eye.Hwnd(),        c.CheckBox,
+                        c.CheckCaption,      c.Button[0].Hwnd(),  c.Button[1].Hwnd(),  c.ButtonCaption[0],
+                        c.ButtonCaption[1],  c.DocHist[0].Hwnd(), c.DocHist[1].Hwnd(), c.Speaker.Hwnd(),
+                        c.Message,           c.Logo.Hwnd()};
+    if (std::find(std::begin(all), std::end(all), nullptr) != std::end(all)) return false;
+    // The background lies under every other control.
+    SetWindowPos(c.Background.Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
+// Texts, colours and switches in the composition order.
+void DeclarationWindow::ApplyComposition() {
+    const WindowComposition& w = composition_;
+    DeclarationControls& c = controls_;
+    SetWindowTextA(c.ButtonCaption[0], w.AcceptCaption.c_str());
+    SetWindowTextA(c.Button[0].Hwnd(), w.AcceptCaption.c_str());
+    SetWindowTextA(c.ButtonCaption[1], w.DeclineCaption.c_str());
+    SetWindowTextA(c.Button[1].Hwnd(), w.DeclineCaption.c_str());
+    SetWindowTextA(c.CheckCaption, w.CheckCaption.c_str());
+
+    const int points = w.CaptionSize > 0 ? w.CaptionSize : kDesignedCaptionPoints;
+    captionFont_.Reset(MakeFont(Hwnd(), points, true));
+    checkFont_.Reset(MakeFont(Hwnd(), 11, true));
+    messageFont_.Reset(MakeFont(Hwnd(), 9, false));
+    for (HWND label : c.ButtonCaption) {
+        SetControlFont(label, captionFont_.Get());
+        ShowWindow(label, w.CaptionsVisible ? SW_SHOWNA : SW_HIDE);
+    }
+    SetControlFont(c.CheckCaption, checkFont_.Get());
+    SetControlFont(c.Message, messageFont_.Get());
+    SetWindowTextA(c.Message, w.Message.c_str());
+    ShowWindow(c.Message, SW_SHOWNA);
+
+    PictureResources& p = *pictures_;
+    c.Speaker.SetPicture(&p.Picture(PIC_SPEAKER_NORMAL));
+    ShowWindow(c.Speaker.Hwnd(), parts_->ComposeSpeaker() ? SW_SHOWNA : SW_HIDE);
+    c.Eye.SetPicture(&p.Picture(PIC_EYE_FIRST));
+    ShowWindow(c.Eye.Hwnd(), w.Eye ? SW_SHOWNA : SW_HIDE);
+    ShowHistoryButtons(w.HistoryButtons);
+
+    SendMessageA(c.CheckBox, BM_SETCHECK, w.BoxTicked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowWindow(c.CheckBox, w.CheckBoxVisible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(c.CheckCaption, w.CheckBoxVisible ? SW_SHOWNA : SW_HIDE);
+    c.Button[0].SetPicture(&p.Picture(w.AcceptEnabled ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED));
+    c.Button[1].SetPicture(&p.Picture(PIC_DECLINE_RELEASED));
+    ShowWindow(c.Button[1].Hwnd(), w.DeclineVisible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(c.Button[0].Hwnd(), w.AcceptVisible ? SW_SHOWNA : SW_HIDE);
+
+    c.Logo.SetPicture(&p.Picture(PIC_LOGO));
+    ShowWindow(c.Logo.Hwnd(), SW_SHOWNA);
+    ShowWindow(c.Background.Hwnd(), SW_SHOWNA);
+}
+
+// The inner area's picture: the colour with the background drawing over it.
+void DeclarationWindow::ComposeBackground() {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    backgroundPixels_ = ComposeOverColour(pictures_->Picture(PIC_BACKGROUND), ScreenColour(composition_.Background),
+                                          client.right, client.bottom);
+    backgroundBrush_.Reset(nullptr);
+    // The labels and the check box paint with the same picture.
+    if (!backgroundPixels_.Empty()) backgroundBrush_ = PatternBrush(backgroundPixels_);
+}
+
+void DeclarationWindow::ShowHistoryButtons(bool visible) {
+    for (PictureControl& button : controls_.DocHist) ShowWindow(button.Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void DeclarationWindow::LayOut() {
+    const WindowComposition& w = composition_;
+    const DeclarationControls& c = controls_;
+    if (!w.TitleBar) RemoveTitleBar(Hwnd());
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    SetWindowPos(window, nullptr, 0, 0, screenWidth, screenHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, screenWidth, screenHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RECT client;
-    GetClientRect(window, &client);
-    const int tpp = s.TwipsPerPixel;
+    GetClientRect(Hwnd(), &client);
+    const int tpp = twipsPerPixel_;
 
     LayoutInput in;
     in.WindowWidth = TwipsFromPixels(screenWidth, tpp);
@@ -159,17 +221,17 @@ void LayOut(HWND window, DeclarationState& s) {
     in.WidthMargin = w.WidthMargin;
     in.HeightMargin = w.HeightMargin;
     in.ButtonCaptionHeight = w.ButtonCaptionHeight;
-    in.CaptionEmpty = GetWindowTextLengthA(window) == 0;
+    in.CaptionEmpty = GetWindowTextLengthA(Hwnd()) == 0;
     in.DeclineVisible = w.DeclineVisible;
-    in.SpeakerVisible = s.Parts->Narration().Visible();
+    in.SpeakerVisible = parts_->Narration().Visible();
     in.EyeVisible = w.Eye;
     in.CheckBoxVisible = w.CheckBoxVisible;
     in.HistoryVisible = w.HistoryButtons;
     in.AcceptWidth = in.DeclineWidth = kButtonWidth;
     in.AcceptHeight = in.DeclineHeight = kButtonHeight;
-    const SIZE captionText = TextSize(s.Control.ButtonCaption[0], s.CaptionFont.Get(), "Ag");
+    const SIZE captionText = TextSize(c.ButtonCaption[0], captionFont_.Get(), "Ag");
     in.CaptionLabelHeight = std::max(kLabelHeight, TwipsFromPixels(captionText.cy + 2, tpp));
-    const SIZE checkText = TextSize(s.Control.CheckCaption, s.CheckFont.Get(), w.CheckCaption);
+    const SIZE checkText = TextSize(c.CheckCaption, checkFont_.Get(), w.CheckCaption);
     in.CheckCaptionWidth = TwipsFromPixels(checkText.cx + 4, tpp);
     in.CheckCaptionHeight = std::max(kLabelHeight, TwipsFromPixels(checkText.cy + 2, tpp));
     in.CheckBoxWidth = in.CheckBoxHeight = kCheckBoxSize;
@@ -180,228 +242,162 @@ void LayOut(HWND window, DeclarationState& s) {
     in.LogoWidth = in.LogoHeight = kLogoSize;
     const DeclarationLayout out = ComputeLayout(in);
 
-    Place(s.Control.Background, out.Background, tpp);
-    Place(s.View->Window(), out.Document, tpp);
-    Place(s.Control.Button[0], out.Accept, tpp);
-    Place(s.Control.Button[1], out.Decline, tpp);
-    Place(s.Control.ButtonCaption[0], out.AcceptCaption, tpp);
-    Place(s.Control.ButtonCaption[1], out.DeclineCaption, tpp);
-    Place(s.Control.CheckCaption, out.CheckCaption, tpp);
-    Place(s.Control.CheckBox, out.CheckBox, tpp);
-    Place(s.Control.Eye, out.Eye, tpp);
-    ComposeBackground(window, s);
+    Place(c.Background.Hwnd(), out.Background, tpp);
+    Place(DocumentWindow(), out.Document, tpp);
+    Place(c.Button[0].Hwnd(), out.Accept, tpp);
+    Place(c.Button[1].Hwnd(), out.Decline, tpp);
+    Place(c.ButtonCaption[0], out.AcceptCaption, tpp);
+    Place(c.ButtonCaption[1], out.DeclineCaption, tpp);
+    Place(c.CheckCaption, out.CheckCaption, tpp);
+    Place(c.CheckBox, out.CheckBox, tpp);
+    Place(c.Eye.Hwnd(), out.Eye, tpp);
+    ComposeBackground();
 
-    s.Selection->SelectDocument();
+    selection_->SelectDocument();
 
-    Place(s.Control.Speaker, out.Speaker, tpp);
-    Place(s.Control.DocHist[0], out.History[0], tpp);
-    Place(s.Control.DocHist[1], out.History[1], tpp);
-    Place(s.Control.Message, out.Message, tpp);
-    Place(s.Control.Logo, out.Logo, tpp);
+    Place(c.Speaker.Hwnd(), out.Speaker, tpp);
+    Place(c.DocHist[0].Hwnd(), out.History[0], tpp);
+    Place(c.DocHist[1].Hwnd(), out.History[1], tpp);
+    Place(c.Message, out.Message, tpp);
+    Place(c.Logo.Hwnd(), out.Logo, tpp);
 }
 
-void MakeSelection(HWND window, DeclarationState& s) {
+void DeclarationWindow::MakeSelection() {
     DocumentSelectionHooks hooks;
     hooks.FileExists = FileExists;
+    HWND window = Hwnd();
     hooks.LockWindowUpdate = [window](bool locked) { LockWindowUpdate(locked ? window : nullptr); };
-    hooks.ShowHistoryButtons = [&s](bool visible) { ShowHistoryButtons(s, visible); };
-    s.Browser = std::make_unique<ViewBrowser>(*s.View);
-    s.Selection = std::make_unique<DocumentSelection>(
-        s.Run->Settings, s.Run->Clock(), *s.Browser, hooks, s.History, [&s] { return s.Random.Next(); },
-        s.Run->AppFolder(), s.Run->IsScreenSaverMode());
+    hooks.ShowHistoryButtons = [this](bool visible) { ShowHistoryButtons(visible); };
+    browser_ = std::make_unique<ViewBrowser>(*view_);
+    selection_ = std::make_unique<DocumentSelection>(
+        run_.Settings, run_.Clock(), *browser_, hooks, history_, [this] { return random_.Next(); }, run_.AppFolder(),
+        run_.IsScreenSaverMode());
 }
 
-void MakeParts(HWND window, DeclarationState& s) {
+void DeclarationWindow::MakeParts() {
+    const DeclarationControls& c = controls_;
     DeclarationPartsContext context;
-    const Controls& c = s.Control;
-    context.Controls = {window,
-                        c.Eye,
+    context.Controls = {Hwnd(),
+                        c.Eye.Hwnd(),
                         c.CheckBox,
                         c.CheckCaption,
-                        {c.Button[0], c.Button[1]},
+                        {c.Button[0].Hwnd(), c.Button[1].Hwnd()},
                         {c.ButtonCaption[0], c.ButtonCaption[1]},
-                        {c.DocHist[0], c.DocHist[1]},
-                        c.Speaker};
-    context.Settings = &s.Run->Settings;
-    context.UserSettings = &s.Run->UserSettings;
-    context.View = s.View.get();
-    context.History = &s.History;
-    context.Pictures = s.Pictures.get();
-    context.TwipsPerPixel = s.TwipsPerPixel;
-    context.NavigateTo = [&s](const std::string& path) { s.Selection->NavigateTo(path); };
-    s.Parts = std::make_unique<DeclarationParts>(context);
-    SpeechNarration& narration = s.Parts->Narration();
-    // The answer's own caption cuts off a reading; other captions wait for none.
-    s.SpeakText = [&s, &narration](const std::string& text) {
-        if (s.Answer && s.Answer->Answered()) narration.SpeakAnswer(text);
-        else narration.SpeakPhrase(text);
-    };
-    s.StopSpeaking = [&narration] { narration.StopSpeaking(); };
+                        {c.DocHist[0].Hwnd(), c.DocHist[1].Hwnd()},
+                        c.Speaker.Hwnd()};
+    context.Settings = &run_.Settings;
+    context.UserSettings = &run_.UserSettings;
+    context.View = view_.get();
+    context.History = &history_;
+    context.Pictures = pictures_.get();
+    context.TwipsPerPixel = twipsPerPixel_;
+    context.NavigateTo = [this](const std::string& path) { selection_->NavigateTo(path); };
+    parts_ = std::make_unique<DeclarationParts>(context);
 }
 
-LRESULT OnCreate(HWND window, LPARAM lParam) {
-    auto* state = static_cast<DeclarationState*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    DeclarationState& s = *state;
-    int pixelsPerInch = 96;
-    {
-        WindowDC dc(window);
-        if (dc.Get()) pixelsPerInch = GetDeviceCaps(dc.Get(), LOGPIXELSX);
-    }
-    s.TwipsPerPixel = TwipsPerPixel(pixelsPerInch);
-    s.Pictures = std::make_unique<PictureResources>(
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)), pixelsPerInch);
+LRESULT DeclarationWindow::OnCreate() {
+    const int pixelsPerInch = ScreenDpiX();
+    twipsPerPixel_ = TwipsPerPixel(pixelsPerInch);
+    pictures_ = std::make_unique<PictureResources>(instance_, pixelsPerInch);
 
-    s.History.clear();
-    s.Composition = ComposeWindow(s.Run->Settings, s.Run->ProfileUserName(), DesignedWindow(), s.Random,
-                                  [] { return static_cast<std::uint32_t>(GetTickCount()); });
-    CreateControls(window, s);
-    MakeParts(window, s);
-    ApplyComposition(window, s);
-    MakeSelection(window, s);
-    s.Parts->ConnectHistory();
-    LayOut(window, s);
-    s.Parts->SetHistoryButtonsDisabled();
-    SetUpAnswer(window, s);
-    s.Parts->SetupTips();
+    history_.clear();
+    composition_ = ComposeWindow(run_.Settings, run_.ProfileUserName(), DesignedWindow(), random_,
+                                 [] { return static_cast<std::uint32_t>(GetTickCount()); });
+    if (!CreateControls()) return -1;  // the window is not made
+    MakeParts();
+    ApplyComposition();
+    MakeSelection();
+    parts_->ConnectHistory();
+    LayOut();
+    parts_->SetHistoryButtonsDisabled();
+    answer_.SetUp();
+    parts_->SetupTips();
     return 0;
 }
 
-LRESULT OnControlColour(HWND window, HDC dc, HWND control) {
-    DeclarationState* s = StateOf(window);
-    if (!s) return 0;
+LRESULT DeclarationWindow::OnControlColour(HDC dc, HWND control) {
     // Labels without a colour setting follow the background so they stay readable.
-    COLORREF text = ReadableTextColour(s->Composition.Background);
-    if (control == s->Control.ButtonCaption[0]) text = ScreenColour(s->Composition.AcceptCaptionColour);
-    if (control == s->Control.ButtonCaption[1]) text = ScreenColour(s->Composition.DeclineCaptionColour);
+    COLORREF text = ReadableTextColour(composition_.Background);
+    if (control == controls_.ButtonCaption[0]) text = ScreenColour(composition_.AcceptCaptionColour);
+    if (control == controls_.ButtonCaption[1]) text = ScreenColour(composition_.DeclineCaptionColour);
     SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
     POINT origin = {0, 0};
-    MapWindowPoints(control, window, &origin, 1);
+    MapWindowPoints(control, Hwnd(), &origin, 1);
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return reinterpret_cast<LRESULT>(s->BackgroundBrush.Get() ? s->BackgroundBrush.Get() : GetStockObject(WHITE_BRUSH));
+    return reinterpret_cast<LRESULT>(backgroundBrush_.Valid() ? backgroundBrush_.Get() : GetStockObject(WHITE_BRUSH));
 }
 
-LRESULT OnEraseBackground(HWND window, HDC dc) {
-    DeclarationState* s = StateOf(window);
+LRESULT DeclarationWindow::OnEraseBackground(HDC dc) {
     RECT client;
-    GetClientRect(window, &client);
-    HBRUSH brush = CreateSolidBrush(s ? ScreenColour(s->Composition.Background) : RGB(255, 0, 0));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
+    GetClientRect(Hwnd(), &client);
+    GdiObject<HBRUSH> brush(CreateSolidBrush(ScreenColour(composition_.Background)));
+    FillRect(dc, &client, brush.Get());
     return 1;
 }
 
-void OnDestroy(HWND window) {
-    DeclarationState* state = StateOf(window);
-    if (state) UnlockDesktop(*state);
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    delete state;
-    PostQuitMessage(0);
+void DeclarationWindow::OnCommand(int id, int code, HWND control) {
+    if (parts_ && parts_->OnPictureNotification(control, code)) return;
+    if (answer_.OnCommand(id, code)) return;
+    if (id == IDC_IMG_BACKGROUND && code == PCN_DOUBLECLICK) ShowAbout(Hwnd());
 }
 
-LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
-    DeclarationState* s = StateOf(window);
-    if (!s) return 0;
-    const int id = LOWORD(wParam), code = HIWORD(wParam);
-    if (s->Parts && s->Parts->OnPictureNotification(reinterpret_cast<HWND>(lParam), code)) return 0;
-    if (OnAnswerCommand(window, *s, id, code)) return 0;
-    if (id == IDC_IMG_BACKGROUND && code == PCN_DOUBLECLICK) ShowAbout(window);
-    return 0;
+void DeclarationWindow::OnTimer(UINT_PTR timer) {
+    lockdown_.OnTimer(timer);
+    if (parts_) parts_->OnTimer();
 }
 
-// While the desktop is locked only an answer closes the window; the system
-// ending the session still may.
-bool RefusesClose(HWND window) {
-    DeclarationState* s = StateOf(window);
-    return s && s->Locked;
+// The parts that live on child windows go while those are still there (a
+// browser control wants its host window when it is let go); then the program
+// ends, unless the window never opened (Windows destroys a window whose
+// WM_CREATE failed with WM_DESTROY too).
+void DeclarationWindow::OnDestroy() {
+    lockdown_.UnlockDesktop();
+    parts_.reset();
+    selection_.reset();
+    browser_.reset();
+    view_.reset();
+    if (opened_) PostQuitMessage(0);
 }
 
-LRESULT CALLBACK DeclarationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE: return OnCreate(window, lParam);
-    case WM_ERASEBKGND: return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_CREATE: return OnCreate();
+    case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return OnControlColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_TSR_GETBACKGROUND: {
-        DeclarationState* s = StateOf(window);
-        return s && !s->BackgroundPixels.Empty() ? reinterpret_cast<LRESULT>(&s->BackgroundPixels) : 0;
-    }
-    case WM_COMMAND: return OnCommand(window, wParam, lParam);
-    case WM_TIMER:
-        if (DeclarationState* s = StateOf(window)) {
-            OnLockdownTimer(window, *s, wParam);
-            if (s->Parts) s->Parts->OnTimer();
-        }
-        return 0;
+    case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_TSR_GETBACKGROUND: return backgroundPixels_.Empty() ? 0 : reinterpret_cast<LRESULT>(&backgroundPixels_);
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_SETCURSOR:
-        if (DeclarationState* s = StateOf(window); s && s->Parts)
-            s->Parts->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
+        if (parts_) parts_->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
         break;
-    case WM_LBUTTONDBLCLK: ShowAbout(window); return 0;
+    case WM_LBUTTONDBLCLK: ShowAbout(Hwnd()); return 0;
+    // While the desktop is locked only an answer closes the window; the
+    // system ending the session still may.
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE && RefusesClose(window)) return 0;
+        if ((wParam & 0xFFF0) == SC_CLOSE && lockdown_.Locked()) return 0;
         break;
     case WM_CLOSE:
-        if (RefusesClose(window)) return 0;
+        if (lockdown_.Locked()) return 0;
         break;
     case WM_ENDSESSION:
-        if (wParam)
-            if (DeclarationState* s = StateOf(window)) UnlockDesktop(*s);
+        if (wParam) lockdown_.UnlockDesktop();
         return 0;
-    case WM_TSR_UNLOAD_NOW: DestroyWindow(window); return 0;
-    case WM_DESTROY: OnDestroy(window); return 0;
+    case WM_TSR_UNLOAD_NOW: DestroyWindow(Hwnd()); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
-bool RegisterDeclarationClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = DeclarationProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-}  // namespace
-
-DeclarationState* StateOf(HWND window) {
-    return reinterpret_cast<DeclarationState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+std::unique_ptr<DeclarationWindow> CreateDeclarationWindow(HINSTANCE instance, RunControl& run) {
+    auto window = std::make_unique<DeclarationWindow>(instance, run);
+    if (!window->Open()) return nullptr;
+    return window;
 }
 
 void RemoveTitleBar(HWND frm) {
     LONG style = GetWindowLongA(frm, GWL_STYLE);
     style &= ~static_cast<LONG>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     SetWindowLongA(frm, GWL_STYLE, style);
-}
-
-HWND CreateDeclarationWindow(HINSTANCE instance, RunControl& run) {
-    if (!RegisterDeclarationClass(instance) || !RegisterPictureControl(instance)) return nullptr;
-    auto* state = new DeclarationState;
-    state->Run = &run;
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    HWND window =
-        CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW, kClassName, "Tessarin",
-                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, 0,
-                        0, width, height, nullptr, nullptr, instance, state);
-    if (!window) {
-        // WM_CREATE failed before the state was attached.
-        if (!StateOf(window)) delete state;
-        return nullptr;
-    }
-    LockDesktop(window, *StateOf(window));
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    return window;
-}
-
-void OnDeclarationInput(HWND window, const MSG& message) {
-    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return;
-    if (message.hwnd != window && !IsChild(window, message.hwnd)) return;
-    if (DeclarationState* s = StateOf(window)) OnLockdownKey(window, *s, message);
 }

@@ -1,165 +1,150 @@
 #include "runner/window/picture_control_win32.h"
 
-#include "runner/window/picture_pixels.h"
+#include <memory>
+
+#include "shared/win32/handles.h"
 
 namespace {
 
 const char kPictureClass[] = "TsrPicture";
 
-struct PictureState {
-    const PicturePixels* Source = nullptr;
-    PicturePixels Scaled;
-    bool Pressed = false;
-    bool Tracking = false;
-};
+}  // namespace
 
-PictureState* StateOf(HWND control) { return reinterpret_cast<PictureState*>(GetWindowLongPtrA(control, 0)); }
+bool PictureControl::Register() {
+    ClassInfo info;
+    info.Name = kPictureClass;
+    info.Style = CS_DBLCLKS;
+    return RegisterClassOnce(info);
+}
 
-void Notify(HWND control, int code) {
-    HWND parent = GetParent(control);
+bool PictureControl::Create(HWND parent, int id, const std::string& caption, bool tabStop) {
+    if (!Register()) return false;
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
+    return Window::Create(kPictureClass, caption.c_str(), style, 0, 0, 0, 0, 0, parent, id) != nullptr;
+}
+
+void PictureControl::SetPicture(const PicturePixels* picture) {
+    if (source_ == picture) return;
+    source_ = picture;
+    scaled_ = PicturePixels();
+    if (Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void PictureControl::OnWindowGone() {
+    if (ownedByWindow_) delete this;
+}
+
+void PictureControl::Notify(int code) {
+    HWND parent = GetParent(Hwnd());
     if (parent)
-        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), static_cast<WORD>(code)),
-                     reinterpret_cast<LPARAM>(control));
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Hwnd()), static_cast<WORD>(code)),
+                     reinterpret_cast<LPARAM>(Hwnd()));
 }
 
-void Paint(HWND control, PictureState& state) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(control, &ps);
+void PictureControl::Paint() {
+    PaintDC paint(Hwnd());
     RECT client;
-    GetClientRect(control, &client);
+    GetClientRect(Hwnd(), &client);
     RECT area;  // only the part that needs painting
-    if (IntersectRect(&area, &ps.rcPaint, &client)) {
-        const int width = area.right - area.left;
-        const int height = area.bottom - area.top;
-        POINT origin = {0, 0};
-        HWND parent = GetParent(control);
-        MapWindowPoints(control, parent, &origin, 1);
-        const auto* background =
-            reinterpret_cast<const PicturePixels*>(SendMessageA(parent, WM_TSR_GETBACKGROUND, 0, 0));
-        PicturePixels canvas = background
-                                   ? CropPicture(*background, origin.x + area.left, origin.y + area.top, width, height)
-                                   : SolidPicture(width, height, GetSysColor(COLOR_WINDOW));
-        if (state.Source && !state.Source->Empty()) {
-            if (state.Scaled.Width != client.right || state.Scaled.Height != client.bottom)
-                state.Scaled = ScalePicture(*state.Source, client.right, client.bottom);
-            BlendOver(canvas, state.Scaled, -area.left, -area.top);
-        }
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, area.left, area.top, width, height, 0, 0, 0, height, canvas.Pixels.data(), &info,
-                          DIB_RGB_COLORS);
-        if (GetFocus() == control) DrawFocusRect(dc, &client);
+    if (!IntersectRect(&area, &paint.Area(), &client)) return;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    POINT origin = {0, 0};
+    HWND parent = GetParent(Hwnd());
+    MapWindowPoints(Hwnd(), parent, &origin, 1);
+    const auto* background = reinterpret_cast<const PicturePixels*>(SendMessageA(parent, WM_TSR_GETBACKGROUND, 0, 0));
+    PicturePixels canvas = background
+                               ? CropPicture(*background, origin.x + area.left, origin.y + area.top, width, height)
+                               : SolidPicture(width, height, GetSysColor(COLOR_WINDOW));
+    if (source_ && !source_->Empty()) {
+        if (scaled_.Width != client.right || scaled_.Height != client.bottom)
+            scaled_ = ScalePicture(*source_, client.right, client.bottom);
+        BlendOver(canvas, scaled_, -area.left, -area.top);
     }
-    EndPaint(control, &ps);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(paint.Get(), area.left, area.top, width, height, 0, 0, 0, height, canvas.Pixels.data(), &info,
+                      DIB_RGB_COLORS);
+    if (GetFocus() == Hwnd()) DrawFocusRect(paint.Get(), &client);
 }
 
-void OnMouseMove(HWND control, PictureState& state) {
-    if (!state.Tracking) {
-        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, control, 0};
-        state.Tracking = TrackMouseEvent(&track) != FALSE;
-    }
-    Notify(control, PCN_MOUSEMOVE);
+void PictureControl::OnButtonDown() {
+    pressed_ = true;
+    SetCapture(Hwnd());
+    if (GetWindowLongA(Hwnd(), GWL_STYLE) & WS_TABSTOP) SetFocus(Hwnd());
+    Notify(PCN_MOUSEDOWN);
 }
 
-void OnButtonUp(HWND control, PictureState& state, LPARAM lParam) {
-    const bool wasPressed = state.Pressed;
-    state.Pressed = false;
-    if (GetCapture() == control) ReleaseCapture();
-    Notify(control, PCN_MOUSEUP);
+void PictureControl::OnButtonUp(LPARAM lParam) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (GetCapture() == Hwnd()) ReleaseCapture();
+    Notify(PCN_MOUSEUP);
     RECT client;
-    GetClientRect(control, &client);
+    GetClientRect(Hwnd(), &client);
     POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (wasPressed && PtInRect(&client, at)) Notify(control, PCN_CLICKED);
+    if (wasPressed && PtInRect(&client, at)) Notify(PCN_CLICKED);
 }
 
-LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    PictureState* state = StateOf(control);
+void PictureControl::OnMouseMove() {
+    if (!tracking_) {
+        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, Hwnd(), 0};
+        tracking_ = TrackMouseEvent(&track) != FALSE;
+    }
+    Notify(PCN_MOUSEMOVE);
+}
+
+LRESULT PictureControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCCREATE: SetWindowLongPtrA(control, 0, reinterpret_cast<LONG_PTR>(new PictureState)); break;
-    case WM_NCDESTROY:
-        delete state;
-        SetWindowLongPtrA(control, 0, 0);
-        break;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT:
-        if (state) {
-            Paint(control, *state);
-            return 0;
-        }
-        break;
-    case WM_SIZE: InvalidateRect(control, nullptr, FALSE); return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_SIZE: InvalidateRect(Hwnd(), nullptr, FALSE); return 0;
     case WM_LBUTTONDBLCLK:
-        Notify(control, PCN_DOUBLECLICK);
-        [[fallthrough]];  // the second press of a quick pair is a press too
-    case WM_LBUTTONDOWN:
-        if (!state) break;
-        state->Pressed = true;
-        SetCapture(control);
-        if (GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) SetFocus(control);
-        Notify(control, PCN_MOUSEDOWN);
+        Notify(PCN_DOUBLECLICK);
+        OnButtonDown();  // the second press of a quick pair is a press too
         return 0;
-    case WM_LBUTTONUP:
-        if (state) OnButtonUp(control, *state, lParam);
-        return 0;
-    case WM_RBUTTONUP: Notify(control, PCN_RIGHTCLICK); return 0;
-    case WM_MOUSEMOVE:
-        if (state) OnMouseMove(control, *state);
-        return 0;
+    case WM_LBUTTONDOWN: OnButtonDown(); return 0;
+    case WM_LBUTTONUP: OnButtonUp(lParam); return 0;
+    case WM_RBUTTONUP: Notify(PCN_RIGHTCLICK); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(); return 0;
     case WM_MOUSELEAVE:
-        if (state) state->Tracking = false;
-        Notify(control, PCN_MOUSELEAVE);
+        tracking_ = false;
+        Notify(PCN_MOUSELEAVE);
         return 0;
-    case WM_CAPTURECHANGED:
-        if (state) state->Pressed = false;
-        return 0;
+    case WM_CAPTURECHANGED: pressed_ = false; return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE || wParam == VK_RETURN) {
-            Notify(control, PCN_CLICKED);
+            Notify(PCN_CLICKED);
             return 0;
         }
         break;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: InvalidateRect(control, nullptr, FALSE); return 0;
+    case WM_KILLFOCUS: InvalidateRect(Hwnd(), nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return DLGC_BUTTON;
     }
-    return DefWindowProcA(control, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
-}  // namespace
-
-bool RegisterPictureControl(HINSTANCE instance) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = PictureProc;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    windowClass.lpszClassName = kPictureClass;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
+bool RegisterPictureControl(HINSTANCE) { return PictureControl::Register(); }
 
 HWND CreatePictureControl(HWND parent, int id, const std::string& caption, bool tabStop) {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
-    return CreateWindowExA(0, kPictureClass, caption.c_str(), style, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    auto control = std::make_unique<PictureControl>();
+    if (!control->Create(parent, id, caption, tabStop)) return nullptr;
+    // From here on the window owns the object (deleted in OnWindowGone).
+    control->ownedByWindow_ = true;
+    return control.release()->Hwnd();
 }
 
 void SetPicture(HWND control, const PicturePixels* picture) {
-    PictureState* state = StateOf(control);
-    if (!state || state->Source == picture) return;
-    state->Source = picture;
-    state->Scaled = PicturePixels();
-    InvalidateRect(control, nullptr, FALSE);
+    if (auto* pictureControl = Window::FromHwnd<PictureControl>(control)) pictureControl->SetPicture(picture);
 }
 
 const PicturePixels* GetPicture(HWND control) {
-    PictureState* state = StateOf(control);
-    return state ? state->Source : nullptr;
+    auto* pictureControl = Window::FromHwnd<PictureControl>(control);
+    return pictureControl ? pictureControl->Picture() : nullptr;
 }

@@ -6,11 +6,11 @@
 
 #include <windows.h>
 
-#include "shared/win32/messages.h"
-
 #include <string>
 
-struct PicturePixels;
+#include "runner/window/picture_pixels.h"
+#include "shared/win32/messages.h"
+#include "shared/win32/window.h"
 
 enum PictureNotification {
     PCN_CLICKED = 0,  // left button pressed and released over the control, or Space/Enter
@@ -26,9 +26,44 @@ enum PictureNotification {
 // whole inner area (or 0 for none); pictures and labels paint it behind
 // themselves.
 
+class PictureControl : public Window {
+public:
+    // Registers the class once per program (Create does it too).
+    static bool Register();
+    // Creates the control, not yet placed nor shown; false when it cannot.
+    bool Create(HWND parent, int id, const std::string& caption, bool tabStop);
+    // The picture is not copied and must outlive its use by the control;
+    // nullptr shows the background alone.
+    void SetPicture(const PicturePixels* picture);
+    const PicturePixels* Picture() const { return source_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnWindowGone() override;
+
+private:
+    friend HWND CreatePictureControl(HWND parent, int id, const std::string& caption, bool tabStop);
+
+    void Notify(int code);
+    void Paint();
+    void OnButtonDown();
+    void OnButtonUp(LPARAM lParam);
+    void OnMouseMove();
+
+    const PicturePixels* source_ = nullptr;
+    PicturePixels scaled_;
+    bool pressed_ = false;
+    bool tracking_ = false;
+    bool ownedByWindow_ = false;  // made by CreatePictureControl: goes with its window
+};
+
+// PictureControl::Register for callers that register up front; the class
+// belongs to the program's own module, whatever instance is given.
 bool RegisterPictureControl(HINSTANCE instance);
+// A control that lives as long as its window, for callers that keep only
+// the handle.
 HWND CreatePictureControl(HWND parent, int id, const std::string& caption, bool tabStop);
-// The picture is not copied and must outlive its use by the control; nullptr
-// shows the background alone.
+// The same as the members, for a control known by its handle; other windows
+// are left alone.
 void SetPicture(HWND control, const PicturePixels* picture);
 const PicturePixels* GetPicture(HWND control);

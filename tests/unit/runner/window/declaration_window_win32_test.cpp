@@ -11,47 +11,45 @@
 #include "runner/window/picture_pixels.h"
 #include "runner/start/run_control.h"
 #include "shared/calendar_win32.h"
+#include "shared/win32/handles.h"
+#include "shared/win32/window.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 // A parent that records its children's notifications and offers a red background.
-struct ParentRecord {
+class RecordingParent : public Window {
+public:
+    bool Open() {
+        ClassInfo info;
+        info.Name = "PictureTestParent";
+        return RegisterClassOnce(info) &&
+               Create(info.Name, "", WS_POPUP | WS_VISIBLE, 0, 0, 0, 200, 100, nullptr) != nullptr;
+    }
     std::vector<int> Codes;
     PicturePixels Background = SolidPicture(200, 100, 0x0000FF);
-};
 
-LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* record = reinterpret_cast<ParentRecord*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (record && message == WM_COMMAND) record->Codes.push_back(HIWORD(wParam));
-    if (record && message == WM_TSR_GETBACKGROUND) return reinterpret_cast<LRESULT>(&record->Background);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND) Codes.push_back(HIWORD(wParam));
+        if (message == WM_TSR_GETBACKGROUND) return reinterpret_cast<LRESULT>(&Background);
+        return DefaultHandling(message, wParam, lParam);
+    }
+};
 
 class PictureControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = "PictureTestParent";
-        RegisterClassA(&wc);
-        ASSERT_TRUE(RegisterPictureControl(instance));
-        parent_ = CreateWindowExA(0, "PictureTestParent", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
-                                  instance, nullptr);
-        ASSERT_NE(parent_, nullptr);
-        SetWindowLongPtrA(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&record_));
-        control_ = CreatePictureControl(parent_, 7, "Accept", true);
+        ASSERT_TRUE(RegisterPictureControl(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(parent_.Open());
+        control_ = CreatePictureControl(parent_.Hwnd(), 7, "Accept", true);
         ASSERT_NE(control_, nullptr);
         MoveWindow(control_, 10, 10, 40, 20, FALSE);
         ShowWindow(control_, SW_SHOW);
     }
-    void TearDown() override { DestroyWindow(parent_); }
 
-    HWND parent_ = nullptr;
+    RecordingParent parent_;
     HWND control_ = nullptr;
-    ParentRecord record_;
 };
 
 }  // namespace
@@ -64,19 +62,19 @@ TEST_F(PictureControlTest, CarriesItsCaptionAndReportsClicks) {
 
     SendMessageA(control_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(control_, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
-    EXPECT_EQ(record_.Codes, (std::vector<int>{PCN_MOUSEDOWN, PCN_MOUSEUP, PCN_CLICKED}));
+    EXPECT_EQ(parent_.Codes, (std::vector<int>{PCN_MOUSEDOWN, PCN_MOUSEUP, PCN_CLICKED}));
 
     // Released outside the control: no click.
-    record_.Codes.clear();
+    parent_.Codes.clear();
     SendMessageA(control_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(control_, WM_LBUTTONUP, 0, MAKELPARAM(300, 6));
-    EXPECT_EQ(record_.Codes, (std::vector<int>{PCN_MOUSEDOWN, PCN_MOUSEUP}));
+    EXPECT_EQ(parent_.Codes, (std::vector<int>{PCN_MOUSEDOWN, PCN_MOUSEUP}));
 
     // The keyboard clicks too.
-    record_.Codes.clear();
+    parent_.Codes.clear();
     SendMessageA(control_, WM_KEYDOWN, VK_SPACE, 0);
     SendMessageA(control_, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(record_.Codes, (std::vector<int>{PCN_CLICKED, PCN_RIGHTCLICK}));
+    EXPECT_EQ(parent_.Codes, (std::vector<int>{PCN_CLICKED, PCN_RIGHTCLICK}));
 }
 
 TEST_F(PictureControlTest, PaintsThePictureOverTheParentsBackground) {
@@ -89,10 +87,9 @@ TEST_F(PictureControlTest, PaintsThePictureOverTheParentsBackground) {
     EXPECT_EQ(GetPicture(control_), &picture);
     InvalidateRect(control_, nullptr, FALSE);
     UpdateWindow(control_);
-    HDC dc = GetDC(control_);
-    COLORREF left = GetPixel(dc, 2, 10);
-    COLORREF right = GetPixel(dc, 37, 10);
-    ReleaseDC(control_, dc);
+    WindowDC dc(control_);
+    COLORREF left = GetPixel(dc.Get(), 2, 10);
+    COLORREF right = GetPixel(dc.Get(), 37, 10);
     EXPECT_EQ(left, RGB(0, 0, 255));
     EXPECT_EQ(right, RGB(255, 0, 0));
 }
@@ -115,16 +112,18 @@ struct WindowUnderTest {
     TempFolder Folder;
     Win32Calendar Clock;
     std::unique_ptr<RunControl> Run;
+    std::unique_ptr<DeclarationWindow> Declaration;
     HWND Window = nullptr;
 
     void Open(const std::string& settings, const std::string& commandLine) {
         Folder.Write("Tessarin.ini", settings);
         Run = std::make_unique<RunControl>(commandLine, Folder.Path(), Clock, [] { return std::string("logon"); });
         Run->LoadSettings();
-        Window = CreateDeclarationWindow(GetModuleHandleA(nullptr), *Run);
+        Declaration = CreateDeclarationWindow(GetModuleHandleA(nullptr), *Run);
+        Window = Declaration ? Declaration->Hwnd() : nullptr;
     }
     ~WindowUnderTest() {
-        if (Window) DestroyWindow(Window);
+        Declaration.reset();
         // The window ends the program when it goes: keep that quit to itself.
         MSG message;
         while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
@@ -186,4 +185,53 @@ TEST(DeclarationWindow, SwitchesOffHideTheirControlsAndTheTitleBar) {
     // Without decline, accept ends one button width short of the document's right edge.
     RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
     EXPECT_NEAR(doc.right - accept.right, accept.right - accept.left, 1);  // rounding to pixels
+}
+
+namespace {
+
+// Refuses the creation of every window of one class on this thread.
+class CreationRefusal {
+public:
+    explicit CreationRefusal(const char* className) {
+        refused_ = className;
+        hook_ = SetWindowsHookExA(WH_CBT, &CreationRefusal::Hook, nullptr, GetCurrentThreadId());
+    }
+    ~CreationRefusal() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    bool Active() const { return hook_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        char name[64] = {};
+        if (code == HCBT_CREATEWND && GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) &&
+            lstrcmpiA(name, refused_) == 0)
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static const char* refused_;
+    HHOOK hook_ = nullptr;
+};
+const char* CreationRefusal::refused_ = "";
+
+}  // namespace
+
+TEST(DeclarationWindow, AFailedCreateLeavesNothingBehind) {
+    // The window itself refused before it holds its object, or one of its
+    // controls refused so that the window fails while it composes itself.
+    for (const char* refused : {"TessarinDeclaration", "TsrPicture", "BUTTON", "STATIC"}) {
+        SCOPED_TRACE(refused);
+        WindowUnderTest w;
+        {
+            CreationRefusal refusal(refused);
+            ASSERT_TRUE(refusal.Active());
+            w.Open("", "");
+        }
+        EXPECT_FALSE(w.Declaration);
+        EXPECT_EQ(FindWindowA("TessarinDeclaration", nullptr), nullptr);
+    }
+    // Nothing held on to the refusals: the next window opens.
+    WindowUnderTest w;
+    w.Open("", "");
+    EXPECT_NE(w.Window, nullptr);
 }
