@@ -224,5 +224,6 @@ private:
     COLORREF customColours_[16] = {};  // the colour dialog's custom colours
 };
 
-// The regional values the control formats and reads dates with.
-FormatLocale SystemFormatLocale();
+// The regional values the control formats and reads dates with: the user's,
+// or those of another locale.
+FormatLocale SystemFormatLocale(LCID regional = LOCALE_USER_DEFAULT);
