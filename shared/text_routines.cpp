@@ -2,6 +2,11 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 std::string Trim(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');
@@ -10,29 +15,90 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+std::string TrimBlanks(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 namespace {
 
-// Lower case of one byte in the Western ANSI code page (1252): ASCII, the
-// Latin-1 capitals and the four capitals the code page keeps in 0x80-0x9F.
-unsigned char LowerByte(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-    switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
-    }
+// The lower and upper case of every byte.
+struct CaseTables {
+    unsigned char Lower[256];
+    unsigned char Upper[256];
+};
+
+#ifdef _WIN32
+// A byte's case as the system maps its character, when the result is one
+// byte of the code page again (else the byte stays).
+unsigned char SystemCase(wchar_t wide, DWORD mapping, unsigned char byte) {
+    wchar_t mapped = 0;
+    if (LCMapStringW(LOCALE_INVARIANT, mapping, &wide, 1, &mapped, 1) != 1) return byte;
+    char back = 0;
+    BOOL lossy = FALSE;
+    if (WideCharToMultiByte(CP_ACP, 0, &mapped, 1, &back, 1, nullptr, &lossy) != 1 || lossy) return byte;
+    return static_cast<unsigned char>(back);
 }
+#endif
+
+// ASCII by rule; past it, on Windows the system code page as the system maps
+// it (kernel32 only, so a start that reads settings loads nothing more), and
+// elsewhere the Western code page: the Latin-1 letters and the four the code
+// page keeps in 0x80-0x9F.
+CaseTables MakeCaseTables() {
+    CaseTables t;
+    for (int i = 0; i < 256; ++i) t.Lower[i] = t.Upper[i] = static_cast<unsigned char>(i);
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        t.Lower[c] = static_cast<unsigned char>(c + 32);
+        t.Upper[c + 32] = static_cast<unsigned char>(c);
+    }
+#ifdef _WIN32
+    for (int i = 0x80; i < 256; ++i) {
+        const char byte = static_cast<char>(i);
+        wchar_t wide = 0;
+        // A lead byte of a double-byte code page alone is no character.
+        if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) != 1) continue;
+        t.Lower[i] = SystemCase(wide, LCMAP_LOWERCASE, static_cast<unsigned char>(i));
+        t.Upper[i] = SystemCase(wide, LCMAP_UPPERCASE, static_cast<unsigned char>(i));
+    }
+#else
+    const std::pair<int, int> pairs[] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}};
+    for (const auto& pair : pairs) {
+        t.Lower[pair.first] = static_cast<unsigned char>(pair.second);
+        t.Upper[pair.second] = static_cast<unsigned char>(pair.first);
+    }
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c == 0xD7) continue;  // the multiplication sign
+        t.Lower[c] = static_cast<unsigned char>(c + 32);
+        t.Upper[c + 32] = static_cast<unsigned char>(c);
+    }
+#endif
+    return t;
+}
+
+// Made once: the code page does not change while a program runs.
+const CaseTables& Cases() {
+    static const CaseTables tables = MakeCaseTables();
+    return tables;
+}
+
+unsigned char LowerByte(unsigned char c) { return Cases().Lower[c]; }
 
 }  // namespace
 
 char ToLowerChar(char c) { return static_cast<char>(LowerByte(static_cast<unsigned char>(c))); }
+char ToUpperChar(char c) { return static_cast<char>(Cases().Upper[static_cast<unsigned char>(c)]); }
 
 std::string ToLower(const std::string& text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+    for (char& c : out) c = ToLowerChar(c);
+    return out;
+}
+
+std::string ToUpper(const std::string& text) {
+    std::string out(text);
+    for (char& c : out) c = ToUpperChar(c);
     return out;
 }
 

@@ -3,9 +3,14 @@
 
 #include <string>
 
-std::string Trim(const std::string& text);     // spaces only
-std::string ToLower(const std::string& text);  // ASCII and the ANSI code page's letters
+std::string Trim(const std::string& text);        // spaces only
+std::string TrimBlanks(const std::string& text);  // spaces and tabs
+// Case of text in the ANSI code page: on Windows the system's own code page
+// (its accented letters included), elsewhere the Western one (1252).
+std::string ToLower(const std::string& text);
+std::string ToUpper(const std::string& text);
 char ToLowerChar(char c);
+char ToUpperChar(char c);
 bool EqualsNoCase(const std::string& a, const std::string& b);
 
 bool IsYes(const std::string& text);  // false only for "no"

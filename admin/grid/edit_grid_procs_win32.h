@@ -1,4 +1,5 @@
-// The window procedures of the grid control, shared by its source files.
+// The editors' subclass procedures and the constants the grid control's
+// source files share.
 #pragma once
 
 #include <windows.h>
@@ -12,15 +13,15 @@ constexpr UINT_PTR kTypeAheadTimer = 1;
 constexpr int kComboDropHeight = 220;  // pixels of a drop-down with its list open
 
 struct EditGridProcs {
-    static LRESULT CALLBACK Control(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK Grid(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Subclass procedures of the editors.
     static LRESULT CALLBACK Text(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK Combo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ComboEdit(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-};
 
-// The control a window of the grid belongs to (its user data).
-inline ctlEditGrid* ControlOf(HWND hwnd) {
-    return reinterpret_cast<ctlEditGrid*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
+    // The control whose control window this is; null for other windows and
+    // once the control is going.
+    static ctlEditGrid* ControlOf(HWND window) {
+        auto* part = Window::FromHwnd<ctlEditGrid::Part>(window);
+        return part ? &part->Owner() : nullptr;
+    }
+};

@@ -36,49 +36,31 @@ ctlEditGrid::~ctlEditGrid() {
     model_.Grid.SetChangeHandler(nullptr);
     model_.HideCellEditor = nullptr;
     findBox_.reset();
-    if (window_.Valid()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
-    if (grid_) SetWindowLongPtrA(grid_, GWLP_USERDATA, 0);
 }
 
-bool ctlEditGrid::Register(HINSTANCE instance) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, kEditGridClass, &existing)) return true;
-
-    WNDCLASSEXA control{};
-    control.cbSize = sizeof(control);
-    control.lpfnWndProc = EditGridProcs::Control;
-    control.hInstance = instance;
-    control.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    control.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    control.lpszClassName = kEditGridClass;
-    if (!RegisterClassExA(&control)) return false;
-
-    WNDCLASSEXA grid{};
-    grid.cbSize = sizeof(grid);
-    grid.style = CS_DBLCLKS;
-    grid.lpfnWndProc = EditGridProcs::Grid;
-    grid.hInstance = instance;
-    grid.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    grid.lpszClassName = kFlexGridClass;
-    return RegisterClassExA(&grid) != 0;
+bool ctlEditGrid::Part::Open(const char* className, UINT classStyle, HBRUSH background, DWORD style, DWORD exStyle,
+                             const RECT& rect, HWND parent, int id) {
+    ClassInfo info;
+    info.Name = className;
+    info.Style = classStyle;
+    info.Background = background;
+    return RegisterClassOnce(info) && Window::Create(className, "", style, exStyle, rect.left, rect.top,
+                                                     rect.right - rect.left, rect.bottom - rect.top, parent, id);
 }
 
 bool ctlEditGrid::Create(HWND parent, int id, const RECT& rect) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    if (window_.Valid() || !Register(instance)) return false;
+    if (Hwnd()) return false;
     LoadCommonControls();
     scale_ = ScreenScale();
     locale_ = SystemFormatLocale();
-    window_.Reset(CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, kEditGridClass, "",
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, rect.left, rect.top,
-                                  rect.right - rect.left, rect.bottom - rect.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this));
-    if (!window_.Valid()) return false;
-    grid_ = CreateWindowExA(
-        0, kFlexGridClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 10,
-        10, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridInnerId)), instance, this);
-    if (!grid_) return false;
+    if (!control_.Open(kEditGridClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT,
+                       rect, parent, id))
+        return false;
+    if (!inner_.Open(kFlexGridClass, CS_DBLCLKS, nullptr,
+                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0,
+                     RECT{0, 0, 10, 10}, Hwnd(), kGridInnerId))
+        return false;
     CreateEditors();
     ApplyProperties();
     SetGridSize();
@@ -102,13 +84,13 @@ void ctlEditGrid::LoadCommonControls() {
 // ---- changes of the model ----
 
 void ctlEditGrid::OnModelChange(GridChange change) {
-    if (!grid_) return;
+    if (!GridHwnd()) return;
     // Bulk changes (filling 10,000 rows) ask the system for one repaint only.
-    if (model_.Grid.Props().Redraw && !paintPending_) paintPending_ = InvalidateRect(grid_, nullptr, FALSE) != 0;
+    if (model_.Grid.Props().Redraw && !paintPending_) paintPending_ = InvalidateRect(GridHwnd(), nullptr, FALSE) != 0;
     if (change == GridChange::Layout) layoutChanged_ = true;
     // Refitting changes properties itself; that asks for no further refit.
     if (change != GridChange::Cells && !refitPosted_ && !refitting_)
-        refitPosted_ = PostMessageA(window_.Get(), WM_GRID_REFIT, 0, 0) != 0;
+        refitPosted_ = PostMessageA(Hwnd(), WM_GRID_REFIT, 0, 0) != 0;
 }
 
 void ctlEditGrid::RefitNow() {
@@ -125,9 +107,9 @@ void ctlEditGrid::RefitNow() {
 
 void ctlEditGrid::ApplySizing() {
     layoutChanged_ = false;
-    if (!window_.Valid()) return;
+    if (!Hwnd()) return;
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Hwnd(), &client);
     model_.ControlWidth = scale_.ToTwipsX(client.right);
     model_.ControlHeight = scale_.ToTwipsY(client.bottom);
     if (sizedByCaller_) {
@@ -138,8 +120,9 @@ void ctlEditGrid::ApplySizing() {
     }
     const int width = scale_.ToPixelsX(model_.GridWidth), height = scale_.ToPixelsY(model_.GridHeight);
     RECT now{};
-    GetWindowRect(grid_, &now);
-    if (now.right - now.left != width || now.bottom - now.top != height) MoveWindow(grid_, 0, 0, width, height, TRUE);
+    GetWindowRect(GridHwnd(), &now);
+    if (now.right - now.left != width || now.bottom - now.top != height)
+        MoveWindow(GridHwnd(), 0, 0, width, height, TRUE);
 }
 
 // ---- property surface ----
@@ -158,19 +141,19 @@ void ctlEditGrid::SetToolTipText(const std::string& New_ToolTipText) {
 
 long ctlEditGrid::Height() const {
     RECT r{};
-    GetWindowRect(window_.Get(), &r);
+    GetWindowRect(Hwnd(), &r);
     return scale_.ToTwipsY(r.bottom - r.top);
 }
 
 void ctlEditGrid::Refresh() {
-    if (!grid_) return;
+    if (!GridHwnd()) return;
     RefitNow();
-    InvalidateRect(grid_, nullptr, FALSE);
-    UpdateWindow(grid_);
+    InvalidateRect(GridHwnd(), nullptr, FALSE);
+    UpdateWindow(GridHwnd());
 }
 
 void ctlEditGrid::SetFocus() {
-    if (grid_) ::SetFocus(grid_);
+    if (GridHwnd()) ::SetFocus(GridHwnd());
 }
 
 void ctlEditGrid::Clear() {
@@ -184,49 +167,48 @@ void ctlEditGrid::RemoveItem(long Index) {
 }
 
 void ctlEditGrid::ApplyProperties() {
-    if (!window_.Valid()) return;
+    if (!Hwnd()) return;
     GridProps& p = model_.Grid.Props();
-    painter_.SetFonts(p, AmbientFont(window_.Get()));
+    painter_.SetFonts(p, AmbientFont(Hwnd()));
     HFONT font = painter_.BaseFont();
     for (HWND child : {text_, info_, colCombo_}) {
-        if (child) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (child) SetControlFont(child, font);
     }
     for (auto* list : {&combos_, &comboEdits_})
-        for (auto& entry : *list) SendMessageA(entry.second, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    EnableWindow(window_.Get(), p.Enabled ? TRUE : FALSE);
-    EnableWindow(grid_, p.Enabled ? TRUE : FALSE);
+        for (auto& entry : *list) SetControlFont(entry.second, font);
+    EnableWindow(Hwnd(), p.Enabled ? TRUE : FALSE);
+    EnableWindow(GridHwnd(), p.Enabled ? TRUE : FALSE);
 
     // The border: a sunken 3-D edge, a flat line, or none.
-    LONG_PTR ex = GetWindowLongPtrA(window_.Get(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
-    LONG_PTR style = GetWindowLongPtrA(window_.Get(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER);
+    LONG_PTR ex = GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
+    LONG_PTR style = GetWindowLongPtrA(Hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER);
     if (p.BorderStyle != 0) {
         if (p.Appearance != 0) ex |= WS_EX_CLIENTEDGE;
         else style |= WS_BORDER;
     }
-    SetWindowLongPtrA(window_.Get(), GWL_EXSTYLE, ex);
-    SetWindowLongPtrA(window_.Get(), GWL_STYLE, style);
-    SetWindowPos(window_.Get(), nullptr, 0, 0, 0, 0,
+    SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, ex);
+    SetWindowLongPtrA(Hwnd(), GWL_STYLE, style);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
     if (!p.ToolTipText.empty() && !toolTip_) {
-        toolTip_ =
-            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.Get(), nullptr, nullptr, nullptr);
+        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr, nullptr, nullptr);
     }
     if (toolTip_) {
         TOOLINFOA tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_.Get();
-        tool.uId = reinterpret_cast<UINT_PTR>(grid_);
+        tool.hwnd = Hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(GridHwnd());
         SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
         if (!p.ToolTipText.empty()) {
             tool.lpszText = const_cast<char*>(p.ToolTipText.c_str());
             SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
-    if (grid_) {
-        InvalidateRect(grid_, nullptr, FALSE);
+    if (GridHwnd()) {
+        InvalidateRect(GridHwnd(), nullptr, FALSE);
         UpdateScrollBars();
     }
 }
@@ -235,7 +217,7 @@ void ctlEditGrid::ApplyProperties() {
 
 void ctlEditGrid::Setup() {
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Hwnd(), &client);
     model_.ControlWidth = scale_.ToTwipsX(client.right);
     model_.ControlHeight = scale_.ToTwipsY(client.bottom);
     model_.Setup();
@@ -264,72 +246,64 @@ void ctlEditGrid::ReadProperties(const PropertyBag& bag) {
 
 void ctlEditGrid::WriteProperties(PropertyBag& bag) const { WriteGridProperties(model_.Grid, bag); }
 
-// ---- the control's window procedure ----
+// ---- the control window's messages ----
 
-LRESULT CALLBACK EditGridProcs::Control(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    ctlEditGrid* self = ControlOf(hwnd);
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT ctlEditGrid::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
-        if (self->grid_) {
-            self->layoutChanged_ = true;  // the control's size: fit again as last asked
-            self->RefitNow();
+        if (GridHwnd()) {
+            layoutChanged_ = true;  // the control's size: fit again as last asked
+            RefitNow();
         }
         return 0;
     case WM_SETFOCUS:
-        if (self->grid_) ::SetFocus(self->grid_);
+        if (GridHwnd()) ::SetFocus(GridHwnd());
         return 0;
-    case WM_SETFONT: self->ApplyProperties(); return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(self->painter_.BaseFont());
-    case WM_GRID_REFIT: self->RefitNow(); return 0;
-    case WM_GRID_FOCUSCHECK: self->OnEditorFocusLost(GetFocus()); return 0;
+    case WM_SETFONT: ApplyProperties(); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(painter_.BaseFont());
+    case WM_GRID_REFIT: RefitNow(); return 0;
+    case WM_GRID_FOCUSCHECK: OnEditorFocusLost(GetFocus()); return 0;
     case WM_TIMER:
-        if (wParam == kTypeAheadTimer) self->OnTypeAheadTimer();
+        if (wParam == kTypeAheadTimer) OnTypeAheadTimer();
         return 0;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->hwndFrom == self->upDown_ && header->code == UDN_DELTAPOS) {
-            self->OnSpin(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta > 0);
+        if (header->hwndFrom == upDown_ && header->code == UDN_DELTAPOS) {
+            OnSpin(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta > 0);
             return TRUE;  // the buttons keep no position of their own
         }
         break;
     }
-    case WM_COMMAND: {
-        HWND from = reinterpret_cast<HWND>(lParam);
-        const int code = HIWORD(wParam);
-        if (from && from == self->colCombo_) {
-            if (code == CBN_SELENDOK) self->OnHeaderOptionChosen();
-            else if (code == CBN_KILLFOCUS) self->HideHeaderOptions();
-        } else if (from && (code == CBN_KILLFOCUS || code == EN_KILLFOCUS)) {
-            PostMessageA(hwnd, WM_GRID_FOCUSCHECK, 0, 0);
-        }
-        return 0;
-    }
+    case WM_COMMAND: return OnControlCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-        if (reinterpret_cast<HWND>(lParam) == self->info_) {
+        if (reinterpret_cast<HWND>(lParam) == info_) {
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
             SetBkColor(dc, GetSysColor(COLOR_INFOBK));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
         }
         break;
-    case WM_NCDESTROY:
-        // Destroyed with its parent: nothing of it is left to destroy.
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->window_.Release();
-        self->grid_ = self->text_ = self->upDown_ = self->info_ = self->colCombo_ = nullptr;
-        self->toolTip_ = nullptr;
-        self->combos_.clear();
-        self->comboEdits_.clear();
-        self->openKind_ = 0;
-        break;
+    case WM_NCDESTROY: OnControlGone(); break;
     default: break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return control_.Default(message, wParam, lParam);
+}
+
+LRESULT ctlEditGrid::OnControlCommand(HWND from, int code) {
+    if (from && from == colCombo_) {
+        if (code == CBN_SELENDOK) OnHeaderOptionChosen();
+        else if (code == CBN_KILLFOCUS) HideHeaderOptions();
+    } else if (from && (code == CBN_KILLFOCUS || code == EN_KILLFOCUS)) {
+        PostMessageA(Hwnd(), WM_GRID_FOCUSCHECK, 0, 0);
+    }
+    return 0;
+}
+
+void ctlEditGrid::OnControlGone() {
+    // Destroyed with its parent: nothing of it is left to destroy.
+    text_ = upDown_ = info_ = colCombo_ = toolTip_ = nullptr;
+    combos_.clear();
+    comboEdits_.clear();
+    openKind_ = 0;
 }

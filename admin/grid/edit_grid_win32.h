@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "shared/win32/handles.h"
+#include "shared/win32/window.h"
 #include "admin/grid/grid_editing.h"
 #include "admin/grid/grid_model.h"
 #include "admin/grid/grid_paint_win32.h"
@@ -41,12 +42,10 @@ public:
     ctlEditGrid(const ctlEditGrid&) = delete;
     ctlEditGrid& operator=(const ctlEditGrid&) = delete;
 
-    // Registers the window classes (once per process; Create does it).
-    static bool Register(HINSTANCE instance);
     // The control as a child of parent at rect (pixels of the parent).
     bool Create(HWND parent, int id, const RECT& rect);
-    HWND Hwnd() const { return window_.Get(); }
-    HWND GridHwnd() const { return grid_; }
+    HWND Hwnd() const { return control_.Hwnd(); }
+    HWND GridHwnd() const { return inner_.Hwnd(); }
     void SetListener(EditGridListener* listener) { listener_ = listener; }
 
     EditGridModel& Model() { return model_; }
@@ -128,6 +127,28 @@ public:
 private:
     friend struct EditGridProcs;
 
+    // One of the control's two windows (the control window and the inner
+    // grid): its messages go to the control's handler for that window.
+    class Part : public Window {
+    public:
+        using Handler = LRESULT (ctlEditGrid::*)(UINT, WPARAM, LPARAM);
+        Part(ctlEditGrid& owner, Handler handler) : owner_(owner), handler_(handler) {}
+        // Registers the class (once) and creates the window as a child.
+        bool Open(const char* className, UINT classStyle, HBRUSH background, DWORD style, DWORD exStyle,
+                  const RECT& rect, HWND parent, int id);
+        ctlEditGrid& Owner() const { return owner_; }
+        LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) { return DefaultHandling(message, wParam, lParam); }
+
+    protected:
+        LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+            return (owner_.*handler_)(message, wParam, lParam);
+        }
+
+    private:
+        ctlEditGrid& owner_;
+        Handler handler_;
+    };
+
     static HWND ComboOf(const std::map<long, HWND>& list, long col);
     void LoadCommonControls();
     HWND EnsureCombo(long col, int kind);
@@ -139,7 +160,13 @@ private:
     // The inner grid's size by SetGridSize or SetGridWidthByCaller, as last called.
     void ApplySizing();
 
+    // control window (edit_grid_win32.cpp)
+    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnControlCommand(HWND from, int code);
+    void OnControlGone();
+
     // inner grid (flex_grid_window_win32.cpp)
+    LRESULT OnGridMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintGrid();
     void UpdateScrollBars();
     void SetScrollBar(int bar, long min, long max, long page, long pos);
@@ -186,10 +213,8 @@ private:
     void OnHeaderOptionChosen();
     void HideHeaderOptions();
 
-    // Declared before the window: the library outlives the controls from it.
+    // Declared before the windows: the library outlives the controls from it.
     LibraryHandle commonControls_;
-    WindowHandle window_;
-    HWND grid_ = nullptr;
     HWND text_ = nullptr;
     HWND upDown_ = nullptr;
     HWND info_ = nullptr;
@@ -222,7 +247,13 @@ private:
     bool headerListShown_ = false;
     bool trackingLeave_ = false;
     COLORREF customColours_[16] = {};  // the colour dialog's custom colours
+
+    // The windows are declared last, so they go first, while all they use is
+    // still there: the inner grid, then the control with the editors.
+    Part control_{*this, &ctlEditGrid::OnControlMessage};
+    Part inner_{*this, &ctlEditGrid::OnGridMessage};
 };
 
-// The regional values the control formats and reads dates with.
-FormatLocale SystemFormatLocale();
+// The regional values the control formats and reads dates with: the user's,
+// or those of another locale.
+FormatLocale SystemFormatLocale(LCID regional = LOCALE_USER_DEFAULT);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "admin/grid/edit_grid_procs_win32.h"
+#include "shared/win32/handles.h"
 #include "admin/grid/grid_menu.h"
 
 namespace {
@@ -17,13 +18,13 @@ GridHit ctlEditGrid::HitAt(int x, int y) const { return HitTest(model_.Grid, sca
 
 long ctlEditGrid::GridAreaWidth() const {
     RECT r{};
-    GetClientRect(grid_, &r);
+    GetClientRect(GridHwnd(), &r);
     return scale_.ToTwipsX(r.right);
 }
 
 long ctlEditGrid::GridAreaHeight() const {
     RECT r{};
-    GetClientRect(grid_, &r);
+    GetClientRect(GridHwnd(), &r);
     return scale_.ToTwipsY(r.bottom);
 }
 
@@ -34,19 +35,17 @@ int ctlEditGrid::ShiftState() const {
 
 void ctlEditGrid::PaintGrid() {
     paintPending_ = false;
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(grid_, &ps);
+    PaintDC dc(GridHwnd());
     RECT client{};
-    GetClientRect(grid_, &client);
-    painter_.Paint(dc, client, ps.rcPaint, model_.Grid, scale_, GetFocus() == grid_);
-    EndPaint(grid_, &ps);
+    GetClientRect(GridHwnd(), &client);
+    painter_.Paint(dc.Get(), client, dc.Area(), model_.Grid, scale_, GetFocus() == GridHwnd());
 }
 
 void ctlEditGrid::UpdateScrollBars() {
-    if (!grid_) return;
+    if (!GridHwnd()) return;
     FlexGrid& g = model_.Grid;
     RECT outer{};
-    GetWindowRect(grid_, &outer);
+    GetWindowRect(GridHwnd(), &outer);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     const int barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
     const bool allowH = (g.Props().ScrollBars & ScrollHorizontal) != 0;
@@ -55,9 +54,9 @@ void ctlEditGrid::UpdateScrollBars() {
     const bool needH = allowH && !ColsFit(g, scale_.ToTwipsX(width - (needV ? barWidth : 0)));
     if (needH && allowV && !needV) needV = !RowsFit(g, scale_.ToTwipsY(height - barHeight));
 
-    const LONG_PTR style = GetWindowLongPtrA(grid_, GWL_STYLE);
-    if (((style & WS_VSCROLL) != 0) != needV) ShowScrollBar(grid_, SB_VERT, needV);
-    if (((style & WS_HSCROLL) != 0) != needH) ShowScrollBar(grid_, SB_HORZ, needH);
+    const LONG_PTR style = GetWindowLongPtrA(GridHwnd(), GWL_STYLE);
+    if (((style & WS_VSCROLL) != 0) != needV) ShowScrollBar(GridHwnd(), SB_VERT, needV);
+    if (((style & WS_HSCROLL) != 0) != needH) ShowScrollBar(GridHwnd(), SB_HORZ, needH);
 
     const long areaW = GridAreaWidth(), areaH = GridAreaHeight();
     // Rows and columns past what can be scrolled to come back into view.
@@ -83,7 +82,7 @@ void ctlEditGrid::SetScrollBar(int bar, long min, long max, long page, long pos)
     SCROLLINFO now{};
     now.cbSize = sizeof(now);
     now.fMask = SIF_ALL;
-    GetScrollInfo(grid_, bar, &now);
+    GetScrollInfo(GridHwnd(), bar, &now);
     // Redrawing a scroll bar is dear under X: only when something changed.
     if (now.nMin == min && now.nMax == max && now.nPage == static_cast<UINT>(page) && now.nPos == pos) return;
     SCROLLINFO info{};
@@ -93,7 +92,7 @@ void ctlEditGrid::SetScrollBar(int bar, long min, long max, long page, long pos)
     info.nMax = static_cast<int>(max);
     info.nPage = static_cast<UINT>(page);
     info.nPos = static_cast<int>(pos);
-    SetScrollInfo(grid_, bar, &info, TRUE);
+    SetScrollInfo(GridHwnd(), bar, &info, TRUE);
 }
 
 void ctlEditGrid::ScrollTo(long topRow, long leftCol) {
@@ -103,22 +102,22 @@ void ctlEditGrid::ScrollTo(long topRow, long leftCol) {
     if (topRow == g.TopRow() && leftCol == g.LeftCol()) return;
     if (topRow != g.TopRow() && g.ValidRow(topRow)) g.SetTopRow(topRow);
     if (leftCol != g.LeftCol() && g.ValidCol(leftCol)) g.SetLeftCol(leftCol);
-    SetScrollPos(grid_, SB_VERT, static_cast<int>(g.TopRow()), TRUE);
-    SetScrollPos(grid_, SB_HORZ, static_cast<int>(g.LeftCol()), TRUE);
+    SetScrollPos(GridHwnd(), SB_VERT, static_cast<int>(g.TopRow()), TRUE);
+    SetScrollPos(GridHwnd(), SB_HORZ, static_cast<int>(g.LeftCol()), TRUE);
     listener_->Scroll();
     // The editor cannot follow its cell out of view; what was typed is kept.
     if (openKind_ != 0) {
         CommitOpenEditor();
         CloseEditor();
     }
-    UpdateWindow(grid_);
+    UpdateWindow(GridHwnd());
 }
 
 void ctlEditGrid::OnScroll(int bar, int code) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
-    if (!GetScrollInfo(grid_, bar, &info)) return;
+    if (!GetScrollInfo(GridHwnd(), bar, &info)) return;
     long pos = info.nPos;
     const long page = std::max<long>(1, static_cast<long>(info.nPage));
     switch (code) {
@@ -160,8 +159,8 @@ void ctlEditGrid::MoveTo(const GridTarget& target, long showRow, long showCol) {
     }
     listener_->SelChange();
     if (scrolled) {
-        SetScrollPos(grid_, SB_VERT, static_cast<int>(g.TopRow()), TRUE);
-        SetScrollPos(grid_, SB_HORZ, static_cast<int>(g.LeftCol()), TRUE);
+        SetScrollPos(GridHwnd(), SB_VERT, static_cast<int>(g.TopRow()), TRUE);
+        SetScrollPos(GridHwnd(), SB_HORZ, static_cast<int>(g.LeftCol()), TRUE);
         listener_->Scroll();
     }
 }
@@ -205,7 +204,7 @@ void ctlEditGrid::OnGridKeyUp(WPARAM key) {
 }
 
 void ctlEditGrid::OnGridMouseDown(int button, WPARAM, int x, int y) {
-    if (GetFocus() != grid_) ::SetFocus(grid_);
+    if (GetFocus() != GridHwnd()) ::SetFocus(GridHwnd());
     const GridHit hit = HitAt(x, y);
     mouseRow_ = hit.Row;
     mouseCol_ = hit.Col;
@@ -226,7 +225,7 @@ void ctlEditGrid::OnGridMouseDown(int button, WPARAM, int x, int y) {
     }
     if (resizingCol_ >= 0 || resizingRow_ >= 0) {
         CloseEditor();
-        SetCapture(grid_);
+        SetCapture(GridHwnd());
         listener_->MouseDown(button, shift, X, Y);
         return;
     }
@@ -236,7 +235,7 @@ void ctlEditGrid::OnGridMouseDown(int button, WPARAM, int x, int y) {
         MoveTo(*target, dataCell ? hit.Row : -1, dataCell ? hit.Col : -1);
         pressed_ = (shift & 1) ? GridHit{g.Row(), g.Col()} : hit;
         selecting_ = true;
-        SetCapture(grid_);
+        SetCapture(GridHwnd());
     }
     listener_->MouseDown(button, shift, X, Y);
     if (singleRow) {
@@ -248,7 +247,7 @@ void ctlEditGrid::OnGridMouseDown(int button, WPARAM, int x, int y) {
 
 void ctlEditGrid::OnGridMouseMove(WPARAM flags, int x, int y) {
     if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, grid_, 0};
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, GridHwnd(), 0};
         trackingLeave_ = TrackMouseEvent(&track) != FALSE;
     }
     FlexGrid& g = model_.Grid;
@@ -262,7 +261,7 @@ void ctlEditGrid::OnGridMouseMove(WPARAM flags, int x, int y) {
         g.SetRowHeight(resizingRow_, static_cast<int>(std::max(0L, Y - g.RowPos(resizingRow_))));
     } else if (selecting_ && (flags & MK_LBUTTON)) {
         RECT client{};
-        GetClientRect(grid_, &client);
+        GetClientRect(GridHwnd(), &client);
         // Past the top or left edge the selection walks back one row or
         // column at a time (scrolling); past the other edges, forwards.
         GridHit at = HitAt(std::max(0, std::min(x, static_cast<int>(client.right) - 1)),
@@ -282,7 +281,7 @@ void ctlEditGrid::OnGridMouseUp(int button, WPARAM, int x, int y) {
     const bool wasSelecting = selecting_;
     selecting_ = false;
     resizingCol_ = resizingRow_ = -1;
-    if (GetCapture() == grid_) ReleaseCapture();
+    if (GetCapture() == GridHwnd()) ReleaseCapture();
     const GridHit hit = HitAt(x, y);
     listener_->MouseUp(button, ShiftState(), scale_.ToTwipsX(x), scale_.ToTwipsY(y));
     if (button == 1 && wasSelecting && hit.Row == pressed_.Row && hit.Col == pressed_.Col) listener_->Click();
@@ -291,7 +290,7 @@ void ctlEditGrid::OnGridMouseUp(int button, WPARAM, int x, int y) {
 bool ctlEditGrid::OnGridSetCursor() {
     POINT at{};
     GetCursorPos(&at);
-    ScreenToClient(grid_, &at);
+    ScreenToClient(GridHwnd(), &at);
     const FlexGrid& g = model_.Grid;
     const GridHit hit = HitAt(at.x, at.y);
     const int resizing = g.Props().AllowUserResizing;
@@ -327,59 +326,51 @@ bool ctlEditGrid::OnGridSetCursor() {
 }
 
 void ctlEditGrid::OnGridFocusLost(HWND newFocus) {
-    InvalidateRect(grid_, nullptr, FALSE);
+    InvalidateRect(GridHwnd(), nullptr, FALSE);
     // Leaving the control for another control: the owner may keep the focus.
-    if (!newFocus || newFocus == window_.Get() || IsChild(window_.Get(), newFocus)) return;
+    if (!newFocus || newFocus == Hwnd() || IsChild(Hwnd(), newFocus)) return;
     if (!model_.Grid.Props().CausesValidation) return;
     bool Cancel = false;
     listener_->Validate(Cancel);
-    if (Cancel) PostMessageA(grid_, WM_GRID_REFOCUS, 0, 0);
+    if (Cancel) PostMessageA(GridHwnd(), WM_GRID_REFOCUS, 0, 0);
 }
 
-LRESULT CALLBACK EditGridProcs::Grid(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    ctlEditGrid* self = ControlOf(hwnd);
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT ctlEditGrid::OnGridMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
     switch (message) {
-    case WM_PAINT: self->PaintGrid(); return 0;
+    case WM_PAINT: PaintGrid(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_SETFOCUS: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case WM_KILLFOCUS: self->OnGridFocusLost(reinterpret_cast<HWND>(wParam)); return 0;
-    case WM_GRID_REFOCUS: SetFocus(hwnd); return 0;
+    case WM_SETFOCUS: InvalidateRect(GridHwnd(), nullptr, FALSE); return 0;
+    case WM_KILLFOCUS: OnGridFocusLost(reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_GRID_REFOCUS: ::SetFocus(GridHwnd()); return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
-    case WM_KEYDOWN: self->OnGridKeyDown(wParam); return 0;
-    case WM_CHAR: self->OnGridChar(wParam); return 0;
-    case WM_KEYUP: self->OnGridKeyUp(wParam); return 0;
-    case WM_VSCROLL: self->OnScroll(SB_VERT, LOWORD(wParam)); return 0;
-    case WM_HSCROLL: self->OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
-    case WM_MOUSEWHEEL: self->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
-    case WM_LBUTTONDOWN: self->OnGridMouseDown(1, wParam, x, y); return 0;
-    case WM_RBUTTONDOWN: self->OnGridMouseDown(2, wParam, x, y); return 0;
-    case WM_MBUTTONDOWN: self->OnGridMouseDown(4, wParam, x, y); return 0;
-    case WM_LBUTTONUP: self->OnGridMouseUp(1, wParam, x, y); return 0;
-    case WM_RBUTTONUP: self->OnGridMouseUp(2, wParam, x, y); return 0;
-    case WM_MBUTTONUP: self->OnGridMouseUp(4, wParam, x, y); return 0;
-    case WM_LBUTTONDBLCLK: self->listener_->DblClick(); return 0;
-    case WM_MOUSEMOVE: self->OnGridMouseMove(wParam, x, y); return 0;
+    case WM_KEYDOWN: OnGridKeyDown(wParam); return 0;
+    case WM_CHAR: OnGridChar(wParam); return 0;
+    case WM_KEYUP: OnGridKeyUp(wParam); return 0;
+    case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_LBUTTONDOWN: OnGridMouseDown(1, wParam, x, y); return 0;
+    case WM_RBUTTONDOWN: OnGridMouseDown(2, wParam, x, y); return 0;
+    case WM_MBUTTONDOWN: OnGridMouseDown(4, wParam, x, y); return 0;
+    case WM_LBUTTONUP: OnGridMouseUp(1, wParam, x, y); return 0;
+    case WM_RBUTTONUP: OnGridMouseUp(2, wParam, x, y); return 0;
+    case WM_MBUTTONUP: OnGridMouseUp(4, wParam, x, y); return 0;
+    case WM_LBUTTONDBLCLK: listener_->DblClick(); return 0;
+    case WM_MOUSEMOVE: OnGridMouseMove(wParam, x, y); return 0;
     case WM_MOUSELEAVE:
-        self->trackingLeave_ = false;
-        self->mouseRow_ = self->mouseCol_ = -1;
+        trackingLeave_ = false;
+        mouseRow_ = mouseCol_ = -1;
         return 0;
     case WM_CAPTURECHANGED:
-        self->selecting_ = false;
-        self->resizingCol_ = self->resizingRow_ = -1;
+        selecting_ = false;
+        resizingCol_ = resizingRow_ = -1;
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && self->OnGridSetCursor()) return TRUE;
+        if (LOWORD(lParam) == HTCLIENT && OnGridSetCursor()) return TRUE;
         break;
-    case WM_SIZE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case WM_NCDESTROY: SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0); break;
+    case WM_SIZE: InvalidateRect(GridHwnd(), nullptr, FALSE); return 0;
     default: break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return inner_.Default(message, wParam, lParam);
 }

@@ -46,11 +46,11 @@ private:
 }  // namespace
 
 bool ctlEditGrid::CopyToClipboard() {
-    if (!grid_) return false;
+    if (!GridHwnd()) return false;
     CommitOpenEditor();
     GlobalText text(model_.GetGridClip());
     if (!text.Get()) return false;
-    OpenClipboardScope clipboard(grid_);
+    OpenClipboardScope clipboard(GridHwnd());
     if (!clipboard.Open() || !EmptyClipboard()) return false;
     if (!SetClipboardData(CF_TEXT, text.Get())) return false;
     text.HandedOver();
@@ -59,10 +59,10 @@ bool ctlEditGrid::CopyToClipboard() {
 
 bool ctlEditGrid::PasteFromClipboard() {
     // A grid that may not be edited takes no paste either.
-    if (!grid_ || !model_.EditableRows()) return false;
+    if (!GridHwnd() || !model_.EditableRows()) return false;
     std::string text;
     {
-        OpenClipboardScope clipboard(grid_);
+        OpenClipboardScope clipboard(GridHwnd());
         if (!clipboard.Open()) return false;
         HANDLE data = GetClipboardData(CF_TEXT);
         if (!data) return false;

@@ -5,14 +5,9 @@
 #include <cmath>
 
 #include "admin/grid/vb_format.h"
+#include "shared/text_routines.h"
 
 namespace {
-
-std::string TrimSpaces(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return std::string();
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 bool ValidEditorColumn(const EditGridModel& grid, long col) {
     return col >= 0 && col <= grid.Grid.Cols() && col < kMaxGridCols;
@@ -32,11 +27,7 @@ std::string WithDecimalSeparator(std::string text, const FormatLocale& locale) {
 }
 
 bool EqualsNoCasePrefix(const std::string& entry, const std::string& typed) {
-    if (entry.size() < typed.size()) return false;
-    for (size_t i = 0; i < typed.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(entry[i])) != std::tolower(static_cast<unsigned char>(typed[i])))
-            return false;
-    return true;
+    return entry.size() >= typed.size() && EqualsNoCase(entry.substr(0, typed.size()), typed);
 }
 
 long IndexOf(const std::vector<std::string>& entries, const std::string& text) {
@@ -170,7 +161,7 @@ BeginEditPlan BeginEdit(EditGridModel& grid, int keyAscii, long mouseCol, const 
             if (plan.SelectIndex >= 0) {
                 plan.Text = cell;
             } else if (!IsBlankText(cell)) {
-                plan.Text = TrimSpaces(cell);
+                plan.Text = Trim(cell);
                 plan.AddEntry = plan.Text;
             } else {
                 plan.Text.clear();
@@ -321,7 +312,7 @@ bool TypeAhead::TimerFired() {
 // ---------------- spin buttons ----------------
 
 std::string SpinText(const std::string& text, bool up, const FormatLocale& locale) {
-    const std::string t = TrimSpaces(text);
+    const std::string t = Trim(text);
     double v = 0;
     if (IsNumericText(t, &v, locale)) {
         double r = up ? v + 1 : v - 1;

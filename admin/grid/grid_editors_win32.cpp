@@ -29,6 +29,14 @@ long ExactIndex(const std::vector<std::string>& entries, const std::string& text
     return it == entries.end() ? -1 : static_cast<long>(it - entries.begin());
 }
 
+// A hidden editor of the control at the size it starts with (a drop-down's
+// height is that of its open list).
+HWND CreateEditor(HWND control, const char* className, DWORD style, int id, int width, int height) {
+    HWND editor = CreateChildControl(control, className, "", style, id);
+    if (editor) MoveWindow(editor, 0, 0, width, height, FALSE);
+    return editor;
+}
+
 long RoundToPixels(long twips, long perPixel) {
     return static_cast<long>(std::lround(static_cast<double>(twips) / static_cast<double>(perPixel)));
 }
@@ -38,21 +46,15 @@ long RoundToPixels(long twips, long perPixel) {
 // ---- creation ----
 
 void ctlEditGrid::CreateEditors() {
-    HWND control = window_.Get();
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(control, GWLP_HINSTANCE));
-    const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
-    text_ = CreateWindowExA(0, "EDIT", "", child | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 10, 10, control,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridTextId)), instance, nullptr);
+    HWND control = Hwnd();
+    text_ = CreateEditor(control, "EDIT", WS_BORDER | ES_AUTOHSCROLL, kGridTextId, 10, 10);
     SubclassWindow(text_, EditGridProcs::Text);
-    upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, "", child, 0, 0, 16, 20, control,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridUpDownId)), instance, nullptr);
+    upDown_ = CreateEditor(control, UPDOWN_CLASSA, 0, kGridUpDownId, 16, 20);
     SendMessageA(upDown_, UDM_SETRANGE32, 0, 100);
     SendMessageA(upDown_, UDM_SETPOS32, 0, 50);
-    info_ = CreateWindowExA(0, "EDIT", "", child | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 10, 10, control,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridInfoId)), instance, nullptr);
+    info_ = CreateEditor(control, "EDIT", ES_READONLY | ES_AUTOHSCROLL, kGridInfoId, 10, 10);
     colCombo_ =
-        CreateWindowExA(0, "COMBOBOX", "", child | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 100, kComboDropHeight, control,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridColComboId)), instance, nullptr);
+        CreateEditor(control, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWNLIST, kGridColComboId, 100, kComboDropHeight);
 }
 
 HWND ctlEditGrid::ComboOf(const std::map<long, HWND>& list, long col) {
@@ -63,16 +65,12 @@ HWND ctlEditGrid::ComboOf(const std::map<long, HWND>& list, long col) {
 HWND ctlEditGrid::EnsureCombo(long col, int kind) {
     auto& list = kind == EditorDropDownList ? combos_ : comboEdits_;
     if (HWND existing = ComboOf(list, col)) return existing;
-    if (!window_.Valid()) return nullptr;
+    if (!Hwnd()) return nullptr;
     const int id = (kind == EditorDropDownList ? kGridComboBase : kGridComboEditBase) + static_cast<int>(col);
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL |
-                        (kind == EditorDropDownList ? CBS_DROPDOWNLIST : (CBS_DROPDOWN | CBS_AUTOHSCROLL));
-    HWND combo =
-        CreateWindowExA(0, "COMBOBOX", "", style, 0, 0, 100, kComboDropHeight, window_.Get(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_.Get(), GWLP_HINSTANCE)), nullptr);
+    const DWORD style = WS_VSCROLL | (kind == EditorDropDownList ? CBS_DROPDOWNLIST : (CBS_DROPDOWN | CBS_AUTOHSCROLL));
+    HWND combo = CreateEditor(Hwnd(), "COMBOBOX", style, id, 100, kComboDropHeight);
     if (!combo) return nullptr;
-    SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.BaseFont()), FALSE);
+    SetControlFont(combo, painter_.BaseFont());
     if (kind == EditorDropDownList) {
         SubclassWindow(combo, EditGridProcs::Combo);
     } else if (HWND edit = ComboEditChild(combo)) {
@@ -186,7 +184,7 @@ void ctlEditGrid::ShowInfo(long X, long Y, const std::string& sInfo) {
     if (!info_) return;
     SetWindowTextA(info_, sInfo.c_str());
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Hwnd(), &client);
     // As wide as the hint, but no wider than the control.
     const long width = std::min<long>(scale_.ToPixelsX(painter_.MeasureText(info_, sInfo, scale_)) + 4,
                                       std::max<long>(client.right, 1));
@@ -204,7 +202,7 @@ void ctlEditGrid::HideInfo() {
 RECT ctlEditGrid::CellRectInControl(long row, long col) const {
     // Twips of the cell in the control: the grid's offset plus the cell's.
     POINT origin{0, 0};
-    MapWindowPoints(grid_, window_.Get(), &origin, 1);
+    MapWindowPoints(GridHwnd(), Hwnd(), &origin, 1);
     const FlexGrid& g = model_.Grid;
     RECT r;
     r.left = scale_.ToTwipsX(origin.x) + g.ColPos(col);
@@ -250,7 +248,7 @@ HWND ctlEditGrid::OpenEditorWindow() const {
 // ---- beginning, committing, closing ----
 
 void ctlEditGrid::BeginCellEdit(int keyAscii) {
-    if (!grid_) return;
+    if (!GridHwnd()) return;
     if (openKind_ != 0) {
         CommitOpenEditor();  // what was typed so far is kept
         CloseEditor();
@@ -314,7 +312,7 @@ void ctlEditGrid::CloseEditor() {
     if (openKind_ == 0) return;
     HWND editor = OpenEditorWindow();
     const bool hadFocus = IsInside(GetFocus(), editor);
-    KillTimer(window_.Get(), kTypeAheadTimer);
+    KillTimer(Hwnd(), kTypeAheadTimer);
     switch (openKind_) {
     case EditorDropDownList:
         SendMessageA(editor, CB_SHOWDROPDOWN, FALSE, 0);
@@ -330,7 +328,7 @@ void ctlEditGrid::CloseEditor() {
     }
     openKind_ = 0;
     if (editor) ShowWindow(editor, SW_HIDE);
-    if (hadFocus && grid_) ::SetFocus(grid_);
+    if (hadFocus && GridHwnd()) ::SetFocus(GridHwnd());
 }
 
 void ctlEditGrid::LeaveCurrentCell() {
@@ -411,13 +409,12 @@ void ctlEditGrid::OnComboEditKey(WPARAM key, bool& handled) {
 void ctlEditGrid::OnComboEditKeyUp(WPARAM key) {
     if (openKind_ != EditorDropDownEdit || !typeAhead_.KeyReleased(static_cast<int>(key))) return;
     // Restarted on every key, so the search waits for a pause in typing.
-    KillTimer(window_.Get(), kTypeAheadTimer);
-    SetTimer(window_.Get(), kTypeAheadTimer, static_cast<UINT>(TypeAhead::IntervalMs(model_.TypeCheckingTime)),
-             nullptr);
+    KillTimer(Hwnd(), kTypeAheadTimer);
+    SetTimer(Hwnd(), kTypeAheadTimer, static_cast<UINT>(TypeAhead::IntervalMs(model_.TypeCheckingTime)), nullptr);
 }
 
 void ctlEditGrid::OnTypeAheadTimer() {
-    KillTimer(window_.Get(), kTypeAheadTimer);
+    KillTimer(Hwnd(), kTypeAheadTimer);
     if (!typeAhead_.TimerFired() || openKind_ != EditorDropDownEdit) return;
     HWND combo = GetCellComboEdit(model_.Grid.Col());
     if (!combo) return;
@@ -438,7 +435,7 @@ void ctlEditGrid::OnSpin(bool up) {
 void ctlEditGrid::OnEditorFocusLost(HWND newFocus) {
     // Focus gone to another window of the program: keep what was typed.
     // (No focus at all means another program is active; the editor waits.)
-    if (openKind_ == 0 || !newFocus || IsInside(newFocus, window_.Get())) return;
+    if (openKind_ == 0 || !newFocus || IsInside(newFocus, Hwnd())) return;
     CommitOpenEditor();
     CloseEditor();
 }

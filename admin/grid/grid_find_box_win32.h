@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "shared/win32/handles.h"
+#include "shared/win32/window.h"
 
 enum GridFindBoxId {
     kFindTextId = 101,
@@ -18,7 +18,7 @@ enum GridFindBoxId {
     kFindCloseId = IDCANCEL
 };
 
-class GridFindBox {
+class GridFindBox : public Window {
 public:
     // find(text, matchCase) answers whether a cell was found.
     using FindFunction = std::function<bool(const std::string&, bool)>;
@@ -30,17 +30,22 @@ public:
     // in the text.
     void Show(HWND owner, HFONT font);
     void Hide();
-    HWND Hwnd() const { return window_.Get(); }
-    bool Visible() const { return window_.Valid() && IsWindowVisible(window_.Get()); }
+    bool Visible() const { return Hwnd() && IsWindowVisible(Hwnd()); }
     // What "Find Next" does: answers whether a cell was found.
     bool FindNext();
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    friend struct GridFindBoxProcs;
     bool CreateBox(HWND owner, HFONT font);
+    void OnCommand(int id, int code);
+    // The keys of the box's controls (subclassed): the box is modeless, so
+    // no dialog manager does Tab, Enter and Escape for them.
+    static LRESULT CALLBACK ControlKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnControlKey(HWND control, WPARAM key);
 
     FindFunction find_;
-    WindowHandle window_;
     HWND text_ = nullptr;
     HWND matchCase_ = nullptr;
     HWND status_ = nullptr;

@@ -3,9 +3,9 @@
 #include "admin/grid/grid_menu.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "admin/grid/vb_values.h"
+#include "shared/text_routines.h"
 
 namespace {
 
@@ -22,11 +22,6 @@ const char* const kCaptions[] = {"Sort None",
                                  "Find"};
 
 constexpr long kFitMargin = 120;  // twips of room around measured text
-
-std::string Lower(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 void HideEditor(EditGridModel& grid) {
     if (grid.HideCellEditor) grid.HideCellEditor();
@@ -187,7 +182,7 @@ bool FindNext(EditGridModel& grid, const std::string& text, bool matchCase) {
     FlexGrid& g = grid.Grid;
     const long rows = g.Rows(), cols = g.Cols();
     if (text.empty() || rows < 2 || cols < 2) return false;
-    const std::string needle = matchCase ? text : Lower(text);
+    const std::string needle = matchCase ? text : ToLower(text);
     // 64-bit positions: rows x columns passes what a 32-bit long holds.
     const long long dataCols = cols - 1;
     const long long cells = static_cast<long long>(rows - 1) * dataCols;
@@ -200,7 +195,7 @@ bool FindNext(EditGridModel& grid, const std::string& text, bool matchCase) {
         if (g.ColWidth(c) == 0) continue;
         const std::string& cell = g.TextMatrix(r, c);
         if (cell.size() < needle.size()) continue;
-        bool hit = matchCase ? cell.find(needle) != std::string::npos : Lower(cell).find(needle) != std::string::npos;
+        bool hit = matchCase ? cell.find(needle) != std::string::npos : ToLower(cell).find(needle) != std::string::npos;
         if (!hit) continue;
         g.SetCurrentCell(r, c);
         if (r < g.TopRow()) g.SetTopRow(r);

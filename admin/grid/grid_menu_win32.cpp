@@ -28,7 +28,7 @@ void ctlEditGrid::ShowHeaderOptions() {
     // Over the header cell of the current column (the top of the first
     // scrolling row is where the current cell would be with no scrolling).
     POINT origin{0, 0};
-    MapWindowPoints(grid_, window_.Get(), &origin, 1);
+    MapWindowPoints(GridHwnd(), Hwnd(), &origin, 1);
     CellRect cell;
     cell.Left = scale_.ToTwipsX(origin.x) + g.ColPos(g.Col());
     cell.Top = scale_.ToTwipsY(origin.y) + FixedHeight(g);
@@ -69,7 +69,7 @@ void ctlEditGrid::OnHeaderOptionChosen() {
         Sort(code);
     }
     // Away from the list: it hides itself on losing the focus.
-    ::SetFocus(grid_);
+    ::SetFocus(GridHwnd());
     if (action == HeaderOptionAction::Find) ShowFindBox();
     Refresh();
 }
@@ -96,7 +96,7 @@ void ctlEditGrid::Sort(int SortID) {
 }
 
 void ctlEditGrid::AutoColFit() {
-    ::AutoColFit(model_, [this](const std::string& text) { return painter_.MeasureText(grid_, text, scale_); });
+    ::AutoColFit(model_, [this](const std::string& text) { return painter_.MeasureText(GridHwnd(), text, scale_); });
 }
 
 bool ctlEditGrid::FindNext(const std::string& text, bool matchCase) {
@@ -115,14 +115,14 @@ bool ctlEditGrid::FindNext(const std::string& text, bool matchCase) {
 }
 
 void ctlEditGrid::ShowFindBox() {
-    if (!window_.Valid()) return;
+    if (!Hwnd()) return;
     CommitOpenEditor();
     CloseEditor();
     if (!findBox_) {
         findBox_ = std::make_unique<GridFindBox>(
             [this](const std::string& text, bool matchCase) { return FindNext(text, matchCase); });
     }
-    findBox_->Show(GetAncestor(window_.Get(), GA_ROOT), painter_.BaseFont());
+    findBox_->Show(GetAncestor(Hwnd(), GA_ROOT), painter_.BaseFont());
 }
 
 namespace {
@@ -152,7 +152,7 @@ bool ctlEditGrid::ChooseCellForeColor() {
     const uint32_t now = g.CellForeColor();
     COLORREF colour = 0;
     const COLORREF start = ResolveGridColor(now == kDefaultCellColor ? g.Props().ForeColor : now);
-    if (!AskColour(window_.Get(), start, customColours_, colour)) return false;
+    if (!AskColour(Hwnd(), start, customColours_, colour)) return false;
     ::SetCellForeColor(model_, g.Row(), g.Col(), colour);
     return true;
 }
@@ -162,7 +162,7 @@ bool ctlEditGrid::ChooseRowForeColor() {
     const uint32_t now = g.CellForeColor();
     COLORREF colour = 0;
     const COLORREF start = ResolveGridColor(now == kDefaultCellColor ? g.Props().ForeColor : now);
-    if (!AskColour(window_.Get(), start, customColours_, colour)) return false;
+    if (!AskColour(Hwnd(), start, customColours_, colour)) return false;
     ::SetRowForeColor(model_, g.Row(), colour);
     return true;
 }

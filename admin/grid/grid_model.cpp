@@ -7,17 +7,12 @@
 
 #include "admin/grid/grid_properties.h"
 #include "admin/grid/vb_values.h"
+#include "shared/text_routines.h"
 
 bool IsBlankText(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 namespace {
 const std::string kCrLf = "\r\n";
-
-std::string TrimSpaces(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return std::string();
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 }  // namespace
 
 EditGridModel::EditGridModel() = default;
@@ -25,7 +20,7 @@ EditGridModel::EditGridModel() = default;
 // ---------------- text forms ----------------
 
 std::string EditGridModel::Grid2Str(const std::string& sSaparator) {
-    const std::string trimmed = TrimSpaces(sSaparator);
+    const std::string trimmed = Trim(sSaparator);
     const std::string& separator = trimmed.empty() ? kCrLf : trimmed;
     Grid.Props().HighLight = HighLightNever;
     const long rows = Grid.Rows();

@@ -103,11 +103,7 @@ HFONT GridPainter::FontFor(const CellAttributes& attr) {
 }
 
 long GridPainter::MeasureText(HWND hwnd, const std::string& text, const TwipScale& scale) {
-    WindowDC dc(hwnd);
-    SelectedObject font(dc.Get(), BaseFont());
-    SIZE size{};
-    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return scale.ToTwipsX(size.cx + 2 * kTextPadding);
+    return scale.ToTwipsX(TextSize(hwnd, BaseFont(), text).cx + 2 * kTextPadding);
 }
 
 void GridPainter::PrepareCanvas(HDC target, int width, int height) {
@@ -243,7 +239,8 @@ void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const
     FillSolid(dc, dirty, GetSysColor(COLOR_APPWORKSPACE));
     SetBkMode(dc, OPAQUE);
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    const HGDIOBJ originalFont = SelectObject(dc, BaseFont());
+    // The cells change the font; the canvas gets its own back at the end.
+    SelectedObject originalFont(dc, BaseFont());
     selectedFont_ = BaseFont();
 
     const GridProps& p = grid.Props();
@@ -274,7 +271,6 @@ void GridPainter::Paint(HDC target, const RECT& client, const RECT& dirty, const
             PaintCell(dc, RECT{c.From, r.From, c.To, r.To}, context, r.Index, c.Index);
         }
     }
-    SelectObject(dc, originalFont);
     selectedFont_ = nullptr;
     BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc, dirty.left, dirty.top,
            SRCCOPY);

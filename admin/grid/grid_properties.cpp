@@ -2,12 +2,12 @@
 #include "admin/grid/grid_properties.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
 
 #include "shared/settings_store.h"
+#include "shared/text_routines.h"
 
 namespace {
 
@@ -16,20 +16,9 @@ constexpr long kMaxLoadedRows = 65536;
 constexpr long kMaxLoadedCols = 1000;
 constexpr size_t kMaxListItems = 65536;
 
-std::string TrimSpaces(const std::string& s) {
-    size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return std::string();
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
-std::string Lower(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // Decimal, or "&H..." hexadecimal (an optional trailing "&"); false on garbage.
 bool ParseLong(const std::string& text, long long* value) {
-    std::string t = TrimSpaces(text);
+    std::string t = TrimBlanks(text);
     if (t.empty() || t.size() > 24) return false;
     int base = 10;
     if (t.size() > 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
@@ -47,7 +36,7 @@ bool ParseLong(const std::string& text, long long* value) {
 }
 
 bool ParseBool(const std::string& text, bool* value) {
-    std::string t = Lower(TrimSpaces(text));
+    std::string t = ToLower(TrimBlanks(text));
     if (t == "true" || t == "-1" || t == "1" || t == "yes") {
         *value = true;
         return true;
@@ -126,7 +115,7 @@ PropertyAccess FontProperty() {
         size_t pos = 0;
         while (items.size() < 5) {
             size_t comma = t.find(',', pos);
-            items.push_back(TrimSpaces(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos)));
+            items.push_back(TrimBlanks(t.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos)));
             if (comma == std::string::npos) break;
             pos = comma + 1;
         }
@@ -257,9 +246,9 @@ bool MemoryPropertyBag::Read(const std::string& name, std::string* value) const 
 void MemoryPropertyBag::Write(const std::string& name, const std::string& value) { values_[name] = value; }
 
 bool SettingsPropertyBag::Read(const std::string& name, std::string* value) const {
-    const std::string want = Lower(TrimSpaces(name));
+    const std::string want = ToLower(TrimBlanks(name));
     for (const SettingEntry& e : entries_) {
-        if (Lower(TrimSpaces(e.Section)) == Lower(TrimSpaces(section_)) && Lower(TrimSpaces(e.Key)) == want) {
+        if (ToLower(TrimBlanks(e.Section)) == ToLower(TrimBlanks(section_)) && ToLower(TrimBlanks(e.Key)) == want) {
             *value = e.Value;
             return true;
         }
@@ -268,9 +257,9 @@ bool SettingsPropertyBag::Read(const std::string& name, std::string* value) cons
 }
 
 void SettingsPropertyBag::Write(const std::string& name, const std::string& value) {
-    const std::string want = Lower(TrimSpaces(name));
+    const std::string want = ToLower(TrimBlanks(name));
     for (SettingEntry& e : entries_) {
-        if (Lower(TrimSpaces(e.Section)) == Lower(TrimSpaces(section_)) && Lower(TrimSpaces(e.Key)) == want) {
+        if (ToLower(TrimBlanks(e.Section)) == ToLower(TrimBlanks(section_)) && ToLower(TrimBlanks(e.Key)) == want) {
             e.Value = value;
             return;
         }

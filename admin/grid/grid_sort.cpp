@@ -1,9 +1,8 @@
 // The grid's sort comparisons.
 #include "admin/grid/grid_sort.h"
 
-#include <cctype>
-
 #include "admin/grid/vb_values.h"
+#include "shared/text_routines.h"
 
 namespace {
 
@@ -14,18 +13,11 @@ int CompareBytes(const std::string& a, const std::string& b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-unsigned char Lower(unsigned char ch) {
-    if (ch >= 'A' && ch <= 'Z') return static_cast<unsigned char>(ch + 32);
-    // Latin-1 capitals of the ANSI code page.
-    if (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) return static_cast<unsigned char>(ch + 32);
-    return ch;
-}
-
 int CompareNoCase(const std::string& a, const std::string& b) {
     size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
-        unsigned char x = Lower(static_cast<unsigned char>(a[i]));
-        unsigned char y = Lower(static_cast<unsigned char>(b[i]));
+        const auto x = static_cast<unsigned char>(ToLowerChar(a[i]));
+        const auto y = static_cast<unsigned char>(ToLowerChar(b[i]));
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);

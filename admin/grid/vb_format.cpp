@@ -7,24 +7,12 @@
 #include <vector>
 
 #include "admin/grid/locale_patterns.h"
+#include "shared/text_routines.h"
 
 namespace {
 
 constexpr int kMaxFractionDigits = 30;
 constexpr size_t kMaxFormatPattern = 255;  // longer patterns are not formats
-
-std::string Lower(const std::string& s) {
-    std::string r = s;
-    for (auto& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
-}
-
-std::string TrimSpaces(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return std::string();
-    size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
 
 // Sections split at ";" outside quotes and escapes.
 std::vector<std::string> Sections(const std::string& pattern) {
@@ -75,7 +63,7 @@ PatternKind Classify(const std::string& section) {
     Walk(
         section,
         [&](size_t i) {
-            char c = static_cast<char>(std::tolower(static_cast<unsigned char>(section[i])));
+            char c = ToLowerChar(section[i]);
             if (c == '@' || c == '&' || c == '!') text = true;
             else if (c == '<' || c == '>') caseOnly = true;
             else if (c == '0' || c == '#') number = true;
@@ -84,8 +72,8 @@ PatternKind Classify(const std::string& section) {
             else if (c == 'd' || c == 'm' || c == 'y' || c == 'h' || c == 'n' || c == 's' || c == 'w' || c == 'q' ||
                      c == 'c' || c == 't')
                 date = true;
-            else if (c == 'a' && (Lower(section.substr(i, 5)) == "am/pm" || Lower(section.substr(i, 3)) == "a/p" ||
-                                  Lower(section.substr(i, 4)) == "ampm"))
+            else if (c == 'a' && (ToLower(section.substr(i, 5)) == "am/pm" || ToLower(section.substr(i, 3)) == "a/p" ||
+                                  ToLower(section.substr(i, 4)) == "ampm"))
                 date = true;
             return i;
         },
@@ -293,7 +281,7 @@ std::string FormatNumberPattern(double value, const std::string& pattern, const 
 // ---------------- dates ----------------
 
 bool HasAmPm(const std::string& s) {
-    std::string l = Lower(s);
+    std::string l = ToLower(s);
     return l.find("am/pm") != std::string::npos || l.find("a/p") != std::string::npos ||
            l.find("ampm") != std::string::npos;
 }
@@ -316,19 +304,19 @@ std::string FormatDateSection(const DateTimeValue& v, const std::string& s, cons
     Walk(
         s,
         [&](size_t i) {
-            char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
+            char c = ToLowerChar(s[i]);
             size_t run = 1;  // no token is longer than 6 letters
-            while (i + run < s.size() && run < 8 && std::tolower(static_cast<unsigned char>(s[i + run])) == c) ++run;
-            std::string rest = Lower(s.substr(i, 5));
+            while (i + run < s.size() && run < 8 && ToLowerChar(s[i + run]) == c) ++run;
+            std::string rest = ToLower(s.substr(i, 5));
             if (c == 'a' && rest == "am/pm") {
                 bool upper = s[i] == 'A';
                 std::string m = v.Hour < 12 ? locale.AmText : locale.PmText;
-                Append(out, upper ? m : Lower(m));
+                Append(out, upper ? m : ToLower(m));
                 return i + 4;
             }
             if (c == 'a' && rest.compare(0, 3, "a/p") == 0) {
                 char m = v.Hour < 12 ? 'a' : 'p';
-                Append(out, s[i] == 'A' ? static_cast<char>(std::toupper(m)) : m);
+                Append(out, s[i] == 'A' ? ToUpperChar(m) : m);
                 return i + 2;
             }
             if (c == 'a' && rest.compare(0, 4, "ampm") == 0) {
@@ -367,7 +355,7 @@ std::string FormatDateSection(const DateTimeValue& v, const std::string& s, cons
                     // "mm:ss": minutes before seconds as well
                     size_t j = i + run;
                     while (j < s.size() && (s[j] == ':' || s[j] == ' ')) ++j;
-                    minute = j < s.size() && std::tolower(static_cast<unsigned char>(s[j])) == 's' && run <= 2;
+                    minute = j < s.size() && ToLowerChar(s[j]) == 's' && run <= 2;
                 }
                 if (minute && run <= 2) piece = run == 1 ? std::to_string(v.Minute) : Two(v.Minute);
                 else if (run == 1) piece = std::to_string(v.Month);
@@ -450,8 +438,8 @@ std::string FormatTextSection(const std::string& value, const std::string& s) {
         [](const std::string&) {});
     std::string v = value;
     for (auto& ch : v) {
-        if (upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        else if (lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (upper) ch = ToUpperChar(ch);
+        else if (lower) ch = ToLowerChar(ch);
     }
     if (places == 0) return v;
     const int n = static_cast<int>(v.size());
@@ -552,7 +540,7 @@ std::string NamedDate(const std::string& name, const DateTimeValue& v, const For
 
 std::string VbFormatNumber(double value, const std::string& pattern, const FormatLocale& locale) {
     if (!std::isfinite(value)) return NumberText(value);
-    std::string name = Lower(TrimSpaces(pattern));
+    std::string name = ToLower(Trim(pattern));
     std::string out;
     if (NamedNumber(name, value, locale, out)) return out;
     if (IsNamedDate(name)) return NamedDate(name, DateFromSerial(value), locale);
@@ -566,7 +554,7 @@ std::string VbFormatNumber(double value, const std::string& pattern, const Forma
 }
 
 std::string VbFormatDate(const DateTimeValue& value, const std::string& pattern, const FormatLocale& locale) {
-    std::string name = Lower(TrimSpaces(pattern));
+    std::string name = ToLower(Trim(pattern));
     if (IsNamedDate(name)) return NamedDate(name, value, locale);
     std::string sec0 = Sections(pattern)[0];
     PatternKind kind = Classify(sec0);
@@ -582,8 +570,8 @@ std::string VbFormatText(const std::string& value, const std::string& pattern) {
 }
 
 std::string VbFormat(const std::string& value, const std::string& pattern, const FormatLocale& locale) {
-    if (TrimSpaces(pattern).empty() || TrimSpaces(value).empty() || pattern.size() > kMaxFormatPattern) return value;
-    std::string name = Lower(TrimSpaces(pattern));
+    if (Trim(pattern).empty() || Trim(value).empty() || pattern.size() > kMaxFormatPattern) return value;
+    std::string name = ToLower(Trim(pattern));
     std::string sec0 = Sections(pattern)[0];
     PatternKind kind = Classify(sec0);
     if (kind == PatternKind::Text && !IsNamedDate(name)) return FormatTextSection(value, sec0);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "admin/grid/locale_patterns.h"
+#include "shared/text_routines.h"
 
 const FormatLocale& FormatLocale::Default() {
     static const FormatLocale locale;
@@ -17,13 +18,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
-
-std::string TrimSpaces(const std::string& text) {
-    size_t b = 0, e = text.size();
-    while (b < e && IsSpace(text[b])) ++b;
-    while (e > b && IsSpace(text[e - 1])) --e;
-    return text.substr(b, e - b);
-}
 
 // Digits of a number with its decimal part and exponent, normalised to the
 // C notation, read from text[pos..]; advances pos. False when no digit.
@@ -77,49 +71,43 @@ bool ValidDate(int y, int m, int d) {
     return d <= MonthLength(y, m);
 }
 
-std::string Lower(const std::string& s) {
-    std::string r = s;
-    for (auto& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
-}
-
 // Month number 1..12 for a full or abbreviated (3+ letters prefix) name.
 int MonthOfName(const std::string& word, const FormatLocale& locale) {
-    std::string w = Lower(word);
+    std::string w = ToLower(word);
     if (w.size() < 3) return 0;
     for (size_t i = 0; i < locale.MonthNames.size() && i < 12; ++i) {
-        if (Lower(locale.MonthNames[i]) == w) return static_cast<int>(i) + 1;
-        if (i < locale.MonthAbbrevs.size() && Lower(locale.MonthAbbrevs[i]) == w) return static_cast<int>(i) + 1;
-        std::string full = Lower(locale.MonthNames[i]);
+        if (ToLower(locale.MonthNames[i]) == w) return static_cast<int>(i) + 1;
+        if (i < locale.MonthAbbrevs.size() && ToLower(locale.MonthAbbrevs[i]) == w) return static_cast<int>(i) + 1;
+        std::string full = ToLower(locale.MonthNames[i]);
         if (full.compare(0, w.size(), w) == 0) return static_cast<int>(i) + 1;
     }
     return 0;
 }
 
 bool IsDayName(const std::string& word, const FormatLocale& locale) {
-    std::string w = Lower(word);
+    std::string w = ToLower(word);
     for (size_t i = 0; i < locale.DayNames.size(); ++i)
-        if (Lower(locale.DayNames[i]) == w) return true;
+        if (ToLower(locale.DayNames[i]) == w) return true;
     for (size_t i = 0; i < locale.DayAbbrevs.size(); ++i)
-        if (Lower(locale.DayAbbrevs[i]) == w) return true;
+        if (ToLower(locale.DayAbbrevs[i]) == w) return true;
     return false;
 }
 
 // "h:mm[:ss] [AM|PM]" with separators ':' (or the locale's).
 bool ReadTime(const std::string& text, const FormatLocale& locale, DateTimeValue& v) {
-    std::string t = TrimSpaces(text);
+    std::string t = TrimBlanks(text);
     int pm = -1;
-    std::string lower = Lower(t);
+    std::string lower = ToLower(t);
     auto endsWith = [&](const std::string& suffix) {
-        std::string s = Lower(suffix);
+        std::string s = ToLower(suffix);
         return !s.empty() && lower.size() >= s.size() && lower.compare(lower.size() - s.size(), s.size(), s) == 0;
     };
     if (endsWith(locale.PmText) || endsWith("pm")) {
         pm = 1;
-        t = TrimSpaces(t.substr(0, t.size() - (endsWith(locale.PmText) ? locale.PmText.size() : 2)));
+        t = TrimBlanks(t.substr(0, t.size() - (endsWith(locale.PmText) ? locale.PmText.size() : 2)));
     } else if (endsWith(locale.AmText) || endsWith("am")) {
         pm = 0;
-        t = TrimSpaces(t.substr(0, t.size() - (endsWith(locale.AmText) ? locale.AmText.size() : 2)));
+        t = TrimBlanks(t.substr(0, t.size() - (endsWith(locale.AmText) ? locale.AmText.size() : 2)));
     }
     int parts[3] = {0, 0, 0};
     int count = 0;
@@ -272,7 +260,7 @@ const long kSerialEpoch = DaysFromCivilDate(1899, 12, 30);
 }  // namespace
 
 bool IsNumericText(const std::string& text, double* value, const FormatLocale& locale) {
-    std::string t = TrimSpaces(text);
+    std::string t = TrimBlanks(text);
     if (t.empty() || t.size() > 400) return false;
     size_t pos = 0;
     bool negative = false, paren = false, sign = false;
@@ -333,7 +321,7 @@ double LeadingValue(const std::string& text) {
 }
 
 std::optional<DateTimeValue> ReadDateText(const std::string& text, const FormatLocale& locale) {
-    std::string t = TrimSpaces(text);
+    std::string t = TrimBlanks(text);
     if (t.empty() || t.size() > 64) return std::nullopt;
     if (IsNumericText(t, nullptr, locale)) return std::nullopt;
     DateTimeValue v;
@@ -345,7 +333,7 @@ std::optional<DateTimeValue> ReadDateText(const std::string& text, const FormatL
     if (colon != std::string::npos) {
         size_t blank = t.rfind(' ', colon);
         if (blank == std::string::npos) return std::nullopt;
-        datePart = TrimSpaces(t.substr(0, blank));
+        datePart = TrimBlanks(t.substr(0, blank));
         timePart = t.substr(blank + 1);
     }
     if (!ReadDatePart(datePart, locale, v)) return std::nullopt;

@@ -231,30 +231,23 @@ private:
 std::unique_ptr<BrowserView> BrowserView::Create(HWND parent, int controlId) {
     const OleRuntime* ole = LoadOleRuntime();
     if (!ole) return nullptr;
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXA wc = {};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &BrowserView::WindowProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kHostClass;
-        registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }
+    ClassInfo info;
+    info.Name = kHostClass;
+    info.Background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    if (!RegisterClassOnce(info)) return nullptr;
     std::unique_ptr<BrowserView> view(new BrowserView());
     RECT area = {};
     GetClientRect(parent, &area);
-    view->window_ = CreateWindowExA(
-        0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, area.right, area.bottom, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr), view.get());
-    if (!view->window_ || !view->Start()) return nullptr;
+    if (!view->::Window::Create(kHostClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0,
+                                area.right, area.bottom, parent, controlId) ||
+        !view->Start())
+        return nullptr;
     return view;
 }
 
 bool BrowserView::Start() {
     const OleRuntime* ole = LoadOleRuntime();
-    site_ = new BrowserSite(window_, *ole, *this);
+    site_ = new BrowserSite(Hwnd(), *ole, *this);
     return site_->Start();
 }
 
@@ -264,40 +257,26 @@ BrowserView::~BrowserView() {
         site_->Release();
         site_ = nullptr;
     }
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
+}
+
+LRESULT BrowserView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (site_) site_->Resize();
+        return 0;
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(BodyText().size());
+    case WM_GETTEXT: return OnGetText(wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
-LRESULT CALLBACK BrowserView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    BrowserView* view = reinterpret_cast<BrowserView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (view) {
-        switch (message) {
-        case WM_SIZE:
-            if (view->site_) view->site_->Resize();
-            return 0;
-        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(view->BodyText().size());
-        case WM_GETTEXT: {
-            if (wParam == 0 || !lParam) return 0;
-            const std::string text = view->BodyText();
-            const size_t count = std::min<size_t>(text.size(), wParam - 1);
-            text.copy(reinterpret_cast<char*>(lParam), count);
-            reinterpret_cast<char*>(lParam)[count] = '\0';
-            return static_cast<LRESULT>(count);
-        }
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            view->window_ = nullptr;
-            break;
-        default: break;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+LRESULT BrowserView::OnGetText(WPARAM size, LPARAM buffer) const {
+    if (size == 0 || !buffer) return 0;
+    const std::string text = BodyText();
+    const size_t count = std::min<size_t>(text.size(), size - 1);
+    text.copy(reinterpret_cast<char*>(buffer), count);
+    reinterpret_cast<char*>(buffer)[count] = '\0';
+    return static_cast<LRESULT>(count);
 }
 
 void BrowserView::Navigate(const std::string& url) {

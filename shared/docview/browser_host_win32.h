@@ -6,16 +6,17 @@
 #include <string>
 
 #include "shared/docview/document_view.h"
+#include "shared/win32/window.h"
 
 class BrowserSite;
 
-class BrowserView : public DocumentView {
+class BrowserView : public DocumentView, public ::Window {
 public:
     // Null when the control cannot be created or activated here.
     static std::unique_ptr<BrowserView> Create(HWND parent, int controlId);
     ~BrowserView() override;
 
-    HWND Window() const override { return window_; }
+    HWND Window() const override { return Hwnd(); }
     void Navigate(const std::string& url) override;
     std::string LocationURL() const override;
     std::string BodyText() const override;
@@ -30,11 +31,13 @@ public:
     // How many times the control raised BeforeNavigate for the main document.
     int AnnouncedNavigations() const;
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     BrowserView() = default;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool Start();
+    LRESULT OnGetText(WPARAM size, LPARAM buffer) const;
 
-    HWND window_ = nullptr;
     BrowserSite* site_ = nullptr;  // a COM object: one reference held here
 };

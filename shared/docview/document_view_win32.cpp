@@ -8,6 +8,8 @@
 #include "shared/docview/browser_host_win32.h"
 #include "shared/docview/document_view.h"
 #include "shared/docview/reader_view_win32.h"
+#include "shared/win32/window.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -19,12 +21,12 @@ const int kInnerId = 1;
 // where the control is alive but slow to start.
 const DWORD kDocumentProbeMs = 1500;
 
-class SwitchingView : public DocumentView {
+class SwitchingView : public DocumentView, public ::Window {
 public:
     static std::unique_ptr<SwitchingView> Create(HWND parent, int controlId);
     ~SwitchingView() override;
 
-    HWND Window() const override { return container_; }
+    HWND Window() const override { return Hwnd(); }
     void Navigate(const std::string& url) override;
     std::string LocationURL() const override { return Active() ? Active()->LocationURL() : std::string(); }
     std::string BodyText() const override { return Active() ? Active()->BodyText() : std::string(); }
@@ -34,9 +36,11 @@ public:
     }
     bool FullScreen() const override { return fullScreen_; }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     SwitchingView() = default;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     DocumentView* Active() const {
         return reader_ ? static_cast<DocumentView*>(reader_.get()) : static_cast<DocumentView*>(browser_.get());
     }
@@ -44,7 +48,6 @@ private:
     void SwitchToReader();
     void FitInner();
 
-    HWND container_ = nullptr;
     HWND location_ = nullptr;
     std::unique_ptr<BrowserView> browser_;
     std::unique_ptr<ReaderView> reader_;
@@ -52,18 +55,6 @@ private:
     bool fullScreen_ = false;
     bool lastCancelled_ = false;
 };
-
-void RegisterContainerClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kContainerClass;
-    registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 // Wine's browser control has no engine to show pages with, and at times hands
 // a page to the desktop's "open" instead, which ends in an error box; there
@@ -74,19 +65,17 @@ bool BrowserEngineExpected() {
 }
 
 std::unique_ptr<SwitchingView> SwitchingView::Create(HWND parent, int controlId) {
-    RegisterContainerClass(&SwitchingView::WindowProc);
+    ClassInfo info;
+    info.Name = kContainerClass;
+    if (!RegisterClassOnce(info)) return nullptr;
     std::unique_ptr<SwitchingView> view(new SwitchingView());
     RECT area = {};
     GetClientRect(parent, &area);
-    view->container_ = CreateWindowExA(WS_EX_CONTROLPARENT, kContainerClass, "",
-                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, area.right,
-                                       area.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                       GetModuleHandleA(nullptr), view.get());
-    if (!view->container_) return nullptr;
-    view->location_ = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 0, 0, view->container_,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kDocumentLocationId)),
-                                      GetModuleHandleA(nullptr), nullptr);
-    if (BrowserEngineExpected()) view->browser_ = BrowserView::Create(view->container_, kInnerId);
+    if (!view->::Window::Create(kContainerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                                WS_EX_CONTROLPARENT, 0, 0, area.right, area.bottom, parent, controlId))
+        return nullptr;
+    view->location_ = CreateChildControl(view->Hwnd(), "STATIC", "", 0, kDocumentLocationId);
+    if (BrowserEngineExpected()) view->browser_ = BrowserView::Create(view->Hwnd(), kInnerId);
     if (view->browser_) view->Connect(*view->browser_);
     else view->SwitchToReader();
     if (!view->Active()) return nullptr;
@@ -94,12 +83,9 @@ std::unique_ptr<SwitchingView> SwitchingView::Create(HWND parent, int controlId)
 }
 
 SwitchingView::~SwitchingView() {
+    // The inner views go before the container that holds their windows.
     browser_.reset();
     reader_.reset();
-    if (container_) {
-        SetWindowLongPtrA(container_, GWLP_USERDATA, 0);
-        DestroyWindow(container_);
-    }
 }
 
 void SwitchingView::Connect(DocumentView& inner) {
@@ -118,7 +104,7 @@ void SwitchingView::Connect(DocumentView& inner) {
 
 void SwitchingView::SwitchToReader() {
     browser_.reset();
-    reader_ = ReaderView::Create(container_, kInnerId);
+    reader_ = ReaderView::Create(Hwnd(), kInnerId);
     if (reader_) Connect(*reader_);
     FitInner();
 }
@@ -153,21 +139,15 @@ void SwitchingView::FitInner() {
     DocumentView* inner = Active();
     if (!inner || !inner->Window()) return;
     RECT area = {};
-    GetClientRect(container_, &area);
+    GetClientRect(Hwnd(), &area);
     MoveWindow(inner->Window(), 0, 0, area.right, area.bottom, TRUE);
 }
 
-LRESULT CALLBACK SwitchingView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    SwitchingView* view = reinterpret_cast<SwitchingView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!view) return DefWindowProcA(window, message, wParam, lParam);
-    DocumentView* inner = view->Active();
+LRESULT SwitchingView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    DocumentView* inner = Active();
     HWND innerWindow = inner ? inner->Window() : nullptr;
     switch (message) {
-    case WM_SIZE: view->FitInner(); return 0;
+    case WM_SIZE: FitInner(); return 0;
     case WM_ERASEBKGND: return 1;  // the inner view covers the whole area
     case WM_SETFOCUS:
         if (innerWindow) SetFocus(innerWindow);
@@ -176,13 +156,8 @@ LRESULT CALLBACK SwitchingView::WindowProc(HWND window, UINT message, WPARAM wPa
     case WM_GETTEXT:
         // The text a UI driver reads is the shown document's text.
         return innerWindow ? SendMessageA(innerWindow, message, wParam, lParam) : 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        view->container_ = nullptr;
-        break;
-    default: break;
+    default: return DefaultHandling(message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace

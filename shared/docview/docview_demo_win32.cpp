@@ -12,6 +12,8 @@
 #include <string>
 
 #include "shared/docview/document_view.h"
+#include "shared/win32/window.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -29,13 +31,6 @@ struct DemoOptions {
     int exitAfterMs = 0;
 };
 
-struct DemoState {
-    std::unique_ptr<DocumentView> view;
-    HWND status = nullptr;
-    int announced = 0;
-};
-DemoState* g_demo = nullptr;  // the demo's one window
-
 DemoOptions ReadOptions(int argc, char** argv) {
     DemoOptions o;
     for (int i = 1; i < argc; ++i) {
@@ -50,35 +45,82 @@ DemoOptions ReadOptions(int argc, char** argv) {
     return o;
 }
 
-void ShowStatus() {
-    if (!g_demo || !g_demo->status || !g_demo->view) return;
-    std::string text = "Location: " + g_demo->view->LocationURL() +
-                       "    (navigations announced: " + std::to_string(g_demo->announced) + ")";
-    SetWindowTextA(g_demo->status, text.c_str());
+// The demo's window: the view above, the status label under it.
+class DemoWindow : public Window {
+public:
+    bool Open();
+    // The document view (or the reader view alone) over the window.
+    bool AddView(bool reader);
+    DocumentView* View() const { return view_.get(); }
+    void ShowStatus();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Layout();
+
+    std::unique_ptr<DocumentView> view_;
+    HWND status_ = nullptr;
+    int announced_ = 0;
+};
+
+bool DemoWindow::Open() {
+    ClassInfo info;
+    info.Name = "TsrDocViewDemo";
+    info.Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!RegisterClassOnce(info) || !Create(info.Name, "Document view", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                                            CW_USEDEFAULT, CW_USEDEFAULT, 1000, 720, nullptr))
+        return false;
+    status_ = CreateChildControl(Hwnd(), "STATIC", "", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, kStatusId);
+    SetControlFont(status_, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    return true;
 }
 
-void Layout(HWND window) {
-    if (!g_demo || !g_demo->view) return;
+bool DemoWindow::AddView(bool reader) {
+    view_ = reader ? CreateReaderView(Hwnd(), kViewId) : CreateDocumentView(Hwnd(), kViewId);
+    if (!view_) return false;
+    view_->BeforeNavigate = [this](const std::string&, bool&) {
+        ++announced_;
+        ShowStatus();
+    };
+    view_->NavigateComplete = [this](const std::string& url) {
+        SetWindowTextA(Hwnd(), ("Document view - " + url).c_str());
+        ShowStatus();
+    };
+    Layout();
+    return true;
+}
+
+void DemoWindow::ShowStatus() {
+    if (!status_ || !view_) return;
+    std::string text =
+        "Location: " + view_->LocationURL() + "    (navigations announced: " + std::to_string(announced_) + ")";
+    SetWindowTextA(status_, text.c_str());
+}
+
+void DemoWindow::Layout() {
+    if (!view_) return;
     RECT area;
-    GetClientRect(window, &area);
-    MoveWindow(g_demo->view->Window(), 0, 0, area.right, area.bottom - kStatusHeight, TRUE);
-    MoveWindow(g_demo->status, 0, area.bottom - kStatusHeight, area.right, kStatusHeight, TRUE);
+    GetClientRect(Hwnd(), &area);
+    MoveWindow(view_->Window(), 0, 0, area.right, area.bottom - kStatusHeight, TRUE);
+    MoveWindow(status_, 0, area.bottom - kStatusHeight, area.right, kStatusHeight, TRUE);
 }
 
-LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT DemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SIZE: Layout(window); return 0;
+    case WM_SIZE: Layout(); return 0;
     case WM_SETFOCUS:
-        if (g_demo && g_demo->view) SetFocus(g_demo->view->Window());
+        if (view_) SetFocus(view_->Window());
         return 0;
     case WM_TIMER:
-        if (wParam == kExitTimer) DestroyWindow(window);
+        if (wParam == kExitTimer) DestroyWindow(Hwnd());
         return 0;
     case WM_DESTROY:
-        if (g_demo) g_demo->view.reset();
+        view_.reset();
         PostQuitMessage(0);
         return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
@@ -90,49 +132,23 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     LARGE_INTEGER t0, t1, t2, t3;
     QueryPerformanceCounter(&t0);
     DemoOptions options = ReadOptions(__argc, __argv);
-    DemoState state;
-    g_demo = &state;
-
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DemoProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "TsrDocViewDemo";
-    RegisterClassExA(&wc);
-    HWND window = CreateWindowExA(0, wc.lpszClassName, "Document view", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 1000, 720, nullptr, nullptr, instance, nullptr);
-    if (!window) return 1;
-    state.status =
-        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 0, 0, window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), instance, nullptr);
-    SendMessageA(state.status, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-
+    DemoWindow demo;
+    if (!demo.Open()) return 1;
     QueryPerformanceCounter(&t1);
-    state.view = options.reader ? CreateReaderView(window, kViewId) : CreateDocumentView(window, kViewId);
-    if (!state.view) return 2;
-    state.view->BeforeNavigate = [&state](const std::string&, bool&) {
-        ++state.announced;
-        ShowStatus();
-    };
-    state.view->NavigateComplete = [](const std::string& url) {
-        SetWindowTextA(GetAncestor(g_demo->status, GA_PARENT), ("Document view - " + url).c_str());
-        ShowStatus();
-    };
-    Layout(window);
+    if (!demo.AddView(options.reader)) return 2;
+    DocumentView& view = *demo.View();
     QueryPerformanceCounter(&t2);
-    if (!options.document.empty()) state.view->Navigate(options.document);
-    state.view->SetFullScreen(true);
-    ShowWindow(window, show);
-    UpdateWindow(window);
+    if (!options.document.empty()) view.Navigate(options.document);
+    view.SetFullScreen(true);
+    ShowWindow(demo.Hwnd(), show);
+    UpdateWindow(demo.Hwnd());
     QueryPerformanceCounter(&t3);
-    ShowStatus();
-    SetFocus(state.view->Window());
+    demo.ShowStatus();
+    SetFocus(view.Window());
 
     HWND focused = GetFocus();
     for (int i = 0; i < options.pageDowns && focused; ++i) SendMessageA(focused, WM_KEYDOWN, VK_NEXT, 0);
@@ -146,21 +162,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
             std::fprintf(out, "create_view_ms=%.1f navigate_and_paint_ms=%.1f total_ms=%.1f view_class=",
                          Milliseconds(t1, t2), Milliseconds(t2, t3), Milliseconds(t0, t3));
             char name[64] = "";
-            HWND inner = GetWindow(state.view->Window(), GW_CHILD);
-            GetClassNameA(inner ? inner : state.view->Window(), name, sizeof(name));
+            HWND inner = GetWindow(view.Window(), GW_CHILD);
+            GetClassNameA(inner ? inner : view.Window(), name, sizeof(name));
             std::fprintf(out, "%s\n", name);
             std::fclose(out);
         }
     }
-    if (options.exitAfterMs > 0) SetTimer(window, kExitTimer, static_cast<UINT>(options.exitAfterMs), nullptr);
+    if (options.exitAfterMs > 0) SetTimer(demo.Hwnd(), kExitTimer, static_cast<UINT>(options.exitAfterMs), nullptr);
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(window, &message)) {
+        if (!IsDialogMessageA(demo.Hwnd(), &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
     }
-    g_demo = nullptr;
     return 0;
 }

@@ -30,14 +30,9 @@ const int kRoleHeights[] = {16, 30, 24, 20, 17, 15, 14, 14};
 
 }  // namespace
 
-ReaderFonts::~ReaderFonts() {
-    for (HFONT font : fonts_)
-        if (font) DeleteObject(font);
-}
-
 HFONT ReaderFonts::Get(HDC dc, const FontKey& key) {
-    HFONT& font = fonts_[key.Index()];
-    if (font) return font;
+    GdiObject<HFONT>& font = fonts_[key.Index()];
+    if (font.Valid()) return font.Get();
     if (bodyFace_.empty()) {
         static const char* const kBody[] = {"Segoe UI", "Tahoma", "Arial", "MS Sans Serif"};
         static const char* const kMono[] = {"Consolas", "Courier New", "Lucida Console", "Courier"};
@@ -55,18 +50,15 @@ HFONT ReaderFonts::Get(HDC dc, const FontKey& key) {
     lf.lfPitchAndFamily = key.role == FontRole::Mono ? (FIXED_PITCH | FF_MODERN) : (VARIABLE_PITCH | FF_SWISS);
     const std::string& face = key.role == FontRole::Mono ? monoFace_ : bodyFace_;
     lstrcpynA(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-    font = CreateFontIndirectA(&lf);
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    return font;
+    font.Reset(CreateFontIndirectA(&lf));
+    return font.Valid() ? font.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 GdiMeasurer::GdiMeasurer(HDC dc, ReaderFonts& fonts)
-    : dc_(dc), fonts_(fonts), original_(GetCurrentObject(dc, OBJ_FONT)) {
+    : dc_(dc), fonts_(fonts), original_(dc, GetCurrentObject(dc, OBJ_FONT)) {
     CPINFO info = {};
     singleByte_ = GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
 }
-
-GdiMeasurer::~GdiMeasurer() { SelectObject(dc_, original_); }
 
 // Fills the font's cache on first use; selecting a font costs, so it is only
 // done when the cache cannot answer.

@@ -4,19 +4,19 @@
 #include <windows.h>
 
 #include "shared/docview/page_layout.h"
+#include "shared/win32/handles.h"
 
 // Owns one font per FontKey, created on first use; the faces are chosen once
 // from those installed (Segoe UI, Tahoma, Arial; Consolas, Courier New).
 class ReaderFonts {
 public:
     ReaderFonts() = default;
-    ~ReaderFonts();
     ReaderFonts(const ReaderFonts&) = delete;
     ReaderFonts& operator=(const ReaderFonts&) = delete;
     HFONT Get(HDC dc, const FontKey& key);
 
 private:
-    HFONT fonts_[kFontKeyCount] = {};
+    GdiObject<HFONT> fonts_[kFontKeyCount];
     std::string bodyFace_;
     std::string monoFace_;
 };
@@ -26,7 +26,6 @@ private:
 class GdiMeasurer : public TextMeasurer {
 public:
     GdiMeasurer(HDC dc, ReaderFonts& fonts);
-    ~GdiMeasurer() override;
     GdiMeasurer(const GdiMeasurer&) = delete;
     GdiMeasurer& operator=(const GdiMeasurer&) = delete;
     int TextWidth(const FontKey& font, const char* text, size_t length) override;
@@ -41,7 +40,7 @@ private:
     };
     HDC dc_;
     ReaderFonts& fonts_;
-    HGDIOBJ original_;
+    SelectedObject original_;  // the DC's own font, back at the end
     int selected_ = -1;
     bool singleByte_;
     Cached cache_[kFontKeyCount];

@@ -32,20 +32,6 @@ const COLORREF kLinkHoverInk = RGB(0, 50, 120);
 const COLORREF kRuleInk = RGB(205, 205, 205);
 const COLORREF kQuoteBar = RGB(190, 202, 218);
 
-void RegisterReaderClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = nullptr;  // painted whole in WM_PAINT
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 bool IsExistingFile(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -98,24 +84,18 @@ std::string NameOf(const std::string& location) {
 }  // namespace
 
 std::unique_ptr<ReaderView> ReaderView::Create(HWND parent, int controlId) {
-    RegisterReaderClass(&ReaderView::WindowProc);
+    ClassInfo info;
+    info.Name = kClassName;
+    info.Style = CS_DBLCLKS;  // no background: painted whole in WM_PAINT
+    if (!RegisterClassOnce(info)) return nullptr;
     std::unique_ptr<ReaderView> view(new ReaderView());
     RECT area = {};
     GetClientRect(parent, &area);
-    HWND window =
-        CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
-                        area.right, area.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                        GetModuleHandleA(nullptr), view.get());
-    if (!window) return nullptr;
+    if (!view->::Window::Create(kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
+                                0, area.right, area.bottom, parent, controlId))
+        return nullptr;
     view->UpdateScrollBar();
     return view;
-}
-
-ReaderView::~ReaderView() {
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
 }
 
 // --- navigation -----------------------------------------------------------
@@ -205,7 +185,7 @@ void ReaderView::SetDocument(HtmlDocument document, std::unique_ptr<HtmlPageRead
     scrollY_ = 0;
     Relayout(true);
     UpdateScrollBar();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 const std::string& ReaderView::Body() const {
@@ -248,7 +228,7 @@ bool ReaderView::OpenExternally(const std::string& location) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_FLAG_NO_UI;  // the view says so itself when nothing can open it
-    info.hwnd = window_;
+    info.hwnd = Hwnd();
     info.lpVerb = "open";
     info.lpFile = what.c_str();
     info.nShow = SW_SHOWNORMAL;
@@ -258,9 +238,9 @@ bool ReaderView::OpenExternally(const std::string& location) {
 // --- layout and scrolling ---------------------------------------------------
 
 void ReaderView::Relayout(bool force) {
-    if (!window_) return;
+    if (!Hwnd()) return;
     RECT client = {};
-    GetClientRect(window_, &client);
+    GetClientRect(Hwnd(), &client);
     clientWidth_ = client.right;
     clientHeight_ = client.bottom;
     if (!force && clientWidth_ == layoutWidth_) return;
@@ -282,7 +262,7 @@ void ReaderView::Relayout(bool force) {
     }
     LayoutStyle style;
     {
-        WindowDC dc(window_);
+        WindowDC dc(Hwnd());
         const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
         const int scale = dpi > 0 ? dpi : 96;
         style.marginX = MulDiv(48, scale, 96);
@@ -312,9 +292,9 @@ void ReaderView::Relayout(bool force) {
 // Lays out (reading on as needed) until the layout reaches y and holds the
 // first `blocks` blocks, the page is done, or budgetMs have passed.
 void ReaderView::LayOutUntil(int y, size_t blocks, DWORD budgetMs) {
-    if (!window_ || Layout().complete) return;
+    if (!Hwnd() || Layout().complete) return;
     const DWORD start = GetTickCount();
-    WindowDC dc(window_);
+    WindowDC dc(Hwnd());
     GdiMeasurer measurer(dc.Get(), fonts_);
     while (!Layout().complete && (Layout().height < y || layouter_.BlocksDone() < blocks)) {
         if (layouter_.BlocksDone() == document_.blocks.size() && reading_) {
@@ -329,19 +309,19 @@ void ReaderView::LayOutUntil(int y, size_t blocks, DWORD budgetMs) {
 // The visible screen and the next are laid out at once; the rest on the timer.
 void ReaderView::CoverTheView() {
     LayOutUntil(scrollY_ + 2 * std::max(clientHeight_, 1), 0, INFINITE);
-    if (!Layout().complete) SetTimer(window_, kLayoutTimer, 1, nullptr);
+    if (!Layout().complete) SetTimer(Hwnd(), kLayoutTimer, 1, nullptr);
 }
 
 void ReaderView::OnLayoutTimer() {
     const int before = Layout().height;
     LayOutUntil(INT_MAX, 0, kSliceMs);
-    if (Layout().complete) KillTimer(window_, kLayoutTimer);
+    if (Layout().complete) KillTimer(Hwnd(), kLayoutTimer);
     UpdateScrollBar();
-    if (before < scrollY_ + clientHeight_) InvalidateRect(window_, nullptr, FALSE);
+    if (before < scrollY_ + clientHeight_) InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 int ReaderView::BodyLineHeight() {
-    WindowDC dc(window_);
+    WindowDC dc(Hwnd());
     GdiMeasurer measurer(dc.Get(), fonts_);
     return std::max(1, measurer.Metrics(FontKey()).height);
 }
@@ -357,7 +337,7 @@ void ReaderView::UpdateScrollBar() {
     info.nMax = std::max(layout.height - 1, 0);
     info.nPage = static_cast<UINT>(std::max(clientHeight_, 0));
     info.nPos = scrollY_;
-    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    SetScrollInfo(Hwnd(), SB_VERT, &info, TRUE);
 }
 
 void ReaderView::ScrollTo(int y) {
@@ -368,7 +348,7 @@ void ReaderView::ScrollTo(int y) {
     scrollY_ = y;
     CoverTheView();
     UpdateScrollBar();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 int ReaderView::LinkAtClient(int x, int y) const { return LinkAt(Layout(), x, y + scrollY_); }
@@ -376,11 +356,12 @@ int ReaderView::LinkAtClient(int x, int y) const { return LinkAt(Layout(), x, y 
 // --- painting ----------------------------------------------------------------
 
 void ReaderView::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(window_, &ps);
+    PaintDC paint(Hwnd());
+    HDC screen = paint.Get();
     if (!screen) return;
+    const RECT& dirty = paint.Area();
     RECT client = {};
-    GetClientRect(window_, &client);
+    GetClientRect(Hwnd(), &client);
     if (client.right > 0 && client.bottom > 0) {
         if (!backBuffer_.Get() || backWidth_ < client.right || backHeight_ < client.bottom) {
             backWidth_ = std::max<int>(client.right, backWidth_);
@@ -390,14 +371,13 @@ void ReaderView::OnPaint() {
         MemoryDC memory(screen);
         if (memory.Get() && backBuffer_.Get()) {
             SelectedObject bitmap(memory.Get(), backBuffer_.Get());
-            PaintPage(memory.Get(), ps.rcPaint);
-            BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                   ps.rcPaint.bottom - ps.rcPaint.top, memory.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+            PaintPage(memory.Get(), dirty);
+            BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, memory.Get(),
+                   dirty.left, dirty.top, SRCCOPY);
         } else {
-            PaintPage(screen, ps.rcPaint);  // no memory for a buffer: paint straight
+            PaintPage(screen, dirty);  // no memory for a buffer: paint straight
         }
     }
-    EndPaint(window_, &ps);
 }
 
 void ReaderView::PaintPage(HDC dc, const RECT& area) {
@@ -408,7 +388,8 @@ void ReaderView::PaintPage(HDC dc, const RECT& area) {
     SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     GdiObject<HBRUSH> rule(CreateSolidBrush(kRuleInk));
     GdiObject<HBRUSH> bar(CreateSolidBrush(kQuoteBar));
-    HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
+    // The fragments change the font; the DC gets its own back at the end.
+    SelectedObject originalFont(dc, GetCurrentObject(dc, OBJ_FONT));
     const int top = area.top + scrollY_;
     const int bottom = area.bottom + scrollY_;
     for (size_t i = FirstLineAtOrBelow(layout, top); i < layout.lines.size(); ++i) {
@@ -437,7 +418,6 @@ void ReaderView::PaintPage(HDC dc, const RECT& area) {
             TextOutA(dc, f.x, y + line.ascent, f.text.data(), static_cast<int>(f.text.size()));
         }
     }
-    SelectObject(dc, originalFont);
 }
 
 // --- input -------------------------------------------------------------------
@@ -446,7 +426,7 @@ void ReaderView::OnSize() {
     Relayout(false);
     CoverTheView();
     UpdateScrollBar();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 void ReaderView::OnVScroll(int code) {
@@ -464,7 +444,7 @@ void ReaderView::OnVScroll(int code) {
         SCROLLINFO info = {};
         info.cbSize = sizeof(info);
         info.fMask = SIF_TRACKPOS;
-        if (GetScrollInfo(window_, SB_VERT, &info)) ScrollTo(info.nTrackPos);
+        if (GetScrollInfo(Hwnd(), SB_VERT, &info)) ScrollTo(info.nTrackPos);
         break;
     }
     default: break;
@@ -498,7 +478,7 @@ bool ReaderView::OnKeyDown(WPARAM key) {
 }
 
 void ReaderView::OnLButtonDown(int x, int y) {
-    SetFocus(window_);
+    SetFocus(Hwnd());
     pressedLink_ = LinkAtClient(x, y);
 }
 
@@ -512,7 +492,7 @@ void ReaderView::OnLButtonUp(int x, int y) {
 bool ReaderView::OnSetCursor() {
     POINT p;
     GetCursorPos(&p);
-    ScreenToClient(window_, &p);
+    ScreenToClient(Hwnd(), &p);
     if (LinkAtClient(p.x, p.y) < 0) return false;
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     return true;
@@ -525,11 +505,11 @@ void ReaderView::OnMouseMove(int x, int y) {
         TRACKMOUSEEVENT track = {};
         track.cbSize = sizeof(track);
         track.dwFlags = TME_LEAVE;
-        track.hwndTrack = window_;
+        track.hwndTrack = Hwnd();
         TrackMouseEvent(&track);
     }
     hoverLink_ = link;
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 LRESULT ReaderView::OnGetText(WPARAM size, LPARAM buffer) const {
@@ -542,26 +522,9 @@ LRESULT ReaderView::OnGetText(WPARAM size, LPARAM buffer) const {
     return static_cast<LRESULT>(count);
 }
 
-// --- window procedure ----------------------------------------------------------
+// --- messages ------------------------------------------------------------------
 
-LRESULT CALLBACK ReaderView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        ReaderView* view = static_cast<ReaderView*>(create->lpCreateParams);
-        view->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-    }
-    ReaderView* view = reinterpret_cast<ReaderView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY && view) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        view->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    if (!view) return DefWindowProcA(window, message, wParam, lParam);
-    return view->Handle(message, wParam, lParam);
-}
-
-LRESULT ReaderView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ReaderView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
@@ -589,5 +552,5 @@ LRESULT ReaderView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT: return OnGetText(wParam, lParam);
     default: break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }

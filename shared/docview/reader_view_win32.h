@@ -7,16 +7,16 @@
 
 #include "shared/docview/document_view.h"
 #include "shared/win32/handles.h"
+#include "shared/win32/window.h"
 #include "shared/docview/gdi_measurer_win32.h"
 #include "shared/docview/html_reader.h"
 #include "shared/docview/page_layout.h"
 
-class ReaderView : public DocumentView {
+class ReaderView : public DocumentView, public ::Window {
 public:
     static std::unique_ptr<ReaderView> Create(HWND parent, int controlId);
-    ~ReaderView() override;
 
-    HWND Window() const override { return window_; }
+    HWND Window() const override { return Hwnd(); }
     void Navigate(const std::string& url) override;
     std::string LocationURL() const override { return location_; }
     std::string BodyText() const override { return Body(); }
@@ -28,10 +28,11 @@ public:
     void NavigateAlreadyAnnounced(const std::string& url);
     int ScrollPosition() const { return scrollY_; }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     ReaderView() = default;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Go(const std::string& url, bool announce);
     void Load(const std::string& url);
@@ -64,7 +65,6 @@ private:
     void OnMouseMove(int x, int y);
     LRESULT OnGetText(WPARAM size, LPARAM buffer) const;
 
-    HWND window_ = nullptr;
     std::string location_;
     // A long page is read and laid out a slice at a time: the first screens at
     // once, the rest on a timer. Asking for the body text reads the page to its

@@ -20,6 +20,8 @@
 #include "runner/window/picture_resources_win32.h"
 #include "shared/docview/document_view.h"
 #include "shared/settings_store.h"
+#include "shared/win32/window.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -65,14 +67,11 @@ struct Demo {
     int ExitCode = 0;
 };
 
-Demo* DemoOf(HWND window) { return reinterpret_cast<Demo*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
-
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int id, int x, int y, int w, int h,
            HFONT font) {
-    HWND control =
-        CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND control = CreateChildControl(parent, cls, text, WS_VISIBLE | style, id);
+    MoveWindow(control, x, y, w, h, FALSE);
+    SetControlFont(control, font);
     return control;
 }
 
@@ -154,61 +153,66 @@ LRESULT OnCommand(HWND window, Demo& d, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Demo* d = DemoOf(window);
-    switch (message) {
-    case WM_CREATE: {
-        d = static_cast<Demo*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(d));
-        Compose(window, *d);
-        SetTimer(window, kTimerId, 50, nullptr);
-        return 0;
+// The demo's one window, composed over the demo's state.
+class DemoWindow : public Window {
+public:
+    explicit DemoWindow(Demo& demo) : d_(demo) {}
+    bool Open() {
+        RegisterPictureControl(GetModuleHandleA(nullptr));
+        ClassInfo info;
+        info.Name = kClassName;
+        info.Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        return RegisterClassOnce(info) &&
+               Create(kClassName, "Tips demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 40, 40, 910, 620, nullptr);
     }
-    case WM_COMMAND:
-        if (d && d->Parts) return OnCommand(window, *d, wParam, lParam);
-        break;
-    case WM_SETCURSOR:
-        if (d && d->Parts) d->Parts->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
-        break;
-    case WM_TIMER:
-        if (d && d->Parts) d->Parts->OnTimer();
-        return 0;
-    case WM_CLOSE:
-        if (d && d->Parts) d->Parts->Narration().StopSpeaking();
-        DestroyWindow(window);
-        return 0;
-    case WM_DESTROY:
-        KillTimer(window, kTimerId);
-        if (d) d->Parts.reset();
-        PostQuitMessage(d ? d->ExitCode : 0);
-        return 0;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_CREATE:
+            Compose(Hwnd(), d_);
+            SetTimer(Hwnd(), kTimerId, 50, nullptr);
+            return 0;
+        case WM_COMMAND:
+            if (d_.Parts) return OnCommand(Hwnd(), d_, wParam, lParam);
+            break;
+        case WM_SETCURSOR:
+            if (d_.Parts) d_.Parts->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
+            break;
+        case WM_TIMER:
+            if (d_.Parts) d_.Parts->OnTimer();
+            return 0;
+        case WM_CLOSE:
+            if (d_.Parts) d_.Parts->Narration().StopSpeaking();
+            DestroyWindow(Hwnd());
+            return 0;
+        case WM_DESTROY:
+            KillTimer(Hwnd(), kTimerId);
+            d_.Parts.reset();
+            PostQuitMessage(d_.ExitCode);
+            return 0;
+        default: break;
+        }
+        return DefaultHandling(message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+
+private:
+    Demo& d_;
+};
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (__argc < 3) return 2;
     Demo demo;
     demo.SettingsPath = __argv[1];
     demo.Document = __argv[2];
     demo.FakeVoices = __argc > 3 && std::string(__argv[3]) == "fake-voices";
     LoadSettingsFile(demo.SettingsPath, demo.Settings);
-    RegisterPictureControl(instance);
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DemoProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExA(&wc);
-    HWND window = CreateWindowExA(0, kClassName, "Tips demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 910, 620,
-                                  nullptr, nullptr, instance, &demo);
-    if (!window) return 1;
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    DemoWindow window(demo);
+    if (!window.Open()) return 1;
+    ShowWindow(window.Hwnd(), SW_SHOW);
+    UpdateWindow(window.Hwnd());
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -21,6 +21,8 @@
 #include "admin/grid/edit_grid_win32.h"
 #include "admin/grid/grid_menu.h"
 #include "shared/settings_store.h"
+#include "shared/win32/window.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -63,14 +65,11 @@ private:
     LARGE_INTEGER frequency_{}, start_{};
 };
 
-class DemoWindow : public EditGridListener {
+class DemoWindow : public Window, public EditGridListener {
 public:
     explicit DemoWindow(const DemoOptions& options) : options_(options) {}
-    bool Create(HINSTANCE instance);
-    HWND Hwnd() const { return window_; }
+    bool Create();
     int RunBench(double createMs);
-
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     // EditGridListener
     void RowColChange() override { UpdateStatus(); }
@@ -79,6 +78,9 @@ public:
     void MouseDown(int Button, int, long, long) override;
     void MouseUp(int Button, int, long, long) override;
     void KeyUp(int&, int&) override { UpdateStatus(); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void Fill();
@@ -90,7 +92,6 @@ private:
     HWND AddChild(const char* cls, const char* text, DWORD style, int id);
 
     DemoOptions options_;
-    HWND window_ = nullptr;
     HWND status_ = nullptr;
     HWND total_ = nullptr;
     GdiObject<HFONT> font_;
@@ -101,31 +102,23 @@ private:
 };
 
 HWND DemoWindow::AddChild(const char* cls, const char* text, DWORD style, int id) {
-    HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE)), nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    HWND child = CreateChildControl(Hwnd(), cls, text, WS_VISIBLE | style, id);
+    SetControlFont(child, font_.Get());
     return child;
 }
 
-bool DemoWindow::Create(HINSTANCE instance) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof(cls);
-    cls.lpfnWndProc = Proc;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    cls.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = kDemoClass;
-    if (!RegisterClassExA(&cls)) return false;
-    font_.Reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
-    window_ = CreateWindowExA(0, kDemoClass, kDemoTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 30, 860, 560,
-                              nullptr, nullptr, instance, this);
-    if (!window_) return false;
+bool DemoWindow::Create() {
+    ClassInfo info;
+    info.Name = kDemoClass;
+    info.Icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    info.Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!RegisterClassOnce(info)) return false;
+    font_.Reset(CreatePointFont(nullptr, 8, false, "Tahoma"));
+    if (!Window::Create(kDemoClass, kDemoTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 40, 30, 860, 560, nullptr))
+        return false;
     RECT client{};
-    GetClientRect(window_, &client);
-    if (!grid_.Create(window_, IDC_DEMO_GRID, RECT{8, 8, client.right - 8, client.bottom - 44})) return false;
+    GetClientRect(Hwnd(), &client);
+    if (!grid_.Create(Hwnd(), IDC_DEMO_GRID, RECT{8, 8, client.right - 8, client.bottom - 44})) return false;
     grid_.SetListener(this);
     status_ = AddChild("STATIC", "", SS_LEFT | SS_SUNKEN | SS_CENTERIMAGE | SS_ENDELLIPSIS, IDC_DEMO_STATUS);
     total_ = AddChild("STATIC", "", SS_LEFT | SS_CENTERIMAGE, IDC_DEMO_TOTAL);
@@ -173,14 +166,14 @@ void DemoWindow::Fill() {
 
 void DemoWindow::Layout() {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Hwnd(), &client);
     const int w = client.right, h = client.bottom;
     MoveWindow(grid_.Hwnd(), 8, 8, w - 16, h - 52, TRUE);
     MoveWindow(status_, 8, h - 36, std::max(60, w - 560), 24, TRUE);
     MoveWindow(total_, std::max(72, w - 544), h - 36, 180, 24, TRUE);
     int x = w - 8 - 3 * 104;
     for (int id : {IDC_DEMO_FIND, IDC_DEMO_SAVE, IDC_DEMO_INFO}) {
-        MoveWindow(GetDlgItem(window_, id), x, h - 38, 96, 28, TRUE);
+        MoveWindow(GetDlgItem(Hwnd(), id), x, h - 38, 96, 28, TRUE);
         x += 104;
     }
 }
@@ -210,12 +203,12 @@ void DemoWindow::MouseDown(int Button, int, long, long) {
 void DemoWindow::MouseUp(int Button, int, long, long) {
     if (Button != 2 || !showRowMenu_) return;
     showRowMenu_ = false;
-    HMENU menu = LoadMenuA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE)),
+    HMENU menu = LoadMenuA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Hwnd(), GWLP_HINSTANCE)),
                            MAKEINTRESOURCEA(IDM_ROW_MENU));
     if (!menu) return;
     POINT at{};
     GetCursorPos(&at);
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
     DestroyMenu(menu);
 }
 
@@ -240,7 +233,7 @@ void DemoWindow::SaveTable() {
 
 void DemoWindow::ToggleInfo() {
     infoShown_ = !infoShown_;
-    SetDlgItemTextA(window_, IDC_DEMO_INFO, infoShown_ ? "Hide Info" : "Show Info");
+    SetDlgItemTextA(Hwnd(), IDC_DEMO_INFO, infoShown_ ? "Hide Info" : "Show Info");
     if (!infoShown_) {
         grid_.HideInfo();
         return;
@@ -281,24 +274,16 @@ void DemoWindow::OnCommand(int id) {
     UpdateStatus();
 }
 
-LRESULT CALLBACK DemoWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        reinterpret_cast<DemoWindow*>(create->lpCreateParams)->window_ = hwnd;
-    }
-    auto* self = reinterpret_cast<DemoWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT DemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(self->font_.Get());
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_.Get());
     case WM_SIZE:
-        if (self->status_) self->Layout();
+        if (status_) Layout();
         return 0;
-    case WM_COMMAND: self->OnCommand(LOWORD(wParam)); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: break;
+    default: return DefaultHandling(message, wParam, lParam);
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 // ---- benchmark ----
@@ -368,11 +353,11 @@ int DemoWindow::RunBench(double createMs) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     const DemoOptions options = ReadOptions();
     DemoWindow demo(options);
     Stopwatch created;
-    if (!demo.Create(instance)) return 2;
+    if (!demo.Create()) return 2;
     ShowWindow(demo.Hwnd(), show);
     UpdateWindow(demo.Hwnd());
     if (!options.BenchFile.empty()) {

@@ -33,12 +33,16 @@ TEST(TextRoutines, TrimRemovesSpacesOnly) {
     EXPECT_EQ("a b", Trim("  a b  "));
     EXPECT_EQ("", Trim("    "));
     EXPECT_EQ("\ta\t", Trim(" \ta\t "));
+    EXPECT_EQ("a \t b", TrimBlanks("\t a \t b \t"));
+    EXPECT_EQ("", TrimBlanks(" \t "));
 }
 
 TEST(TextRoutines, LowerCaseCoversTheWesternCodePage) {
     EXPECT_EQ("montag", ToLower("MONTAG"));
     EXPECT_EQ("\xe4\xf6\xfc\xe9", ToLower("\xc4\xd6\xdc\xc9"));  // ÄÖÜÉ
     EXPECT_EQ("\xd7\xdf", ToLower("\xd7\xdf"));                  // × and ß stay
+    EXPECT_EQ("M\xc4RZ \x8a\x9f", ToUpper("m\xe4rz \x9a\xff"));  // Ä, Š and Ÿ
+    EXPECT_EQ("\xdf\xf7", ToUpper("\xdf\xf7"));                  // ß and ÷ have no capitals here
     EXPECT_TRUE(EqualsNoCase("Speaker Volume", "speaker VOLUME"));
     EXPECT_FALSE(EqualsNoCase("Speaker", "Speakers"));
 }

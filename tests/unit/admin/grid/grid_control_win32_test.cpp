@@ -14,16 +14,9 @@
 #include "admin/grid/grid_find_box_win32.h"
 #include "admin/grid/grid_menu.h"
 #include "shared/settings_store.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
-
-std::string TextOf(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(window, &text[0], length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 
 void Pump(DWORD forMs = 0) {
     const DWORD until = GetTickCount() + forMs;
@@ -141,7 +134,7 @@ TEST_F(GridWindow, TypingOpensTheTextFieldOverTheCellAndEnterCommitsWithArithmet
     ASSERT_EQ(grid_.OpenEditorKind(), EditorText);
     EXPECT_TRUE(IsWindowVisible(text));
     EXPECT_EQ(GetFocus(), text);
-    EXPECT_EQ(TextOf(text), "2");
+    EXPECT_EQ(WindowText(text), "2");
     DWORD from = 0, to = 0;
     SendMessageA(text, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     EXPECT_EQ(from, 1u);  // caret after the typed character, nothing selected
@@ -160,7 +153,7 @@ TEST_F(GridWindow, TypingOpensTheTextFieldOverTheCellAndEnterCommitsWithArithmet
     EXPECT_EQ(g.Col(), 2);
     ASSERT_EQ(grid_.OpenEditorKind(), EditorSpin);
     EXPECT_TRUE(IsWindowVisible(grid_.GetUpDown()));
-    EXPECT_EQ(TextOf(text), "5");
+    EXPECT_EQ(WindowText(text), "5");
     SendMessageA(text, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     EXPECT_EQ(to - from, 1u);
     const RECT spin = RectInControl(grid_.GetUpDown());
@@ -182,10 +175,10 @@ TEST_F(GridWindow, SpinButtonsStepNumbersAndDatesAndLeaveOtherText) {
         SendMessageA(grid_.Hwnd(), WM_NOTIFY, kGridUpDownId, reinterpret_cast<LPARAM>(&change));
     };
     click(-1);
-    EXPECT_EQ(TextOf(text), "4");
+    EXPECT_EQ(WindowText(text), "4");
     click(1);
     click(1);
-    EXPECT_EQ(TextOf(text), "6");
+    EXPECT_EQ(WindowText(text), "6");
     const FormatLocale locale = SystemFormatLocale();
     DateTimeValue day;
     day.Year = 2026;
@@ -193,10 +186,10 @@ TEST_F(GridWindow, SpinButtonsStepNumbersAndDatesAndLeaveOtherText) {
     day.Day = 1;
     SetWindowTextA(text, DateText(day, locale).c_str());
     click(-1);
-    EXPECT_EQ(TextOf(text), DateText(AddDaysTo(day, -1), locale));  // 28 February
+    EXPECT_EQ(WindowText(text), DateText(AddDaysTo(day, -1), locale));  // 28 February
     SetWindowTextA(text, " word ");
     click(1);
-    EXPECT_EQ(TextOf(text), "word");
+    EXPECT_EQ(WindowText(text), "word");
 }
 
 TEST_F(GridWindow, EscapeFirstUndoesTheTypingThenCloses) {
@@ -204,7 +197,7 @@ TEST_F(GridWindow, EscapeFirstUndoesTheTypingThenCloses) {
     HWND text = grid_.GetCellTextBox(1);
     Key(text, VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(text));
-    EXPECT_EQ(TextOf(text), "abc1");
+    EXPECT_EQ(WindowText(text), "abc1");
     Key(text, VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(text));
     EXPECT_EQ(grid_.OpenEditorKind(), 0);
@@ -266,16 +259,16 @@ TEST_F(GridWindow, EditableDropDownLearnsTheCellAndCompletesAfterAPause) {
     ASSERT_EQ(grid_.OpenEditorKind(), EditorDropDownEdit);
     HWND combo = grid_.GetCellComboEdit(4);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 3);
-    EXPECT_EQ(TextOf(combo), "Sunday");
+    EXPECT_EQ(WindowText(combo), "Sunday");
     EXPECT_EQ(grid_.GetComboEditText(), "Sunday");
 
     HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
     ASSERT_NE(edit, nullptr);
     SetWindowTextA(edit, "");
     Type(edit, "tu");
-    EXPECT_EQ(TextOf(combo), "tu");  // nothing before the pause
+    EXPECT_EQ(WindowText(combo), "tu");  // nothing before the pause
     Pump(300);
-    EXPECT_EQ(TextOf(combo), "Tuesday");
+    EXPECT_EQ(WindowText(combo), "Tuesday");
     DWORD from = 0, to = 0;
     SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     EXPECT_EQ(from, 2u);
@@ -306,7 +299,7 @@ TEST_F(GridWindow, OwnerSeesEventsInOrderAndCanChangeKeys) {
     EXPECT_EQ(grid_.Grid().Row(), 2);
     owner_.ReplaceKeyAscii = 'X';
     Type(Grid(), "a");
-    EXPECT_EQ(TextOf(grid_.GetCellTextBox(1)), "X");
+    EXPECT_EQ(WindowText(grid_.GetCellTextBox(1)), "X");
     owner_.ReplaceKeyAscii = 0;
 }
 
@@ -451,14 +444,14 @@ TEST_F(GridWindow, FindBoxSelectsTheNextCellHoldingTheText) {
     GridFindBox* box = grid_.FindBox();
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(box->Visible());
-    EXPECT_EQ(TextOf(box->Hwnd()), "Find");
+    EXPECT_EQ(WindowText(box->Hwnd()), "Find");
     SetDlgItemTextA(box->Hwnd(), kFindTextId, "BC3");
     SendMessageA(box->Hwnd(), WM_COMMAND, MAKEWPARAM(kFindNextId, BN_CLICKED), 0);
     EXPECT_EQ(grid_.Grid().Row(), 3);
     EXPECT_EQ(grid_.Grid().Col(), 1);
     CheckDlgButton(box->Hwnd(), kFindMatchCaseId, BST_CHECKED);
     EXPECT_FALSE(box->FindNext());
-    EXPECT_EQ(TextOf(GetDlgItem(box->Hwnd(), kFindStatusId)), "Cannot find \"BC3\".");
+    EXPECT_EQ(WindowText(GetDlgItem(box->Hwnd(), kFindStatusId)), "Cannot find \"BC3\".");
     EXPECT_EQ(grid_.Grid().Row(), 3);
     SendMessageA(box->Hwnd(), WM_COMMAND, MAKEWPARAM(kFindCloseId, BN_CLICKED), 0);
     EXPECT_FALSE(box->Visible());
@@ -558,7 +551,7 @@ TEST_F(GridWindow, EnterWrapsToTheNextRowOrStaysInTheLastRowWhenMovingDown) {
     EXPECT_EQ(g.Row(), 2);
     EXPECT_EQ(g.Col(), 1);
     EXPECT_EQ(grid_.OpenEditorKind(), EditorText);
-    EXPECT_EQ(TextOf(grid_.GetCellTextBox(1)), "abc2");
+    EXPECT_EQ(WindowText(grid_.GetCellTextBox(1)), "abc2");
     grid_.SetCellColMove(true);
     g.SetCurrentCell(g.Rows() - 1, 1);
     Pump();
@@ -577,7 +570,7 @@ TEST_F(GridWindow, InfoBoxSitsWhereToldAndStaysWithinTheControl) {
     grid_.ShowInfo(300, 600, "Pick a date");
     HWND info = grid_.GetInfoBox();
     ASSERT_TRUE(IsWindowVisible(info));
-    EXPECT_EQ(TextOf(info), "Pick a date");
+    EXPECT_EQ(WindowText(info), "Pick a date");
     const RECT r = RectInControl(info);
     EXPECT_EQ(r.left, 20);  // 300 twips
     EXPECT_EQ(r.top, 40);   // 600 twips
