@@ -10,6 +10,7 @@
 #include "tests/driver/menu_select_win32.h"
 #include "tests/driver/window_actions_win32.h"
 #include "tests/driver/window_find_win32.h"
+#include "shared/win32/window.h"
 
 namespace {
 
@@ -18,12 +19,21 @@ const char kTitle[] = "Driver \"test\" window";
 constexpr int kAcceptId = 7;
 constexpr int kEditId = 8;
 constexpr int kCheckId = 9;
-int g_acceptClicks = 0;  // counted by the test window's procedure
+// The window the driver is tried on; it counts the clicks on accept.
+class TestWindow : public Window {
+public:
+    HWND Open() {
+        RegisterClassOnce(ClassInfo{kClass});
+        return Create(kClass, kTitle, WS_OVERLAPPEDWINDOW, 0, 50, 50, 300, 200, nullptr);
+    }
+    int AcceptClicks = 0;
 
-LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && LOWORD(wParam) == kAcceptId && HIWORD(wParam) == BN_CLICKED) ++g_acceptClicks;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND && LOWORD(wParam) == kAcceptId && HIWORD(wParam) == BN_CLICKED) ++AcceptClicks;
+        return DefaultHandling(message, wParam, lParam);
+    }
+};
 
 HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int id) {
     return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 10, 10 + id * 30, 120, 24, parent,
@@ -33,23 +43,13 @@ HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int i
 class DriverWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA cls{};
-        cls.lpfnWndProc = TestWindowProc;
-        cls.hInstance = GetModuleHandleA(nullptr);
-        cls.lpszClassName = kClass;
-        RegisterClassA(&cls);
-        top_ = CreateWindowExA(0, kClass, kTitle, WS_OVERLAPPEDWINDOW, 50, 50, 300, 200, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+        top_ = window_.Open();
         ASSERT_NE(nullptr, top_);
         accept_ = AddChild(top_, "BUTTON", "&Accept", BS_PUSHBUTTON | WS_DISABLED, kAcceptId);
         edit_ = AddChild(top_, "EDIT", "", WS_BORDER | ES_AUTOHSCROLL, kEditId);
         check_ = AddChild(top_, "BUTTON", "Read it", BS_AUTOCHECKBOX, kCheckId);
         SendMessageA(check_, BM_SETCHECK, BST_CHECKED, 0);
         ShowWindow(top_, SW_SHOW);
-        g_acceptClicks = 0;
-    }
-    void TearDown() override {
-        if (top_) DestroyWindow(top_);
     }
     WindowQuery ByTitle() const {
         WindowQuery query;
@@ -57,6 +57,7 @@ protected:
         return query;
     }
 
+    TestWindow window_;
     HWND top_ = nullptr;
     HWND accept_ = nullptr;
     HWND edit_ = nullptr;
@@ -136,14 +137,14 @@ TEST_F(DriverWindowTest, ClickRefusesADisabledButtonUnlessForced) {
     ClickOptions options;
     EXPECT_FALSE(ClickControl(top_, accept_, options, error));
     EXPECT_EQ("control is disabled", error);
-    EXPECT_EQ(0, g_acceptClicks);
+    EXPECT_EQ(0, window_.AcceptClicks);
     options.force = true;
     EXPECT_TRUE(ClickControl(top_, accept_, options, error));
-    EXPECT_EQ(1, g_acceptClicks);
+    EXPECT_EQ(1, window_.AcceptClicks);
     EnableWindow(accept_, TRUE);
     options.force = false;
     EXPECT_TRUE(ClickControl(top_, accept_, options, error));
-    EXPECT_EQ(2, g_acceptClicks);
+    EXPECT_EQ(2, window_.AcceptClicks);
     ShowWindow(accept_, SW_HIDE);
     options.force = true;
     EXPECT_FALSE(ClickControl(top_, accept_, options, error));

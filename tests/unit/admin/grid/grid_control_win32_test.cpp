@@ -14,6 +14,7 @@
 #include "admin/grid/grid_find_box_win32.h"
 #include "admin/grid/grid_menu.h"
 #include "shared/settings_store.h"
+#include "shared/win32/handles.h"
 #include "shared/win32/window_helpers.h"
 
 namespace {
@@ -425,7 +426,8 @@ TEST_F(GridWindow, HighlightPaintsTheSelectionButNotTheCurrentCell) {
     FlexGrid& g = grid_.Grid();
     g.SetSelection(2, 1, 3, 2);
     grid_.Refresh();
-    HDC dc = GetDC(Grid());
+    WindowDC screen(Grid());
+    HDC dc = screen.Get();
     const POINT current = CellCentre(2, 1), selected = CellCentre(3, 2), plain = CellCentre(5, 2);
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), window = GetSysColor(COLOR_WINDOW);
     // Sample the left edge of the cells (clear of their text).
@@ -436,7 +438,6 @@ TEST_F(GridWindow, HighlightPaintsTheSelectionButNotTheCurrentCell) {
     g.Props().HighLight = HighLightNever;
     grid_.Refresh();
     EXPECT_EQ(GetPixel(dc, selected.x + dx, selected.y), window);
-    ReleaseDC(Grid(), dc);
 }
 
 TEST_F(GridWindow, FindBoxSelectsTheNextCellHoldingTheText) {
