@@ -110,7 +110,10 @@ public:
     // owner's Compare event; then PackGrid.
     void Sort(int SortID);
     HWND GetColCombo() const { return colCombo_; }
+    // The header option's fit: recorded text lengths x 100 twips.
     void AutoColFit();
+    // An owner's fit to the measured cell texts (not in the header list).
+    void FitColumnsToText();
     void ShowFindBox();
     GridFindBox* FindBox() { return findBox_.get(); }
     // Finds the next cell holding the text, makes it current and shows it.

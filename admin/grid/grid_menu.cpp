@@ -84,27 +84,27 @@ void Sort(EditGridModel& grid, int SortID) {
     grid.PackGrid();
 }
 
-void AutoColFit(EditGridModel& grid, const TextMeasure& measure) {
+void AutoColFit(EditGridModel& grid) {
     FlexGrid& g = grid.Grid;
+    const auto& widths = grid.ColTextWidths();
+    for (long c = g.Col(); c <= g.ColSel() && g.ValidCol(c); ++c) {
+        const long recorded = c < static_cast<long>(widths.size()) ? widths[static_cast<size_t>(c)] : 0;
+        g.SetColWidth(c, static_cast<int>(std::min<long>(recorded * 100, kMaxColWidth)));
+    }
+}
+
+void FitColumnsToText(EditGridModel& grid, const TextMeasure& measure) {
+    FlexGrid& g = grid.Grid;
+    if (!measure) return;
     const long from = std::min(g.Col(), g.ColSel());
     const long to = std::max(g.Col(), g.ColSel());
-    const auto& widths = grid.ColTextWidths();
     for (long c = from; c <= to && g.ValidCol(c); ++c) {
-        long recorded = c < static_cast<long>(widths.size()) ? widths[static_cast<size_t>(c)] : 0;
-        if (recorded <= 0) {
-            g.SetColWidth(c, 0);
-            continue;
+        long widest = -1;
+        for (long r = 0; r < g.Rows(); ++r) {
+            const std::string& text = g.TextMatrix(r, c);
+            if (!text.empty()) widest = std::max(widest, measure(text));
         }
-        long width = std::min<long>(recorded * 100, kMaxColWidth);
-        if (measure) {
-            long widest = 0;
-            for (long r = 0; r < g.Rows(); ++r) {
-                const std::string& text = g.TextMatrix(r, c);
-                if (!text.empty()) widest = std::max(widest, measure(text));
-            }
-            width = std::min<long>(std::max(width, widest + kFitMargin), kMaxColWidth);
-        }
-        g.SetColWidth(c, static_cast<int>(width));
+        if (widest >= 0) g.SetColWidth(c, static_cast<int>(std::min<long>(widest + kFitMargin, kMaxColWidth)));
     }
 }
 

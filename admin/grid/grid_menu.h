@@ -54,10 +54,14 @@ void Sort(EditGridModel& grid, int SortID);
 // The seam for measuring text (twips) that the window supplies.
 using TextMeasure = std::function<long(const std::string& text)>;
 constexpr int kMaxColWidth = 32767;  // where the 16-bit width ends
-// Columns Col..ColSel: recorded width x 100 twips (capped), 0 hides. With a
-// measure, a fitted column is widened to its widest cell text when that
-// needs more room (plus a margin).
-void AutoColFit(EditGridModel& grid, const TextMeasure& measure = nullptr);
+// Columns Col to ColSel (none when ColSel lies left of Col): the longest
+// text AddRowDetail recorded x 100 twips (capped); a column that never
+// received a text is hidden (width 0). Nothing is measured.
+void AutoColFit(EditGridModel& grid);
+// Not a header option: the selected columns (either direction) are widened or
+// narrowed to their widest cell text as measured, header included, plus a
+// margin; a column without any text keeps its width.
+void FitColumnsToText(EditGridModel& grid, const TextMeasure& measure);
 double ColTotal(const EditGridModel& grid, long iCol);
 
 void SelectOneRow(EditGridModel& grid);

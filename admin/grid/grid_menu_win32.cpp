@@ -95,8 +95,11 @@ void ctlEditGrid::Sort(int SortID) {
     model_.PackGrid();
 }
 
-void ctlEditGrid::AutoColFit() {
-    ::AutoColFit(model_, [this](const std::string& text) { return painter_.MeasureText(GridHwnd(), text, scale_); });
+void ctlEditGrid::AutoColFit() { ::AutoColFit(model_); }
+
+void ctlEditGrid::FitColumnsToText() {
+    ::FitColumnsToText(model_,
+                       [this](const std::string& text) { return painter_.MeasureText(GridHwnd(), text, scale_); });
 }
 
 bool ctlEditGrid::FindNext(const std::string& text, bool matchCase) {

@@ -123,11 +123,36 @@ TEST(GridMenuFit, RecordedWidthsTimesHundredCappedAndHidden) {
     EXPECT_EQ(g.Grid.ColWidth(2), 0);  // never received a text
     EXPECT_EQ(g.Grid.ColWidth(3), kMaxColWidth);
     EXPECT_EQ(g.Grid.ColWidth(0), kDefaultColWidth);  // outside the selection
-    // A measure widens a column whose text needs more room.
+    // A caption longer than the recorded text changes nothing: no text is measured.
     g.Grid.SetTextMatrix(0, 1, "A long caption for the column");
-    g.Grid.SetSelection(1, 1, 1, 1);
-    AutoColFit(g, [](const std::string& t) { return static_cast<long>(t.size()) * 90; });
+    g.Grid.SetColWidth(2, 500);
+    g.Grid.SetSelection(1, 1, 1, 2);
+    AutoColFit(g);
+    EXPECT_EQ(g.Grid.ColWidth(1), 1200);
+    EXPECT_EQ(g.Grid.ColWidth(2), 0);
+    // From the current column rightwards to the selection's end only: a
+    // selection ending left of the current column fits nothing.
+    g.Grid.SetColWidth(1, 700);
+    g.Grid.SetColWidth(3, 900);
+    g.Grid.SetSelection(1, 3, 1, 1);
+    AutoColFit(g);
+    EXPECT_EQ(g.Grid.ColWidth(1), 700);
+    EXPECT_EQ(g.Grid.ColWidth(3), 900);
+}
+
+TEST(GridMenuFit, FittingToTheMeasuredTextIsSeparate) {
+    EditGridModel g;
+    g.Grid.SetCols(4);
+    g.Grid.SetRows(3);
+    g.Setup();
+    g.AddRowDetail({"", "twelve chars", "", "x"}, 1, 1, 0);
+    g.Grid.SetTextMatrix(0, 1, "A long caption for the column");
+    g.Grid.SetColWidth(3, 4000);
+    g.Grid.SetSelection(1, 3, 1, 1);  // either direction
+    FitColumnsToText(g, [](const std::string& t) { return static_cast<long>(t.size()) * 90; });
     EXPECT_EQ(g.Grid.ColWidth(1), 29 * 90 + 120);
+    EXPECT_EQ(g.Grid.ColWidth(2), kDefaultColWidth);  // no text: kept
+    EXPECT_EQ(g.Grid.ColWidth(3), 90 + 120);
 }
 
 TEST(GridMenuTotals, SumsNumericCellsOnly) {
