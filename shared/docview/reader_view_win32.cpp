@@ -10,6 +10,7 @@
 
 #include "shared/docview/doc_location.h"
 #include "shared/docview/text_convert_win32.h"
+#include "shared/file_routines.h"
 
 namespace {
 
@@ -32,37 +33,48 @@ const COLORREF kLinkHoverInk = RGB(0, 50, 120);
 const COLORREF kRuleInk = RGB(205, 205, 205);
 const COLORREF kQuoteBar = RGB(190, 202, 218);
 
-bool IsExistingFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+// Whether the path may be opened as a page, decided before anything is
+// opened: a device is never opened (a serial port blocks a read for ever).
+bool MayOpen(const std::string& path, OpenFailure* why) {
+    if (path.empty()) {
+        *why = OpenFailure::Missing;
+        return false;
+    }
+    if (IsDeviceName(path)) {
+        *why = OpenFailure::Device;
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) *why = OpenFailure::Missing;
+    else if (attributes & FILE_ATTRIBUTE_DIRECTORY) *why = OpenFailure::Folder;
+    else if (attributes & FILE_ATTRIBUTE_DEVICE) *why = OpenFailure::Device;
+    else return true;
+    return false;
 }
 
-// The whole file, or false when it cannot be read or is larger than the limit.
-bool ReadPageFile(const std::string& path, std::string* content, bool* tooLarge) {
-    *tooLarge = false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+enum class PageRead { Done, TooLarge, NotADiskFile, Unreadable };
+
+// The whole file, read only when it is a file on a disk no larger than the limit.
+PageRead ReadPageFile(const std::string& path, std::string* content) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return PageRead::Unreadable;
+    // A pipe or a device may never answer a read.
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK) return PageRead::NotADiskFile;
     LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != 0;
-    if (ok && static_cast<unsigned long long>(size.QuadPart) > kMaxPageBytes) {
-        *tooLarge = true;
-        ok = false;
-    }
-    if (ok) {
-        content->assign(static_cast<size_t>(size.QuadPart), '\0');
+    if (!GetFileSizeEx(file.Get(), &size)) return PageRead::Unreadable;
+    if (static_cast<unsigned long long>(size.QuadPart) > kMaxPageBytes) return PageRead::TooLarge;
+    content->assign(static_cast<size_t>(size.QuadPart), '\0');
+    bool ok = true;
+    size_t total = 0;
+    while (ok && total < content->size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(content->size() - total, 1u << 24));
         DWORD done = 0;
-        size_t total = 0;
-        while (ok && total < content->size()) {
-            DWORD chunk = static_cast<DWORD>(std::min<size_t>(content->size() - total, 1u << 24));
-            ok = ReadFile(file, &(*content)[total], chunk, &done, nullptr) != 0 && done > 0;
-            total += done;
-        }
-        content->resize(total);
-        ok = ok || total > 0;
+        ok = ReadFile(file.Get(), &(*content)[total], chunk, &done, nullptr) != 0 && done > 0;
+        total += done;
     }
-    CloseHandle(file);
-    return ok;
+    content->resize(total);
+    return ok || total > 0 ? PageRead::Done : PageRead::Unreadable;
 }
 
 // Relative paths are taken from the current folder, as the browser control does.
@@ -94,7 +106,7 @@ std::unique_ptr<ReaderView> ReaderView::Create(HWND parent, int controlId) {
     if (!view->::Window::Create(kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
                                 0, area.right, area.bottom, parent, controlId))
         return nullptr;
-    view->UpdateScrollBar();
+    view->ShowFailure("", OpenFailure::Missing);  // until a document is opened
     return view;
 }
 
@@ -129,8 +141,9 @@ void ReaderView::Load(const std::string& url) {
         return;
     }
     const std::string path = FileUrlToPath(url);
-    if (!IsExistingFile(path)) {
-        ShowNotice("The document \"" + path + "\" was not found.", "", "", "");
+    OpenFailure failure = OpenFailure::Missing;
+    if (!MayOpen(path, &failure)) {
+        ShowFailure(path, failure);
         return;
     }
     const DocumentType type = DocumentTypeOf(path);
@@ -139,19 +152,24 @@ void ReaderView::Load(const std::string& url) {
         return;
     }
     std::string bytes;
-    bool tooLarge = false;
-    if (!ReadPageFile(path, &bytes, &tooLarge)) {
-        if (tooLarge)
-            ShowNotice("The document \"" + name + "\" is too large to be shown here. ", "Open it with its program", url,
-                       ".");
-        else ShowNotice("The document \"" + path + "\" could not be read.", "", "", "");
+    switch (ReadPageFile(path, &bytes)) {
+    case PageRead::Done: break;
+    case PageRead::TooLarge:
+        ShowNotice("The document \"" + name + "\" is too large to be shown here. ", "Open it with its program", url,
+                   ".");
         return;
+    case PageRead::NotADiskFile: ShowFailure(path, OpenFailure::Device); return;
+    case PageRead::Unreadable: ShowFailure(path, OpenFailure::Unreadable); return;
     }
     const ReadOptions options = AnsiReadOptions();
     if (type == DocumentType::Html)
         SetDocument(HtmlDocument(), std::unique_ptr<HtmlPageReader>(new HtmlPageReader(std::move(bytes), options)),
                     false);
     else SetDocument(ReadPlainText(bytes, options), nullptr, false);
+}
+
+void ReaderView::ShowFailure(const std::string& path, OpenFailure why) {
+    ShowNotice(OpenFailureNotice(path, why), "", "", "");
 }
 
 void ReaderView::ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,

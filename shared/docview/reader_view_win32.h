@@ -10,6 +10,7 @@
 #include "shared/win32/window.h"
 #include "shared/docview/gdi_measurer_win32.h"
 #include "shared/docview/html_reader.h"
+#include "shared/docview/open_failure.h"
 #include "shared/docview/page_layout.h"
 
 class ReaderView : public DocumentView, public ::Window {
@@ -19,7 +20,9 @@ public:
     HWND Window() const override { return Hwnd(); }
     void Navigate(const std::string& url) override;
     std::string LocationURL() const override { return location_; }
-    std::string BodyText() const override { return Body(); }
+    // Nothing opened yet: the view shows a line saying so, but no document
+    // has a body, so the body text stays empty.
+    std::string BodyText() const override { return location_.empty() ? std::string() : Body(); }
     void SetFullScreen(bool on) override { fullScreen_ = on; }
     bool FullScreen() const override { return fullScreen_; }
 
@@ -36,6 +39,7 @@ private:
 
     void Go(const std::string& url, bool announce);
     void Load(const std::string& url);
+    void ShowFailure(const std::string& path, OpenFailure why);
     void ShowNotice(const std::string& before, const std::string& linkText, const std::string& linkTarget,
                     const std::string& after);
     void SetDocument(HtmlDocument document, std::unique_ptr<HtmlPageReader> reading, bool notice);

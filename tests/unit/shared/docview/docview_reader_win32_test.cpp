@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "shared/docview/document_view.h"
 #include "shared/docview/reader_view_win32.h"
 #include "shared/docview/text_convert_win32.h"
+#include "shared/win32/handles.h"
 
 namespace {
 
@@ -25,6 +27,27 @@ std::string WindowText(HWND window) {
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
     SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return buffer.data();
+}
+
+const char kCannotOpen[] = "The declaration document could not be opened: ";
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A fresh folder of the test's own under the temporary folder.
+std::string FreshFolder() {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof(temp), temp);
+    const std::string folder = std::string(temp) + "tsrview" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+    FileHandle out(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    WriteFile(out.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 class DocumentViewWindow : public ::testing::Test {
@@ -111,12 +134,83 @@ TEST_F(DocumentViewWindow, DocumentsItCannotShowGiveANoticeAndKeepTheirLocation)
     EXPECT_EQ(view->BodyText(), "The document \"policy.pdf\" cannot be shown here. Open it with its program.");
     view->Navigate(DataFile("absent.html"));
     EXPECT_NE(view->LocationURL().find("absent.html"), std::string::npos);
-    EXPECT_NE(view->BodyText().find("was not found"), std::string::npos);
+    EXPECT_NE(view->BodyText().find("could not be opened"), std::string::npos);
     view->Navigate("http://intranet.example/policy.html");
     EXPECT_EQ(view->LocationURL(), "http://intranet.example/policy.html");
     EXPECT_NE(view->BodyText().find("cannot be shown here"), std::string::npos);
     view->Navigate(DataFile("notice.txt"));
     EXPECT_EQ(view->BodyText().compare(0, 19, "Plain text notice\r\n"), 0);
+}
+
+// Before any document is opened the view says so in words, not with an empty
+// page, while the location and body stay empty: the record reads "not found"
+// from the empty location.
+TEST_F(DocumentViewWindow, BeforeAnyDocumentTheViewSaysNoneWasFound) {
+    std::unique_ptr<DocumentView> reader = CreateReaderView(parent_, 1);
+    std::unique_ptr<DocumentView> chosen = CreateDocumentView(parent_, 2);
+    for (DocumentView* view : {reader.get(), chosen.get()}) {
+        ASSERT_TRUE(view);
+        EXPECT_EQ(WindowText(view->Window()), std::string(kCannotOpen) + "no document was found.");
+        EXPECT_EQ(view->LocationURL(), "");
+        EXPECT_EQ(view->BodyText(), "");
+    }
+}
+
+// Every document that cannot be opened gives one line naming its path and,
+// unless the file is simply missing, the reason. A device is never opened
+// (a serial port would block the read for ever), also when a link names it.
+TEST_F(DocumentViewWindow, ADocumentThatCannotBeOpenedIsNamedInOneLine) {
+    const std::string folder = FreshFolder();
+    const std::string subfolder = folder + "\\folder.html";
+    CreateDirectoryA(subfolder.c_str(), nullptr);
+    const std::string locked = folder + "\\locked.html";
+    FileHandle holder(CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));  // shared with no one: nobody else can read it
+    ASSERT_TRUE(holder.Valid());
+    const std::string missing = DataFile("absent.html");
+    const struct {
+        std::string path, reason;
+    } cases[] = {
+        {missing, ""},
+        {subfolder, " (a folder)"},
+        {locked, " (cannot be read)"},
+        {"\\\\.\\COM1", " (a device)"},
+        {folder + "\\COM1", " (a device)"},
+        {folder + "\\aux.html", " (a device)"},
+        {folder + "\\Nul.txt", " (a device)"},
+    };
+    std::unique_ptr<DocumentView> view = CreateReaderView(parent_, 1);
+    Watch(*view);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        completed_.clear();
+        view->Navigate(c.path);
+        const std::string body = view->BodyText();
+        EXPECT_EQ(body.compare(0, strlen(kCannotOpen), kCannotOpen), 0) << body;
+        EXPECT_TRUE(EndsWith(body, c.reason)) << body;
+        EXPECT_EQ(body.find('\n'), std::string::npos);
+        ASSERT_EQ(completed_.size(), 1u);  // the location is kept, as for any page
+    }
+    view->Navigate(missing);
+    EXPECT_EQ(view->BodyText(), kCannotOpen + missing);
+    view->Navigate(subfolder);
+    EXPECT_EQ(view->BodyText(), kCannotOpen + subfolder + " (a folder)");
+
+    const std::string page = folder + "\\links.html";
+    WriteFileText(page, "<html><body><p><a href=\"COM2\">The port</a> and more.</p></body></html>");
+    MoveWindow(view->Window(), 0, 0, 400, 300, TRUE);
+    view->Navigate(page);
+    const LPARAM at = MAKELPARAM(52, 40);
+    SendMessageA(view->Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(view->Window(), WM_LBUTTONUP, 0, at);
+    EXPECT_NE(view->LocationURL().find("COM2"), std::string::npos);
+    EXPECT_TRUE(EndsWith(view->BodyText(), " (a device)")) << view->BodyText();
+
+    holder.Reset();
+    DeleteFileA(locked.c_str());
+    DeleteFileA(page.c_str());
+    RemoveDirectoryA(subfolder.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(DocumentViewWindow, KeysAndWheelScrollWithinThePage) {
