@@ -173,6 +173,31 @@ bad_input() {
   assert_eq 1 "$(( elapsed < 8000 ))" "100,000 dates lines within 8 s (${elapsed} ms)"
 }
 
+# No document to show: the view says so in one line instead of showing an
+# empty page; the user can still answer, and the record says "not found".
+no_document() {
+  tsr_app_folder "Nothing" >/dev/null
+  mkdir -p "$TSR_APP_DIR/Documents"
+  local line="The declaration document could not be opened: no document was found."
+  win_open "no document" -U anna || return
+  assert_eq "$line" "$(win_document)" "no settings, empty Documents: the view says so"
+  tsr_screenshot "window-no-document-$TSR_FLAVOUR" >/dev/null
+  win_driver click --exe Tessarin.exe --id "$ID_ACCEPT" >/dev/null  # no check box caption: no box to tick
+  if ! tsr_wait_exit 15; then
+    tsr_fail "no document: the window did not close after the answer"
+    win_stop
+    return 1
+  fi
+  assert_eq "Declaration document is not found." "$(sed -n 2p "$TSR_APP_DIR/anna_Declaration" | tr -d '\r')" \
+    "no document: the record's details"
+
+  # A document named like a device is never opened: the same line, at once.
+  settings "Declaration Document=$TSR_APP_WINDIR\\Documents\\COM1.html"
+  win_open "device as document" || return
+  assert_eq "$line" "$(win_document)" "a device name is no document"
+  win_stop
+}
+
 for flavour in $(tsr_flavours); do
   tsr_prefix "$flavour"
   for TSR_LANG in en_US.UTF-8 en_GB.UTF-8; do
@@ -184,5 +209,6 @@ for flavour in $(tsr_flavours); do
   screen_saver
   history_buttons
   bad_input
+  no_document
 done
 tsr_finish
