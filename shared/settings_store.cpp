@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "shared/file_routines.h"
+#include "shared/settings_encoding.h"
 #include "shared/text_routines.h"
 
 namespace {
@@ -83,9 +84,15 @@ const SettingEntry* FindEntry(const std::string& key, const SettingsStore& store
     return nullptr;
 }
 
+// Every settings file is read here, whatever program reads it, so a file an
+// editor saved as UTF-16, with a byte-order mark or with LF alone reads the
+// same everywhere.
 bool ReadSettingsText(const std::string& path, std::string* text) {
     if (!FileExists(path)) return false;
-    return ReadFileStart(path, kSettingsFileLimit, text);
+    std::string bytes;
+    if (!ReadFileStart(path, kSettingsFileLimit, &bytes)) return false;
+    *text = SettingsTextFromFile(bytes);
+    return true;
 }
 
 }  // namespace

@@ -67,5 +67,5 @@ done
 
 total=$(( $(tsr_now_ms) - run_started ))
 echo "e2e: ${passed} passed, ${#failed[@]} failed, ${#not_run[@]} not run of ${#scenarios[@]} scenarios" \
-     "on $(tsr_runnable_flavours | sed 's/ / and /') (set-up ${setup_ms} ms, total ${total} ms)"
+     "on $(echo "${TSR_FLAVOURS:-$(tsr_runnable_flavours)}" | sed 's/ / and /') (set-up ${setup_ms} ms, total ${total} ms)"
 [ ${#failed[@]} -eq 0 ]

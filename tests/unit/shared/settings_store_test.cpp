@@ -12,6 +12,16 @@ SettingsStore Loaded(const std::string& text, StoreVariant variant = StoreVarian
     return store;
 }
 
+// Text as Notepad saves it as "Unicode": a byte-order mark, then UTF-16.
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 }  // namespace
 
 // ---- File syntax -----------------------------------------------------------
@@ -256,6 +266,36 @@ TEST(SettingsFile, MissingFileIsNotTouchedAndAnswersFalse) {
     EXPECT_FALSE(LoadSettingsFile("", store));
     EXPECT_FALSE(LoadSettingsFile(folder.Path(), store));  // a folder is not a file
     EXPECT_EQ("A=1\r\n", SettingsFileText(store));
+}
+
+// Files as editors save them read as the store's own format, and are
+// written back in it (ANSI, CR LF): a UTF-8 byte-order mark, LF line ends
+// alone, UTF-16 in either byte order. A file with a CR keeps a lone LF in
+// its value.
+TEST(SettingsFile, FilesAsEditorsSaveThemAreReadAndWrittenBackAsAnsiCrLf) {
+    const std::u16string unicode = u"Period=-2\r\nName=M\u00FCller \u2603\r\n";
+    const std::string utf16le = Utf16(unicode, false), utf16be = Utf16(unicode, true);
+    const struct {
+        const char* What;
+        std::string Bytes;
+        const char* Read;
+    } cases[] = {
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBFPeriod=-2\r\nName=M\xC3\xBCller \xE2\x98\x83\r\n",
+         "Period=-2\r\nName=M\xFCller ?\r\n"},
+        {"LF alone", "Period=-2\nName=x\n", "Period=-2\r\nName=x\r\n"},
+        {"UTF-16, low byte first", utf16le, "Period=-2\r\nName=M\xFCller ?\r\n"},
+        {"UTF-16, high byte first", utf16be, "Period=-2\r\nName=M\xFCller ?\r\n"},
+        {"a CR keeps a lone LF in the value", "Period=-2\r\nName=a\nb\r\n", "Period=-2\r\nName=a\nb\r\n"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        folder.Write("Tessarin.ini", c.Bytes);
+        SettingsStore store;
+        ASSERT_TRUE(LoadSettingsFile(folder.File("Tessarin.ini"), store)) << c.What;
+        EXPECT_EQ("-2", GetSettingItem("Period", store)) << c.What;
+        ASSERT_TRUE(SaveSettingsFile(store, folder.File("Tessarin.ini"))) << c.What;
+        EXPECT_EQ(c.Read, folder.Read("Tessarin.ini")) << c.What;
+    }
 }
 
 TEST(SettingsFile, SaveThenLoadGivesTheSameStore) {
