@@ -31,6 +31,7 @@ const std::vector<CommandForm>& Forms() {
         {"get-text", 0, With(kWindow, {"text", "id"}), {"hidden"}},
         {"get-check", 0, With(kWindow, {"text", "id"}), {"hidden"}},
         {"close", 0, kWindow, {"hidden"}},
+        {"end-session", 0, kWindow, {"hidden"}},
         {"move-mouse", 2, {}, {}},
         {"wait-exit", 0, {"pid", "exe", "timeout"}, {}},
         {"kill", 0, {"pid", "exe", "code"}, {}},
@@ -159,6 +160,8 @@ const char* DriverUsage() {
            "  key KEY [--post]       press a key such as F2, ESCAPE, TAB, CTRL+A, ALT+F4\n"
            "  get-text | get-check   print a control's (or the window's) text, or its check state\n"
            "  close                  send WM_CLOSE to the window\n"
+           "  end-session            the system's log-off: WM_QUERYENDSESSION, then WM_ENDSESSION with its\n"
+           "                         answer; prints the answer (1 agreed, 0 refused)\n"
            "  move-mouse X Y         put the cursor at screen coordinates X,Y\n"
            "  wait-exit --pid N | --exe NAME [--timeout ms]   print the exit code\n"
            "  kill --pid N | --exe NAME [--code N]\n"

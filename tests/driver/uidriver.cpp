@@ -171,6 +171,8 @@ int Driver::RunOnWindow(const DriverCommand& command) {
         std::printf("%ld\n", static_cast<long>(SendMessageA(subject, BM_GETCHECK, 0, 0)));
     } else if (command.name == "close") {
         if (!CloseTopWindow(top)) return Fail(command, "the window took no WM_CLOSE");
+    } else if (command.name == "end-session") {
+        std::printf("%d\n", EndSession(top) ? 1 : 0);
     } else if (command.name == "click") {
         if (!control) return Fail(command, "give --text or --id");
         ClickOptions options;

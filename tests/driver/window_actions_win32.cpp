@@ -316,6 +316,14 @@ bool MoveMouse(int x, int y) { return SetCursorPos(x, y) != FALSE; }
 
 bool CloseTopWindow(HWND top) { return PostMessageA(top, WM_CLOSE, 0, 0) != FALSE; }
 
+bool EndSession(HWND top) {
+    DWORD_PTR agreed = 0;
+    if (!SendMessageTimeoutA(top, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &agreed))
+        agreed = 0;
+    SendMessageTimeoutA(top, WM_ENDSESSION, agreed ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr);
+    return agreed != 0;
+}
+
 bool WaitProcessExit(DWORD pid, DWORD timeoutMs, DWORD& exitCode, std::string& error) {
     KernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
     if (!process.Valid()) {

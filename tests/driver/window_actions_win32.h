@@ -29,6 +29,10 @@ bool MoveMouse(int x, int y);
 // command looks at it.
 void WaitUntilIdle(HWND top);
 bool CloseTopWindow(HWND top);
+// What the system sends a window at log-off: WM_QUERYENDSESSION, then
+// WM_ENDSESSION telling whether the session really ends. True when the
+// window agreed.
+bool EndSession(HWND top);
 
 // Waits for the process to end and gives its exit code; false on timeout or
 // when the process cannot be opened.
