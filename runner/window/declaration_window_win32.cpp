@@ -381,6 +381,8 @@ LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
         if (lockdown_.Locked()) return 0;
         break;
+    // The session ends under the window: the unload's clean-up at once, no
+    // record; the system ends the program.
     case WM_ENDSESSION:
         if (wParam) lockdown_.UnlockDesktop();
         return 0;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "runner/window/declaration_ids.h"
@@ -234,4 +235,60 @@ TEST(DeclarationWindow, AFailedCreateLeavesNothingBehind) {
     WindowUnderTest w;
     w.Open("", "");
     EXPECT_NE(w.Window, nullptr);
+}
+
+namespace {
+
+bool TaskManagerForbidden() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return false;
+    const bool found = RegQueryValueExA(key, "DisableTaskMgr", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return found;
+}
+
+// Runs the window's messages for a while as the program's loop does.
+void RunMessages(DeclarationWindow& window, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            window.OnInput(message);
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(5);
+    }
+}
+
+}  // namespace
+
+TEST(DeclarationWindow, TheSessionEndingUnlocksForGood) {
+    WindowUnderTest w;
+    w.Open("", "-U anna");
+    ASSERT_NE(w.Window, nullptr);
+    RunMessages(*w.Declaration, 100);  // the enforcement's first ticks
+    EXPECT_TRUE(TaskManagerForbidden());
+    BOOL saverRunning = FALSE;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0));
+    EXPECT_TRUE(saverRunning);
+    // An end the system called off changes nothing.
+    SendMessageA(w.Window, WM_ENDSESSION, FALSE, 0);
+    RunMessages(*w.Declaration, 100);
+    EXPECT_TRUE(TaskManagerForbidden());
+
+    SendMessageA(w.Window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(TaskManagerForbidden());
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0));
+    EXPECT_FALSE(saverRunning);
+    // The window stays until the system ends the program: neither its timer
+    // nor a key forbids Task Manager again, and nothing is recorded.
+    PostMessageA(w.Window, WM_KEYDOWN, 'A', 0);
+    RunMessages(*w.Declaration, 300);
+    EXPECT_FALSE(TaskManagerForbidden());
+    EXPECT_TRUE(IsWindow(w.Window));
+    EXPECT_EQ(w.Folder.FileNames(), std::vector<std::string>{"Tessarin.ini"});
 }
