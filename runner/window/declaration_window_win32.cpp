@@ -360,6 +360,13 @@ void DeclarationWindow::OnDestroy() {
     if (opened_) PostQuitMessage(0);
 }
 
+bool DeclarationWindow::ClosingRefused() const {
+    const auto shown = [](const PictureControl& button) {
+        return (GetWindowLongA(button.Hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+    };
+    return lockdown_.Locked() && (shown(controls_.Button[0]) || shown(controls_.Button[1]));
+}
+
 LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return OnCreate();
@@ -373,13 +380,13 @@ LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (parts_) parts_->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
         break;
     case WM_LBUTTONDBLCLK: ShowAbout(Hwnd()); return 0;
-    // While the desktop is locked only an answer closes the window; the
-    // system ending the session still may.
+    // While the desktop is locked only an answer closes the window, when
+    // there is a button to answer with.
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE && lockdown_.Locked()) return 0;
+        if ((wParam & 0xFFF0) == SC_CLOSE && ClosingRefused()) return 0;
         break;
     case WM_CLOSE:
-        if (lockdown_.Locked()) return 0;
+        if (ClosingRefused()) return 0;
         break;
     // The session ends under the window: the unload's clean-up at once, no
     // record; the system ends the program.

@@ -81,6 +81,8 @@ private:
     void OnCommand(int id, int code, HWND control);
     void OnTimer(UINT_PTR timer);
     void OnDestroy();
+    // Alt+F4 and the title bar's close wait for an answer while one can be given.
+    bool ClosingRefused() const;
 
     HINSTANCE instance_;
     RunControl& run_;

@@ -292,3 +292,29 @@ TEST(DeclarationWindow, TheSessionEndingUnlocksForGood) {
     EXPECT_TRUE(IsWindow(w.Window));
     EXPECT_EQ(w.Folder.FileNames(), std::vector<std::string>{"Tessarin.ini"});
 }
+
+TEST(DeclarationWindow, ClosingWaitsForAnAnswerOnlyWhileAButtonIsShown) {
+    const struct {
+        const char* Settings;
+        bool Closes;
+    } cases[] = {
+        {"", false},
+        {"Button1=No\r\n", false},
+        {"Button2=No\r\n", false},
+        {"Button1=No\r\nButton2=No\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings);
+        WindowUnderTest w;
+        w.Open(c.Settings, "-U anna");
+        ASSERT_NE(w.Window, nullptr);
+        RunMessages(*w.Declaration, 100);
+        SendMessageA(w.Window, WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4 and the title bar's close
+        EXPECT_EQ(!IsWindow(w.Window), c.Closes);
+        SendMessageA(w.Window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(!IsWindow(w.Window), c.Closes);
+        // Closed, it unloads as usual and records nothing.
+        EXPECT_EQ(TaskManagerForbidden(), !c.Closes);
+        EXPECT_EQ(w.Folder.FileNames(), std::vector<std::string>{"Tessarin.ini"});
+    }
+}
