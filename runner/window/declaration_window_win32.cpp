@@ -29,20 +29,27 @@ const long kCheckBoxSize = 240;
 const long kLabelHeight = 300;
 const long kMessageHeight = 600;
 const int kDesignedCaptionPoints = 10;
+// Shown in the document's place when no document view can be made.
+const char kNoDocumentText[] = "The declaration document could not be shown.";
 
 HFONT MakeFont(HWND window, int points, bool bold) { return CreatePointFont(window, points, bold, "Tahoma"); }
 
-// The view as the document selection sees it.
+// The view as the document selection sees it. Without a view nothing is
+// shown, so the record says the document was not found.
 class ViewBrowser : public DocumentBrowser {
 public:
-    explicit ViewBrowser(DocumentView& view) : view_(view) {}
-    std::string LocationURL() const override { return view_.LocationURL(); }
-    void Navigate(const std::string& url) override { view_.Navigate(url); }
-    std::string BodyText() const override { return view_.BodyText(); }
-    void SetFullScreen(bool on) override { view_.SetFullScreen(on); }
+    explicit ViewBrowser(DocumentView* view) : view_(view) {}
+    std::string LocationURL() const override { return view_ ? view_->LocationURL() : std::string(); }
+    void Navigate(const std::string& url) override {
+        if (view_) view_->Navigate(url);
+    }
+    std::string BodyText() const override { return view_ ? view_->BodyText() : std::string(); }
+    void SetFullScreen(bool on) override {
+        if (view_) view_->SetFullScreen(on);
+    }
 
 private:
-    DocumentView& view_;
+    DocumentView* view_;
 };
 
 void Place(HWND control, const TwipRect& r, int tpp) {
@@ -103,7 +110,7 @@ void DeclarationWindow::OnInput(const MSG& message) {
     lockdown_.OnKey(message);
 }
 
-HWND DeclarationWindow::DocumentWindow() const { return view_ ? view_->Window() : nullptr; }
+HWND DeclarationWindow::DocumentWindow() const { return view_ ? view_->Window() : noDocument_; }
 
 void DeclarationWindow::Speak(const std::string& text) {
     if (!parts_) return;
@@ -121,6 +128,10 @@ bool DeclarationWindow::CreateControls() {
     DeclarationControls& c = controls_;
     c.Background.Create(window, IDC_IMG_BACKGROUND, "", false);
     view_ = CreateDocumentView(window, IDC_BWS_DECLARATION_DOC);
+    // Out of resources the view may not come: the user can still answer.
+    if (!view_)
+        noDocument_ = CreateChildControl(window, "STATIC", kNoDocumentText, SS_CENTER | SS_CENTERIMAGE | WS_VISIBLE,
+                                         IDC_BWS_DECLARATION_DOC);
     c.Eye.Create(window, IDC_IMG_EYE, "", false);
     c.CheckBox = CreateChildControl(window, "BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, IDC_CHK_READ);
     c.CheckCaption = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_CHK_CAPTION);
@@ -162,6 +173,7 @@ void DeclarationWindow::ApplyComposition() {
         ShowWindow(label, w.CaptionsVisible ? SW_SHOWNA : SW_HIDE);
     }
     SetControlFont(c.CheckCaption, checkFont_.Get());
+    if (noDocument_) SetControlFont(noDocument_, checkFont_.Get());
     SetControlFont(c.Message, messageFont_.Get());
     SetWindowTextA(c.Message, w.Message.c_str());
     ShowWindow(c.Message, SW_SHOWNA);
@@ -198,6 +210,7 @@ void DeclarationWindow::ComposeBackground() {
 }
 
 void DeclarationWindow::ShowHistoryButtons(bool visible) {
+    if (!view_) visible = false;  // no pages to step through
     for (PictureControl& button : controls_.DocHist) ShowWindow(button.Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -268,7 +281,7 @@ void DeclarationWindow::MakeSelection() {
     HWND window = Hwnd();
     hooks.LockWindowUpdate = [window](bool locked) { LockWindowUpdate(locked ? window : nullptr); };
     hooks.ShowHistoryButtons = [this](bool visible) { ShowHistoryButtons(visible); };
-    browser_ = std::make_unique<ViewBrowser>(*view_);
+    browser_ = std::make_unique<ViewBrowser>(view_.get());
     selection_ = std::make_unique<DocumentSelection>(
         run_.Settings, run_.Clock(), *browser_, hooks, history_, [this] { return random_.Next(); }, run_.AppFolder(),
         run_.IsScreenSaverMode());
@@ -357,6 +370,7 @@ void DeclarationWindow::OnDestroy() {
     selection_.reset();
     browser_.reset();
     view_.reset();
+    noDocument_ = nullptr;
     if (opened_) PostQuitMessage(0);
 }
 

@@ -92,6 +92,7 @@ private:
     std::unique_ptr<PictureResources> pictures_;  // before the controls that show them
     DeclarationControls controls_;
     std::unique_ptr<DocumentView> view_;
+    HWND noDocument_ = nullptr;  // the line in the document's place when there is no view
     std::unique_ptr<DocumentBrowser> browser_;
     std::unique_ptr<DocumentSelection> selection_;
     PicturePixels backgroundPixels_;     // the whole inner area as painted

@@ -318,3 +318,31 @@ TEST(DeclarationWindow, ClosingWaitsForAnAnswerOnlyWhileAButtonIsShown) {
         EXPECT_EQ(w.Folder.FileNames(), std::vector<std::string>{"Tessarin.ini"});
     }
 }
+
+TEST(DeclarationWindow, WithoutADocumentViewTheUserCanStillAnswer) {
+    WindowUnderTest w;
+    {
+        // Neither the browser control nor the reader view can be made.
+        CreationRefusal refusal("TsrDocumentView");
+        ASSERT_TRUE(refusal.Active());
+        w.Open("Button1 Caption=Agree\r\nCheckBox Caption=I have read it\r\nHistory Buttons=Yes\r\n", "-U anna");
+    }
+    ASSERT_NE(w.Window, nullptr);
+    EXPECT_EQ(w.Text(IDC_BWS_DECLARATION_DOC), "The declaration document could not be shown.");
+    EXPECT_TRUE(w.Visible(IDC_BWS_DECLARATION_DOC));
+    EXPECT_TRUE(w.Visible(IDC_IMG_BUTTON_0));
+    EXPECT_FALSE(w.Visible(IDC_IMG_DOC_HIST_0));  // no pages to step through
+    RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
+    EXPECT_GT(accept.top, doc.bottom);
+    EXPECT_GT(doc.right - doc.left, 100);
+
+    SendMessageA(w.Child(IDC_CHK_READ), BM_CLICK, 0, 0);
+    HWND accept0 = w.Child(IDC_IMG_BUTTON_0);
+    SendMessageA(accept0, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(accept0, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    RunMessages(*w.Declaration, 200);
+    EXPECT_FALSE(IsWindow(w.Window));
+    const std::string record = w.Folder.Read("anna_Declaration");
+    EXPECT_NE(record.find(" Agree\r\n"), std::string::npos) << record;
+    EXPECT_NE(record.find("Declaration document is not found."), std::string::npos) << record;
+}
