@@ -41,6 +41,43 @@ std::uint32_t Premultiply(std::uint32_t a, std::uint32_t r, std::uint32_t g, std
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
 
+// One axis of a bilinear enlargement: for each destination pixel the first of
+// the two source pixels it lies between and the second one's 8-bit weight
+// (pixel centres aligned).
+void BilinearAxis(int source, int dest, std::vector<int>& first, std::vector<int>& weight) {
+    first.resize(dest);
+    weight.resize(dest);
+    const double scale = static_cast<double>(source) / dest;
+    for (int d = 0; d < dest; ++d) {
+        double centre = (d + 0.5) * scale - 0.5;
+        if (centre < 0) centre = 0;
+        int f = static_cast<int>(centre);
+        if (f >= source - 1) {
+            f = source - 1;
+            centre = f;
+        }
+        first[d] = f;
+        weight[d] = static_cast<int>((centre - f) * 256 + 0.5);
+    }
+}
+
+// A source row stretched to the destination width: per pixel its alpha, red,
+// green and blue, each blended horizontally and times 256.
+void StretchRow(const std::uint32_t* row, int lastX, const std::vector<int>& xFirst, const std::vector<int>& xWeight,
+                std::vector<std::uint16_t>& out) {
+    const std::size_t width = xFirst.size();
+    out.resize(width * 4);
+    for (std::size_t x = 0; x < width; ++x) {
+        const int x0 = xFirst[x], x1 = x0 < lastX ? x0 + 1 : x0, wx = xWeight[x];
+        const std::uint32_t left = row[x0], right = row[x1];
+        for (int k = 0; k < 4; ++k) {
+            const int shift = 24 - 8 * k;
+            out[x * 4 + k] = static_cast<std::uint16_t>(static_cast<int>((left >> shift) & 255) * (256 - wx) +
+                                                        static_cast<int>((right >> shift) & 255) * wx);
+        }
+    }
+}
+
 }  // namespace
 
 PicturePixels ReadBmpPicture(const std::string& bytes) {
@@ -242,49 +279,43 @@ PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colo
         BlendOver(out, ScalePicture(overlay, width, height), 0, 0);
         return out;
     }
-    const std::uint32_t bg[3] = {colourBgr & 255, (colourBgr >> 8) & 255, (colourBgr >> 16) & 255};  // red, green, blue
-    // Source positions and 8-bit weights along each axis (pixel centres aligned).
-    auto axis = [](int source, int dest, std::vector<int>& first, std::vector<int>& weight) {
-        first.resize(dest);
-        weight.resize(dest);
-        const double scale = static_cast<double>(source) / dest;
-        for (int d = 0; d < dest; ++d) {
-            double centre = (d + 0.5) * scale - 0.5;
-            if (centre < 0) centre = 0;
-            int f = static_cast<int>(centre);
-            if (f >= source - 1) {
-                f = source - 1;
-                centre = f;
-            }
-            first[d] = f;
-            weight[d] = static_cast<int>((centre - f) * 256 + 0.5);
-        }
-    };
+    // What the colour adds to each channel under each alpha (red, green, blue).
+    std::uint8_t under[3][256];
+    for (int k = 0; k < 3; ++k) {
+        const std::uint32_t bg = (colourBgr >> (8 * k)) & 255;
+        for (std::uint32_t a = 0; a < 256; ++a) under[k][a] = static_cast<std::uint8_t>((bg * (255 - a) + 127) / 255);
+    }
     std::vector<int> xFirst, xWeight, yFirst, yWeight;
-    axis(overlay.Width, width, xFirst, xWeight);
-    axis(overlay.Height, height, yFirst, yWeight);
+    BilinearAxis(overlay.Width, width, xFirst, xWeight);
+    BilinearAxis(overlay.Height, height, yFirst, yWeight);
     const int lastX = overlay.Width - 1, lastY = overlay.Height - 1;
+    // The window is the whole screen: each source row is stretched once, and
+    // the destination rows between two stretched rows only blend them.
+    std::vector<std::uint16_t> stretched[2];
+    int stretchedRow[2] = {-1, -1};
+    auto stretchedSourceRow = [&](int y, int keep) -> const std::uint16_t* {
+        for (int i = 0; i < 2; ++i)
+            if (stretchedRow[i] == y) return stretched[i].data();
+        const int slot = stretchedRow[0] == keep ? 1 : 0;
+        StretchRow(&overlay.Pixels[static_cast<std::size_t>(y) * overlay.Width], lastX, xFirst, xWeight,
+                   stretched[slot]);
+        stretchedRow[slot] = y;
+        return stretched[slot].data();
+    };
     for (int y = 0; y < height; ++y) {
         const int y0 = yFirst[y], y1 = y0 < lastY ? y0 + 1 : y0, wy = yWeight[y];
-        const std::uint32_t* row0 = &overlay.Pixels[static_cast<std::size_t>(y0) * overlay.Width];
-        const std::uint32_t* row1 = &overlay.Pixels[static_cast<std::size_t>(y1) * overlay.Width];
+        const std::uint16_t* top = stretchedSourceRow(y0, y1);
+        const std::uint16_t* bottom = stretchedSourceRow(y1, y0);
         std::uint32_t* dest = &out.Pixels[static_cast<std::size_t>(y) * width];
         for (int x = 0; x < width; ++x) {
-            const int x0 = xFirst[x], x1 = x0 < lastX ? x0 + 1 : x0, wx = xWeight[x];
-            const std::uint32_t p00 = row0[x0], p01 = row0[x1], p10 = row1[x0], p11 = row1[x1];
-            std::uint32_t channel[4];
-            for (int k = 0; k < 4; ++k) {
-                const int shift = 24 - 8 * k;  // alpha, red, green, blue
-                const int top =
-                    static_cast<int>((p00 >> shift) & 255) * (256 - wx) + static_cast<int>((p01 >> shift) & 255) * wx;
-                const int bottom =
-                    static_cast<int>((p10 >> shift) & 255) * (256 - wx) + static_cast<int>((p11 >> shift) & 255) * wx;
-                channel[k] = static_cast<std::uint32_t>((top * (256 - wy) + bottom * wy + 32768) >> 16);
-            }
+            std::uint32_t channel[4];  // alpha, red, green, blue
+            for (int k = 0; k < 4; ++k)
+                channel[k] =
+                    static_cast<std::uint32_t>((top[x * 4 + k] * (256 - wy) + bottom[x * 4 + k] * wy + 32768) >> 16);
             const std::uint32_t a = channel[0];
             std::uint32_t result = 0xFF000000u;
             for (int k = 0; k < 3; ++k) {
-                std::uint32_t v = channel[k + 1] + (bg[k] * (255 - a) + 127) / 255;
+                const std::uint32_t v = channel[k + 1] + under[k][a];
                 result |= (v > 255 ? 255 : v) << (16 - 8 * k);
             }
             dest[x] = result;
