@@ -14,6 +14,7 @@
 #include "shared/docview/document_view.h"
 #include "shared/file_routines.h"
 #include "shared/settings_store.h"
+#include "shared/text_routines.h"
 #include "shared/win32/window_helpers.h"
 
 namespace {
@@ -180,7 +181,10 @@ void DeclarationWindow::ApplyComposition() {
 
     PictureResources& p = *pictures_;
     c.Speaker.SetPicture(&p.Picture(PIC_SPEAKER_NORMAL));
-    ShowWindow(c.Speaker.Hwnd(), parts_->ComposeSpeaker() ? SW_SHOWNA : SW_HIDE);
+    // Making the speech engine loads COM and the engine, which the first
+    // paint need not wait for: the speaker comes on the first tick.
+    ShowWindow(c.Speaker.Hwnd(), SW_HIDE);
+    firstTickDue_ = true;
     c.Eye.SetPicture(&p.Picture(PIC_EYE_FIRST));
     ShowWindow(c.Eye.Hwnd(), w.Eye ? SW_SHOWNA : SW_HIDE);
     ShowHistoryButtons(w.HistoryButtons);
@@ -199,14 +203,44 @@ void DeclarationWindow::ApplyComposition() {
 }
 
 // The inner area's picture: the colour with the background drawing over it.
+// Most of it lies under the document, unseen while the document is shown:
+// that part is made on the first tick, and before the document is hidden.
 void DeclarationWindow::ComposeBackground() {
-    RECT client;
+    RECT client, hole = {};
     GetClientRect(Hwnd(), &client);
-    backgroundPixels_ = ComposeOverColour(pictures_->Picture(PIC_BACKGROUND), ScreenColour(composition_.Background),
-                                          client.right, client.bottom);
+    const std::uint32_t colour = ScreenColour(composition_.Background);
+    backgroundPixels_ = SolidPicture(client.right, client.bottom, colour);
+    if (view_ && GetWindowRect(DocumentWindow(), &hole)) {
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&hole), 2);
+        if (!IntersectRect(&hole, &hole, &client)) SetRectEmpty(&hole);
+    }
+    backgroundDue_ = {hole.left, hole.top, hole.right, hole.bottom};
+    const PixelArea around[] = {{0, 0, client.right, hole.top},
+                                {0, hole.bottom, client.right, client.bottom},
+                                {0, hole.top, hole.left, hole.bottom},
+                                {hole.right, hole.top, client.right, hole.bottom}};
+    for (const PixelArea& area : around)
+        ComposeAreaOverColour(backgroundPixels_, pictures_->Picture(PIC_BACKGROUND), colour, area);
+    MakeBackgroundBrush();
+}
+
+void DeclarationWindow::CompleteBackground() {
+    if (backgroundDue_.Left >= backgroundDue_.Right || backgroundDue_.Top >= backgroundDue_.Bottom) return;
+    ComposeAreaOverColour(backgroundPixels_, pictures_->Picture(PIC_BACKGROUND), ScreenColour(composition_.Background),
+                          backgroundDue_);
+    backgroundDue_ = PixelArea();
+    MakeBackgroundBrush();
+}
+
+// The labels and the check box paint with the same picture.
+void DeclarationWindow::MakeBackgroundBrush() {
     backgroundBrush_.Reset(nullptr);
-    // The labels and the check box paint with the same picture.
     if (!backgroundPixels_.Empty()) backgroundBrush_ = PatternBrush(backgroundPixels_);
+}
+
+void DeclarationWindow::HideDocument() {
+    CompleteBackground();
+    ShowWindow(DocumentWindow(), SW_HIDE);
 }
 
 void DeclarationWindow::ShowHistoryButtons(bool visible) {
@@ -236,7 +270,8 @@ void DeclarationWindow::LayOut() {
     in.ButtonCaptionHeight = w.ButtonCaptionHeight;
     in.CaptionEmpty = GetWindowTextLengthA(Hwnd()) == 0;
     in.DeclineVisible = w.DeclineVisible;
-    in.SpeakerVisible = parts_->Narration().Visible();
+    // Until the engine is there the speaker keeps its room when the settings want it.
+    in.SpeakerVisible = firstTickDue_ ? IsYes(GetSettingItem("Speaker", run_.Settings)) : parts_->Narration().Visible();
     in.EyeVisible = w.Eye;
     in.CheckBoxVisible = w.CheckBoxVisible;
     in.HistoryVisible = w.HistoryButtons;
@@ -254,6 +289,7 @@ void DeclarationWindow::LayOut() {
     in.MessageHeight = kMessageHeight;
     in.LogoWidth = in.LogoHeight = kLogoSize;
     const DeclarationLayout out = ComputeLayout(in);
+    layout_ = in;
 
     Place(c.Background.Hwnd(), out.Background, tpp);
     Place(DocumentWindow(), out.Document, tpp);
@@ -355,9 +391,33 @@ void DeclarationWindow::OnCommand(int id, int code, HWND control) {
     if (id == IDC_IMG_BACKGROUND && code == PCN_DOUBLECLICK) ShowAbout(Hwnd());
 }
 
+// The speaker shows when the engine has a voice; a speaker whose room was
+// kept for nothing gives it back to the message.
+void DeclarationWindow::ComposeSpeaker() {
+    const bool shown = parts_->ComposeSpeaker();
+    ShowWindow(controls_.Speaker.Hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+    if (shown == layout_.SpeakerVisible) return;
+    layout_.SpeakerVisible = shown;
+    RECT before;
+    GetWindowRect(controls_.Message, &before);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&before), 2);
+    const DeclarationLayout out = ComputeLayout(layout_);
+    Place(controls_.Speaker.Hwnd(), out.Speaker, twipsPerPixel_);
+    Place(controls_.Message, out.Message, twipsPerPixel_);
+    RedrawWindow(Hwnd(), &before, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    InvalidateRect(controls_.Message, nullptr, TRUE);
+}
+
 void DeclarationWindow::OnTimer(UINT_PTR timer) {
     lockdown_.OnTimer(timer);
-    if (parts_) parts_->OnTimer();
+    if (!parts_) return;
+    if (firstTickDue_) {
+        // What the first paint did without.
+        firstTickDue_ = false;
+        ComposeSpeaker();
+        CompleteBackground();
+    }
+    parts_->OnTimer();
 }
 
 // The parts that live on child windows go while those are still there (a

@@ -41,14 +41,14 @@ std::uint32_t Premultiply(std::uint32_t a, std::uint32_t r, std::uint32_t g, std
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
 
-// One axis of a bilinear enlargement: for each destination pixel the first of
-// the two source pixels it lies between and the second one's 8-bit weight
-// (pixel centres aligned).
-void BilinearAxis(int source, int dest, std::vector<int>& first, std::vector<int>& weight) {
-    first.resize(dest);
-    weight.resize(dest);
+// One axis of a bilinear enlargement: for each destination pixel from..to-1
+// the first of the two source pixels it lies between and the second one's
+// 8-bit weight (pixel centres aligned).
+void BilinearAxis(int source, int dest, int from, int to, std::vector<int>& first, std::vector<int>& weight) {
+    first.clear();
+    weight.clear();
     const double scale = static_cast<double>(source) / dest;
-    for (int d = 0; d < dest; ++d) {
+    for (int d = from; d < to; ++d) {
         double centre = (d + 0.5) * scale - 0.5;
         if (centre < 0) centre = 0;
         int f = static_cast<int>(centre);
@@ -56,8 +56,8 @@ void BilinearAxis(int source, int dest, std::vector<int>& first, std::vector<int
             f = source - 1;
             centre = f;
         }
-        first[d] = f;
-        weight[d] = static_cast<int>((centre - f) * 256 + 0.5);
+        first.push_back(f);
+        weight.push_back(static_cast<int>((centre - f) * 256 + 0.5));
     }
 }
 
@@ -274,10 +274,27 @@ PicturePixels CropPicture(const PicturePixels& source, int left, int top, int wi
 
 PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width, int height) {
     PicturePixels out = SolidPicture(width, height, colourBgr);
-    if (out.Empty() || overlay.Empty()) return out;
+    if (!out.Empty()) ComposeAreaOverColour(out, overlay, colourBgr, {0, 0, width, height});
+    return out;
+}
+
+void ComposeAreaOverColour(PicturePixels& picture, const PicturePixels& overlay, std::uint32_t colourBgr,
+                           PixelArea area) {
+    const int width = picture.Width, height = picture.Height;
+    area.Left = std::max(area.Left, 0);
+    area.Top = std::max(area.Top, 0);
+    area.Right = std::min(area.Right, width);
+    area.Bottom = std::min(area.Bottom, height);
+    if (overlay.Empty() || area.Left >= area.Right || area.Top >= area.Bottom) return;
     if (overlay.Width > width || overlay.Height > height) {
-        BlendOver(out, ScalePicture(overlay, width, height), 0, 0);
-        return out;
+        const int areaWidth = area.Right - area.Left, areaHeight = area.Bottom - area.Top;
+        PicturePixels part = SolidPicture(areaWidth, areaHeight, colourBgr);
+        BlendOver(part, CropPicture(ScalePicture(overlay, width, height), area.Left, area.Top, areaWidth, areaHeight),
+                  0, 0);
+        for (int y = 0; y < areaHeight; ++y)
+            std::copy_n(&part.Pixels[static_cast<std::size_t>(y) * areaWidth], areaWidth,
+                        &picture.Pixels[static_cast<std::size_t>(area.Top + y) * width + area.Left]);
+        return;
     }
     // What the colour adds to each channel under each alpha (red, green, blue).
     std::uint8_t under[3][256];
@@ -286,8 +303,8 @@ PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colo
         for (std::uint32_t a = 0; a < 256; ++a) under[k][a] = static_cast<std::uint8_t>((bg * (255 - a) + 127) / 255);
     }
     std::vector<int> xFirst, xWeight, yFirst, yWeight;
-    BilinearAxis(overlay.Width, width, xFirst, xWeight);
-    BilinearAxis(overlay.Height, height, yFirst, yWeight);
+    BilinearAxis(overlay.Width, width, area.Left, area.Right, xFirst, xWeight);
+    BilinearAxis(overlay.Height, height, area.Top, area.Bottom, yFirst, yWeight);
     const int lastX = overlay.Width - 1, lastY = overlay.Height - 1;
     // The window is the whole screen: each source row is stretched once, and
     // the destination rows between two stretched rows only blend them.
@@ -302,12 +319,13 @@ PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colo
         stretchedRow[slot] = y;
         return stretched[slot].data();
     };
-    for (int y = 0; y < height; ++y) {
-        const int y0 = yFirst[y], y1 = y0 < lastY ? y0 + 1 : y0, wy = yWeight[y];
+    const int areaWidth = area.Right - area.Left;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const int y0 = yFirst[y - area.Top], y1 = y0 < lastY ? y0 + 1 : y0, wy = yWeight[y - area.Top];
         const std::uint16_t* top = stretchedSourceRow(y0, y1);
         const std::uint16_t* bottom = stretchedSourceRow(y1, y0);
-        std::uint32_t* dest = &out.Pixels[static_cast<std::size_t>(y) * width];
-        for (int x = 0; x < width; ++x) {
+        std::uint32_t* dest = &picture.Pixels[static_cast<std::size_t>(y) * width + area.Left];
+        for (int x = 0; x < areaWidth; ++x) {
             std::uint32_t channel[4];  // alpha, red, green, blue
             for (int k = 0; k < 4; ++k)
                 channel[k] =
@@ -321,5 +339,4 @@ PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colo
             dest[x] = result;
         }
     }
-    return out;
 }
