@@ -58,8 +58,10 @@ void Place(HWND control, const TwipRect& r, int tpp) {
                TwipsToPixels(r.Height, tpp), FALSE);
 }
 
-// A packed bottom-up DIB of the picture, for a pattern brush.
+// A packed bottom-up DIB of the picture, for a pattern brush; none for an
+// empty picture.
 GdiObject<HBRUSH> PatternBrush(const PicturePixels& picture) {
+    if (picture.Empty()) return GdiObject<HBRUSH>();
     const int width = picture.Width, height = picture.Height;
     std::vector<unsigned char> packed(sizeof(BITMAPINFOHEADER) + static_cast<std::size_t>(width) * height * 4);
     auto* header = reinterpret_cast<BITMAPINFOHEADER*>(packed.data());
@@ -221,7 +223,7 @@ void DeclarationWindow::ComposeBackground() {
                                 {hole.right, hole.top, client.right, hole.bottom}};
     for (const PixelArea& area : around)
         ComposeAreaOverColour(backgroundPixels_, pictures_->Picture(PIC_BACKGROUND), colour, area);
-    MakeBackgroundBrush();
+    labelBrushes_.clear();
 }
 
 void DeclarationWindow::CompleteBackground() {
@@ -229,13 +231,26 @@ void DeclarationWindow::CompleteBackground() {
     ComposeAreaOverColour(backgroundPixels_, pictures_->Picture(PIC_BACKGROUND), ScreenColour(composition_.Background),
                           backgroundDue_);
     backgroundDue_ = PixelArea();
-    MakeBackgroundBrush();
+    labelBrushes_.clear();
 }
 
-// The labels and the check box paint with the same picture.
-void DeclarationWindow::MakeBackgroundBrush() {
-    backgroundBrush_.Reset(nullptr);
-    if (!backgroundPixels_.Empty()) backgroundBrush_ = PatternBrush(backgroundPixels_);
+// The labels and the check box paint with the picture that lies under them,
+// made when they first paint and again after they moved.
+HBRUSH DeclarationWindow::BackgroundBrush(HWND control) {
+    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    if (backgroundPixels_.Empty()) return white;
+    RECT area;
+    GetClientRect(control, &area);
+    MapWindowPoints(control, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    auto brush = std::find_if(labelBrushes_.begin(), labelBrushes_.end(),
+                              [control](const LabelBrush& b) { return b.Control == control; });
+    if (brush == labelBrushes_.end()) brush = labelBrushes_.insert(labelBrushes_.end(), LabelBrush{control, {}, {}});
+    if (!brush->Brush.Valid() || !EqualRect(&brush->Area, &area)) {
+        brush->Area = area;
+        brush->Brush = PatternBrush(
+            CropPicture(backgroundPixels_, area.left, area.top, area.right - area.left, area.bottom - area.top));
+    }
+    return brush->Brush.Valid() ? brush->Brush.Get() : white;
 }
 
 void DeclarationWindow::HideDocument() {
@@ -371,10 +386,8 @@ LRESULT DeclarationWindow::OnControlColour(HDC dc, HWND control) {
     if (control == controls_.ButtonCaption[1]) text = ScreenColour(composition_.DeclineCaptionColour);
     SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
-    POINT origin = {0, 0};
-    MapWindowPoints(control, Hwnd(), &origin, 1);
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return reinterpret_cast<LRESULT>(backgroundBrush_.Valid() ? backgroundBrush_.Get() : GetStockObject(WHITE_BRUSH));
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    return reinterpret_cast<LRESULT>(BackgroundBrush(control));
 }
 
 LRESULT DeclarationWindow::OnEraseBackground(HDC dc) {

@@ -78,7 +78,7 @@ private:
     void ApplyComposition();
     void ComposeBackground();
     void CompleteBackground();
-    void MakeBackgroundBrush();
+    HBRUSH BackgroundBrush(HWND control);
     void MakeSelection();
     void LayOut();
     void ShowHistoryButtons(bool visible);
@@ -102,9 +102,14 @@ private:
     HWND noDocument_ = nullptr;  // the line in the document's place when there is no view
     std::unique_ptr<DocumentBrowser> browser_;
     std::unique_ptr<DocumentSelection> selection_;
-    PicturePixels backgroundPixels_;     // the whole inner area as painted
-    PixelArea backgroundDue_;            // still the plain colour (under the document)
-    GdiObject<HBRUSH> backgroundBrush_;  // the same, for labels and the check box
+    PicturePixels backgroundPixels_;  // the whole inner area as painted
+    PixelArea backgroundDue_;         // still the plain colour (under the document)
+    struct LabelBrush {
+        HWND Control;
+        RECT Area;  // where the brush's picture was taken, in the inner area
+        GdiObject<HBRUSH> Brush;
+    };
+    std::vector<LabelBrush> labelBrushes_;  // the background under labels and the check box
     GdiObject<HFONT> checkFont_, messageFont_, captionFont_;
     int twipsPerPixel_ = 15;
     LayoutInput layout_;         // as the controls were last laid out
