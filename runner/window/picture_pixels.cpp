@@ -26,15 +26,22 @@ int MaskShift(std::uint32_t mask) {
     return shift;
 }
 
-std::uint32_t Channel(std::uint32_t value, std::uint32_t mask) {
-    int shift = MaskShift(mask);
-    if (shift < 0) return 0;
-    std::uint32_t v = (value & mask) >> shift;
-    std::uint32_t max = mask >> shift;
-    return max == 255 ? v : (max ? v * 255 / max : 0);
+// One channel's bits of a pixel, found once per picture.
+struct ChannelMask {
+    explicit ChannelMask(std::uint32_t mask) : Mask(mask), Shift(MaskShift(mask)), Max(Shift < 0 ? 0 : mask >> Shift) {}
+    std::uint32_t Mask;
+    int Shift;
+    std::uint32_t Max;
+};
+
+std::uint32_t Channel(std::uint32_t value, const ChannelMask& mask) {
+    if (mask.Shift < 0) return 0;
+    std::uint32_t v = (value & mask.Mask) >> mask.Shift;
+    return mask.Max == 255 ? v : (mask.Max ? v * 255 / mask.Max : 0);
 }
 
 std::uint32_t Premultiply(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    if (a == 255) return 0xFF000000u | (r << 16) | (g << 8) | b;
     r = (r * a + 127) / 255;
     g = (g * a + 127) / 255;
     b = (b * a + 127) / 255;
@@ -114,6 +121,7 @@ PicturePixels ReadBmpPicture(const std::string& bytes) {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
     if (dataOffset > bytes.size() || stride * height > bytes.size() - dataOffset) return none;
 
+    const ChannelMask red(rMask), green(gMask), blue(bMask), alpha(aMask);
     PicturePixels out;
     out.Width = width;
     out.Height = height;
@@ -132,10 +140,10 @@ PicturePixels ReadBmpPicture(const std::string& bytes) {
                 a = 255;
             } else {
                 std::uint32_t v = U32(bytes, row + static_cast<std::size_t>(x) * 4);
-                r = Channel(v, rMask);
-                g = Channel(v, gMask);
-                b = Channel(v, bMask);
-                a = aMask ? Channel(v, aMask) : 255;
+                r = Channel(v, red);
+                g = Channel(v, green);
+                b = Channel(v, blue);
+                a = aMask ? Channel(v, alpha) : 255;
                 if (a) anyAlpha = true;
             }
             out.Pixels[static_cast<std::size_t>(y) * width + x] = (a << 24) | (r << 16) | (g << 8) | b;
