@@ -66,7 +66,7 @@ public:
     void HideDocumentParts() override {
         ShowWindow(window_.Controls().Eye.Hwnd(), SW_HIDE);
         ShowWindow(window_.Controls().Logo.Hwnd(), SW_HIDE);
-        ShowWindow(window_.DocumentWindow(), SW_HIDE);
+        window_.HideDocument();
     }
     void PlayCloseEffect(int answer) override {
         ::PlayCloseEffect(window_.Hwnd(), GetSettingItem("CloseAction", window_.Run().Settings), answer);

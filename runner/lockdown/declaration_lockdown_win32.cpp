@@ -69,11 +69,13 @@ void DeclarationLockdown::LockDesktop() {
 }
 
 bool DeclarationLockdown::OnTimer(UINT_PTR timer) {
+    if (timer != kKeyTimer && timer != kEnforceTimer) return false;
+    // A tick queued before the unlock must not forbid Task Manager again.
+    if (!locked_) return true;
     if (timer == kKeyTimer) {
         EnforceAfterKey();
         return true;
     }
-    if (timer != kEnforceTimer) return false;
     Win32Registry registry;
     CloseTaskManager(registry, true);
     NextEyeFrame();
@@ -82,6 +84,7 @@ bool DeclarationLockdown::OnTimer(UINT_PTR timer) {
 }
 
 void DeclarationLockdown::OnKey(const MSG& message) {
+    if (!locked_) return;
     switch (message.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -102,6 +105,11 @@ void DeclarationLockdown::OnKey(const MSG& message) {
 void DeclarationLockdown::UnlockDesktop() {
     if (!locked_) return;
     locked_ = false;
+    // Once unlocked the window never locks again, though it may stay up a
+    // while (the session ending leaves it to the system).
+    KillTimer(window_.Hwnd(), kEnforceTimer);
+    KillTimer(window_.Hwnd(), kKeyTimer);
+    keyEnforcePending_ = false;
     Win32Registry registry;
     ReleaseLockdown(registry);
 }

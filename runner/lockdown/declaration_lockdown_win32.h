@@ -22,7 +22,8 @@ public:
     // Any key message of the window or its children (called from the message
     // loop, since the focus is usually on a child).
     void OnKey(const MSG& message);
-    // The unload steps; safe to call more than once.
+    // The unload steps, also when the session ends under the window; the
+    // enforcement stops for good. Safe to call more than once.
     void UnlockDesktop();
     bool Locked() const { return locked_; }
 

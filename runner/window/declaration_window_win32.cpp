@@ -14,6 +14,7 @@
 #include "shared/docview/document_view.h"
 #include "shared/file_routines.h"
 #include "shared/settings_store.h"
+#include "shared/text_routines.h"
 #include "shared/win32/window_helpers.h"
 
 namespace {
@@ -29,20 +30,27 @@ const long kCheckBoxSize = 240;
 const long kLabelHeight = 300;
 const long kMessageHeight = 600;
 const int kDesignedCaptionPoints = 10;
+// Shown in the document's place when no document view can be made.
+const char kNoDocumentText[] = "The declaration document could not be shown.";
 
 HFONT MakeFont(HWND window, int points, bool bold) { return CreatePointFont(window, points, bold, "Tahoma"); }
 
-// The view as the document selection sees it.
+// The view as the document selection sees it. Without a view nothing is
+// shown, so the record says the document was not found.
 class ViewBrowser : public DocumentBrowser {
 public:
-    explicit ViewBrowser(DocumentView& view) : view_(view) {}
-    std::string LocationURL() const override { return view_.LocationURL(); }
-    void Navigate(const std::string& url) override { view_.Navigate(url); }
-    std::string BodyText() const override { return view_.BodyText(); }
-    void SetFullScreen(bool on) override { view_.SetFullScreen(on); }
+    explicit ViewBrowser(DocumentView* view) : view_(view) {}
+    std::string LocationURL() const override { return view_ ? view_->LocationURL() : std::string(); }
+    void Navigate(const std::string& url) override {
+        if (view_) view_->Navigate(url);
+    }
+    std::string BodyText() const override { return view_ ? view_->BodyText() : std::string(); }
+    void SetFullScreen(bool on) override {
+        if (view_) view_->SetFullScreen(on);
+    }
 
 private:
-    DocumentView& view_;
+    DocumentView* view_;
 };
 
 void Place(HWND control, const TwipRect& r, int tpp) {
@@ -50,8 +58,10 @@ void Place(HWND control, const TwipRect& r, int tpp) {
                TwipsToPixels(r.Height, tpp), FALSE);
 }
 
-// A packed bottom-up DIB of the picture, for a pattern brush.
+// A packed bottom-up DIB of the picture, for a pattern brush; none for an
+// empty picture.
 GdiObject<HBRUSH> PatternBrush(const PicturePixels& picture) {
+    if (picture.Empty()) return GdiObject<HBRUSH>();
     const int width = picture.Width, height = picture.Height;
     std::vector<unsigned char> packed(sizeof(BITMAPINFOHEADER) + static_cast<std::size_t>(width) * height * 4);
     auto* header = reinterpret_cast<BITMAPINFOHEADER*>(packed.data());
@@ -103,7 +113,7 @@ void DeclarationWindow::OnInput(const MSG& message) {
     lockdown_.OnKey(message);
 }
 
-HWND DeclarationWindow::DocumentWindow() const { return view_ ? view_->Window() : nullptr; }
+HWND DeclarationWindow::DocumentWindow() const { return view_ ? view_->Window() : noDocument_; }
 
 void DeclarationWindow::Speak(const std::string& text) {
     if (!parts_) return;
@@ -121,6 +131,10 @@ bool DeclarationWindow::CreateControls() {
     DeclarationControls& c = controls_;
     c.Background.Create(window, IDC_IMG_BACKGROUND, "", false);
     view_ = CreateDocumentView(window, IDC_BWS_DECLARATION_DOC);
+    // Out of resources the view may not come: the user can still answer.
+    if (!view_)
+        noDocument_ = CreateChildControl(window, "STATIC", kNoDocumentText, SS_CENTER | SS_CENTERIMAGE | WS_VISIBLE,
+                                         IDC_BWS_DECLARATION_DOC);
     c.Eye.Create(window, IDC_IMG_EYE, "", false);
     c.CheckBox = CreateChildControl(window, "BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, IDC_CHK_READ);
     c.CheckCaption = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_CHK_CAPTION);
@@ -162,13 +176,17 @@ void DeclarationWindow::ApplyComposition() {
         ShowWindow(label, w.CaptionsVisible ? SW_SHOWNA : SW_HIDE);
     }
     SetControlFont(c.CheckCaption, checkFont_.Get());
+    if (noDocument_) SetControlFont(noDocument_, checkFont_.Get());
     SetControlFont(c.Message, messageFont_.Get());
     SetWindowTextA(c.Message, w.Message.c_str());
     ShowWindow(c.Message, SW_SHOWNA);
 
     PictureResources& p = *pictures_;
     c.Speaker.SetPicture(&p.Picture(PIC_SPEAKER_NORMAL));
-    ShowWindow(c.Speaker.Hwnd(), parts_->ComposeSpeaker() ? SW_SHOWNA : SW_HIDE);
+    // Making the speech engine loads COM and the engine, which the first
+    // paint need not wait for: the speaker comes on the first tick.
+    ShowWindow(c.Speaker.Hwnd(), SW_HIDE);
+    firstTickDue_ = true;
     c.Eye.SetPicture(&p.Picture(PIC_EYE_FIRST));
     ShowWindow(c.Eye.Hwnd(), w.Eye ? SW_SHOWNA : SW_HIDE);
     ShowHistoryButtons(w.HistoryButtons);
@@ -187,17 +205,61 @@ void DeclarationWindow::ApplyComposition() {
 }
 
 // The inner area's picture: the colour with the background drawing over it.
+// Most of it lies under the document, unseen while the document is shown:
+// that part is made on the first tick, and before the document is hidden.
 void DeclarationWindow::ComposeBackground() {
-    RECT client;
+    RECT client, hole = {};
     GetClientRect(Hwnd(), &client);
-    backgroundPixels_ = ComposeOverColour(pictures_->Picture(PIC_BACKGROUND), ScreenColour(composition_.Background),
-                                          client.right, client.bottom);
-    backgroundBrush_.Reset(nullptr);
-    // The labels and the check box paint with the same picture.
-    if (!backgroundPixels_.Empty()) backgroundBrush_ = PatternBrush(backgroundPixels_);
+    const std::uint32_t colour = ScreenColour(composition_.Background);
+    backgroundPixels_ = SolidPicture(client.right, client.bottom, colour);
+    if (view_ && GetWindowRect(DocumentWindow(), &hole)) {
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&hole), 2);
+        if (!IntersectRect(&hole, &hole, &client)) SetRectEmpty(&hole);
+    }
+    backgroundDue_ = {hole.left, hole.top, hole.right, hole.bottom};
+    const PixelArea around[] = {{0, 0, client.right, hole.top},
+                                {0, hole.bottom, client.right, client.bottom},
+                                {0, hole.top, hole.left, hole.bottom},
+                                {hole.right, hole.top, client.right, hole.bottom}};
+    for (const PixelArea& area : around)
+        ComposeAreaOverColour(backgroundPixels_, pictures_->Picture(PIC_BACKGROUND), colour, area);
+    labelBrushes_.clear();
+}
+
+void DeclarationWindow::CompleteBackground() {
+    if (backgroundDue_.Left >= backgroundDue_.Right || backgroundDue_.Top >= backgroundDue_.Bottom) return;
+    ComposeAreaOverColour(backgroundPixels_, pictures_->Picture(PIC_BACKGROUND), ScreenColour(composition_.Background),
+                          backgroundDue_);
+    backgroundDue_ = PixelArea();
+    labelBrushes_.clear();
+}
+
+// The labels and the check box paint with the picture that lies under them,
+// made when they first paint and again after they moved.
+HBRUSH DeclarationWindow::BackgroundBrush(HWND control) {
+    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    if (backgroundPixels_.Empty()) return white;
+    RECT area;
+    GetClientRect(control, &area);
+    MapWindowPoints(control, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    auto brush = std::find_if(labelBrushes_.begin(), labelBrushes_.end(),
+                              [control](const LabelBrush& b) { return b.Control == control; });
+    if (brush == labelBrushes_.end()) brush = labelBrushes_.insert(labelBrushes_.end(), LabelBrush{control, {}, {}});
+    if (!brush->Brush.Valid() || !EqualRect(&brush->Area, &area)) {
+        brush->Area = area;
+        brush->Brush = PatternBrush(
+            CropPicture(backgroundPixels_, area.left, area.top, area.right - area.left, area.bottom - area.top));
+    }
+    return brush->Brush.Valid() ? brush->Brush.Get() : white;
+}
+
+void DeclarationWindow::HideDocument() {
+    CompleteBackground();
+    ShowWindow(DocumentWindow(), SW_HIDE);
 }
 
 void DeclarationWindow::ShowHistoryButtons(bool visible) {
+    if (!view_) visible = false;  // no pages to step through
     for (PictureControl& button : controls_.DocHist) ShowWindow(button.Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -223,7 +285,8 @@ void DeclarationWindow::LayOut() {
     in.ButtonCaptionHeight = w.ButtonCaptionHeight;
     in.CaptionEmpty = GetWindowTextLengthA(Hwnd()) == 0;
     in.DeclineVisible = w.DeclineVisible;
-    in.SpeakerVisible = parts_->Narration().Visible();
+    // Until the engine is there the speaker keeps its room when the settings want it.
+    in.SpeakerVisible = firstTickDue_ ? IsYes(GetSettingItem("Speaker", run_.Settings)) : parts_->Narration().Visible();
     in.EyeVisible = w.Eye;
     in.CheckBoxVisible = w.CheckBoxVisible;
     in.HistoryVisible = w.HistoryButtons;
@@ -241,6 +304,7 @@ void DeclarationWindow::LayOut() {
     in.MessageHeight = kMessageHeight;
     in.LogoWidth = in.LogoHeight = kLogoSize;
     const DeclarationLayout out = ComputeLayout(in);
+    layout_ = in;
 
     Place(c.Background.Hwnd(), out.Background, tpp);
     Place(DocumentWindow(), out.Document, tpp);
@@ -268,7 +332,7 @@ void DeclarationWindow::MakeSelection() {
     HWND window = Hwnd();
     hooks.LockWindowUpdate = [window](bool locked) { LockWindowUpdate(locked ? window : nullptr); };
     hooks.ShowHistoryButtons = [this](bool visible) { ShowHistoryButtons(visible); };
-    browser_ = std::make_unique<ViewBrowser>(*view_);
+    browser_ = std::make_unique<ViewBrowser>(view_.get());
     selection_ = std::make_unique<DocumentSelection>(
         run_.Settings, run_.Clock(), *browser_, hooks, history_, [this] { return random_.Next(); }, run_.AppFolder(),
         run_.IsScreenSaverMode());
@@ -322,10 +386,8 @@ LRESULT DeclarationWindow::OnControlColour(HDC dc, HWND control) {
     if (control == controls_.ButtonCaption[1]) text = ScreenColour(composition_.DeclineCaptionColour);
     SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
-    POINT origin = {0, 0};
-    MapWindowPoints(control, Hwnd(), &origin, 1);
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return reinterpret_cast<LRESULT>(backgroundBrush_.Valid() ? backgroundBrush_.Get() : GetStockObject(WHITE_BRUSH));
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    return reinterpret_cast<LRESULT>(BackgroundBrush(control));
 }
 
 LRESULT DeclarationWindow::OnEraseBackground(HDC dc) {
@@ -342,9 +404,33 @@ void DeclarationWindow::OnCommand(int id, int code, HWND control) {
     if (id == IDC_IMG_BACKGROUND && code == PCN_DOUBLECLICK) ShowAbout(Hwnd());
 }
 
+// The speaker shows when the engine has a voice; a speaker whose room was
+// kept for nothing gives it back to the message.
+void DeclarationWindow::ComposeSpeaker() {
+    const bool shown = parts_->ComposeSpeaker();
+    ShowWindow(controls_.Speaker.Hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+    if (shown == layout_.SpeakerVisible) return;
+    layout_.SpeakerVisible = shown;
+    RECT before;
+    GetWindowRect(controls_.Message, &before);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&before), 2);
+    const DeclarationLayout out = ComputeLayout(layout_);
+    Place(controls_.Speaker.Hwnd(), out.Speaker, twipsPerPixel_);
+    Place(controls_.Message, out.Message, twipsPerPixel_);
+    RedrawWindow(Hwnd(), &before, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    InvalidateRect(controls_.Message, nullptr, TRUE);
+}
+
 void DeclarationWindow::OnTimer(UINT_PTR timer) {
     lockdown_.OnTimer(timer);
-    if (parts_) parts_->OnTimer();
+    if (!parts_) return;
+    if (firstTickDue_) {
+        // What the first paint did without.
+        firstTickDue_ = false;
+        ComposeSpeaker();
+        CompleteBackground();
+    }
+    parts_->OnTimer();
 }
 
 // The parts that live on child windows go while those are still there (a
@@ -357,7 +443,15 @@ void DeclarationWindow::OnDestroy() {
     selection_.reset();
     browser_.reset();
     view_.reset();
+    noDocument_ = nullptr;
     if (opened_) PostQuitMessage(0);
+}
+
+bool DeclarationWindow::ClosingRefused() const {
+    const auto shown = [](const PictureControl& button) {
+        return (GetWindowLongA(button.Hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+    };
+    return lockdown_.Locked() && (shown(controls_.Button[0]) || shown(controls_.Button[1]));
 }
 
 LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -373,14 +467,16 @@ LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (parts_) parts_->OnSetCursor(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
         break;
     case WM_LBUTTONDBLCLK: ShowAbout(Hwnd()); return 0;
-    // While the desktop is locked only an answer closes the window; the
-    // system ending the session still may.
+    // While the desktop is locked only an answer closes the window, when
+    // there is a button to answer with.
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE && lockdown_.Locked()) return 0;
+        if ((wParam & 0xFFF0) == SC_CLOSE && ClosingRefused()) return 0;
         break;
     case WM_CLOSE:
-        if (lockdown_.Locked()) return 0;
+        if (ClosingRefused()) return 0;
         break;
+    // The session ends under the window: the unload's clean-up at once, no
+    // record; the system ends the program.
     case WM_ENDSESSION:
         if (wParam) lockdown_.UnlockDesktop();
         return 0;

@@ -12,6 +12,7 @@
 #include "runner/answer/declaration_answer_win32.h"
 #include "runner/lockdown/declaration_lockdown_win32.h"
 #include "runner/window/declaration_parts_win32.h"
+#include "runner/window/layout.h"
 #include "runner/window/picture_control_win32.h"
 #include "runner/window/picture_pixels.h"
 #include "runner/window/program_random.h"
@@ -60,6 +61,9 @@ public:
     DocumentSelection& Selection() { return *selection_; }
     HWND DocumentWindow() const;
     DeclarationAnswer& Answer() { return answer_; }
+    // The answer hides the document before its close effect; the background
+    // under it is complete by then.
+    void HideDocument();
     // Reading aloud, when the window has a voice; silent otherwise.
     void Speak(const std::string& text);
     void StopSpeaking();
@@ -73,6 +77,8 @@ private:
     void MakeParts();
     void ApplyComposition();
     void ComposeBackground();
+    void CompleteBackground();
+    HBRUSH BackgroundBrush(HWND control);
     void MakeSelection();
     void LayOut();
     void ShowHistoryButtons(bool visible);
@@ -80,7 +86,10 @@ private:
     LRESULT OnEraseBackground(HDC dc);
     void OnCommand(int id, int code, HWND control);
     void OnTimer(UINT_PTR timer);
+    void ComposeSpeaker();
     void OnDestroy();
+    // Alt+F4 and the title bar's close wait for an answer while one can be given.
+    bool ClosingRefused() const;
 
     HINSTANCE instance_;
     RunControl& run_;
@@ -90,12 +99,21 @@ private:
     std::unique_ptr<PictureResources> pictures_;  // before the controls that show them
     DeclarationControls controls_;
     std::unique_ptr<DocumentView> view_;
+    HWND noDocument_ = nullptr;  // the line in the document's place when there is no view
     std::unique_ptr<DocumentBrowser> browser_;
     std::unique_ptr<DocumentSelection> selection_;
-    PicturePixels backgroundPixels_;     // the whole inner area as painted
-    GdiObject<HBRUSH> backgroundBrush_;  // the same, for labels and the check box
+    PicturePixels backgroundPixels_;  // the whole inner area as painted
+    PixelArea backgroundDue_;         // still the plain colour (under the document)
+    struct LabelBrush {
+        HWND Control;
+        RECT Area;  // where the brush's picture was taken, in the inner area
+        GdiObject<HBRUSH> Brush;
+    };
+    std::vector<LabelBrush> labelBrushes_;  // the background under labels and the check box
     GdiObject<HFONT> checkFont_, messageFont_, captionFont_;
     int twipsPerPixel_ = 15;
+    LayoutInput layout_;         // as the controls were last laid out
+    bool firstTickDue_ = false;  // the speech engine and backgroundDue_ wait for the first tick
     bool opened_ = false;
     DeclarationAnswer answer_;
     DeclarationLockdown lockdown_;

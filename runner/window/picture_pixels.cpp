@@ -26,19 +26,63 @@ int MaskShift(std::uint32_t mask) {
     return shift;
 }
 
-std::uint32_t Channel(std::uint32_t value, std::uint32_t mask) {
-    int shift = MaskShift(mask);
-    if (shift < 0) return 0;
-    std::uint32_t v = (value & mask) >> shift;
-    std::uint32_t max = mask >> shift;
-    return max == 255 ? v : (max ? v * 255 / max : 0);
+// One channel's bits of a pixel, found once per picture.
+struct ChannelMask {
+    explicit ChannelMask(std::uint32_t mask) : Mask(mask), Shift(MaskShift(mask)), Max(Shift < 0 ? 0 : mask >> Shift) {}
+    std::uint32_t Mask;
+    int Shift;
+    std::uint32_t Max;
+};
+
+std::uint32_t Channel(std::uint32_t value, const ChannelMask& mask) {
+    if (mask.Shift < 0) return 0;
+    std::uint32_t v = (value & mask.Mask) >> mask.Shift;
+    return mask.Max == 255 ? v : (mask.Max ? v * 255 / mask.Max : 0);
 }
 
 std::uint32_t Premultiply(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    if (a == 255) return 0xFF000000u | (r << 16) | (g << 8) | b;
     r = (r * a + 127) / 255;
     g = (g * a + 127) / 255;
     b = (b * a + 127) / 255;
     return (a << 24) | (r << 16) | (g << 8) | b;
+}
+
+// One axis of a bilinear enlargement: for each destination pixel from..to-1
+// the first of the two source pixels it lies between and the second one's
+// 8-bit weight (pixel centres aligned).
+void BilinearAxis(int source, int dest, int from, int to, std::vector<int>& first, std::vector<int>& weight) {
+    first.clear();
+    weight.clear();
+    const double scale = static_cast<double>(source) / dest;
+    for (int d = from; d < to; ++d) {
+        double centre = (d + 0.5) * scale - 0.5;
+        if (centre < 0) centre = 0;
+        int f = static_cast<int>(centre);
+        if (f >= source - 1) {
+            f = source - 1;
+            centre = f;
+        }
+        first.push_back(f);
+        weight.push_back(static_cast<int>((centre - f) * 256 + 0.5));
+    }
+}
+
+// A source row stretched to the destination width: per pixel its alpha, red,
+// green and blue, each blended horizontally and times 256.
+void StretchRow(const std::uint32_t* row, int lastX, const std::vector<int>& xFirst, const std::vector<int>& xWeight,
+                std::vector<std::uint16_t>& out) {
+    const std::size_t width = xFirst.size();
+    out.resize(width * 4);
+    for (std::size_t x = 0; x < width; ++x) {
+        const int x0 = xFirst[x], x1 = x0 < lastX ? x0 + 1 : x0, wx = xWeight[x];
+        const std::uint32_t left = row[x0], right = row[x1];
+        for (int k = 0; k < 4; ++k) {
+            const int shift = 24 - 8 * k;
+            out[x * 4 + k] = static_cast<std::uint16_t>(static_cast<int>((left >> shift) & 255) * (256 - wx) +
+                                                        static_cast<int>((right >> shift) & 255) * wx);
+        }
+    }
 }
 
 }  // namespace
@@ -77,6 +121,7 @@ PicturePixels ReadBmpPicture(const std::string& bytes) {
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
     if (dataOffset > bytes.size() || stride * height > bytes.size() - dataOffset) return none;
 
+    const ChannelMask red(rMask), green(gMask), blue(bMask), alpha(aMask);
     PicturePixels out;
     out.Width = width;
     out.Height = height;
@@ -95,10 +140,10 @@ PicturePixels ReadBmpPicture(const std::string& bytes) {
                 a = 255;
             } else {
                 std::uint32_t v = U32(bytes, row + static_cast<std::size_t>(x) * 4);
-                r = Channel(v, rMask);
-                g = Channel(v, gMask);
-                b = Channel(v, bMask);
-                a = aMask ? Channel(v, aMask) : 255;
+                r = Channel(v, red);
+                g = Channel(v, green);
+                b = Channel(v, blue);
+                a = aMask ? Channel(v, alpha) : 255;
                 if (a) anyAlpha = true;
             }
             out.Pixels[static_cast<std::size_t>(y) * width + x] = (a << 24) | (r << 16) | (g << 8) | b;
@@ -237,58 +282,69 @@ PicturePixels CropPicture(const PicturePixels& source, int left, int top, int wi
 
 PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width, int height) {
     PicturePixels out = SolidPicture(width, height, colourBgr);
-    if (out.Empty() || overlay.Empty()) return out;
+    if (!out.Empty()) ComposeAreaOverColour(out, overlay, colourBgr, {0, 0, width, height});
+    return out;
+}
+
+void ComposeAreaOverColour(PicturePixels& picture, const PicturePixels& overlay, std::uint32_t colourBgr,
+                           PixelArea area) {
+    const int width = picture.Width, height = picture.Height;
+    area.Left = std::max(area.Left, 0);
+    area.Top = std::max(area.Top, 0);
+    area.Right = std::min(area.Right, width);
+    area.Bottom = std::min(area.Bottom, height);
+    if (overlay.Empty() || area.Left >= area.Right || area.Top >= area.Bottom) return;
     if (overlay.Width > width || overlay.Height > height) {
-        BlendOver(out, ScalePicture(overlay, width, height), 0, 0);
-        return out;
+        const int areaWidth = area.Right - area.Left, areaHeight = area.Bottom - area.Top;
+        PicturePixels part = SolidPicture(areaWidth, areaHeight, colourBgr);
+        BlendOver(part, CropPicture(ScalePicture(overlay, width, height), area.Left, area.Top, areaWidth, areaHeight),
+                  0, 0);
+        for (int y = 0; y < areaHeight; ++y)
+            std::copy_n(&part.Pixels[static_cast<std::size_t>(y) * areaWidth], areaWidth,
+                        &picture.Pixels[static_cast<std::size_t>(area.Top + y) * width + area.Left]);
+        return;
     }
-    const std::uint32_t bg[3] = {colourBgr & 255, (colourBgr >> 8) & 255, (colourBgr >> 16) & 255};  // red, green, blue
-    // Source positions and 8-bit weights along each axis (pixel centres aligned).
-    auto axis = [](int source, int dest, std::vector<int>& first, std::vector<int>& weight) {
-        first.resize(dest);
-        weight.resize(dest);
-        const double scale = static_cast<double>(source) / dest;
-        for (int d = 0; d < dest; ++d) {
-            double centre = (d + 0.5) * scale - 0.5;
-            if (centre < 0) centre = 0;
-            int f = static_cast<int>(centre);
-            if (f >= source - 1) {
-                f = source - 1;
-                centre = f;
-            }
-            first[d] = f;
-            weight[d] = static_cast<int>((centre - f) * 256 + 0.5);
-        }
-    };
+    // What the colour adds to each channel under each alpha (red, green, blue).
+    std::uint8_t under[3][256];
+    for (int k = 0; k < 3; ++k) {
+        const std::uint32_t bg = (colourBgr >> (8 * k)) & 255;
+        for (std::uint32_t a = 0; a < 256; ++a) under[k][a] = static_cast<std::uint8_t>((bg * (255 - a) + 127) / 255);
+    }
     std::vector<int> xFirst, xWeight, yFirst, yWeight;
-    axis(overlay.Width, width, xFirst, xWeight);
-    axis(overlay.Height, height, yFirst, yWeight);
+    BilinearAxis(overlay.Width, width, area.Left, area.Right, xFirst, xWeight);
+    BilinearAxis(overlay.Height, height, area.Top, area.Bottom, yFirst, yWeight);
     const int lastX = overlay.Width - 1, lastY = overlay.Height - 1;
-    for (int y = 0; y < height; ++y) {
-        const int y0 = yFirst[y], y1 = y0 < lastY ? y0 + 1 : y0, wy = yWeight[y];
-        const std::uint32_t* row0 = &overlay.Pixels[static_cast<std::size_t>(y0) * overlay.Width];
-        const std::uint32_t* row1 = &overlay.Pixels[static_cast<std::size_t>(y1) * overlay.Width];
-        std::uint32_t* dest = &out.Pixels[static_cast<std::size_t>(y) * width];
-        for (int x = 0; x < width; ++x) {
-            const int x0 = xFirst[x], x1 = x0 < lastX ? x0 + 1 : x0, wx = xWeight[x];
-            const std::uint32_t p00 = row0[x0], p01 = row0[x1], p10 = row1[x0], p11 = row1[x1];
-            std::uint32_t channel[4];
-            for (int k = 0; k < 4; ++k) {
-                const int shift = 24 - 8 * k;  // alpha, red, green, blue
-                const int top =
-                    static_cast<int>((p00 >> shift) & 255) * (256 - wx) + static_cast<int>((p01 >> shift) & 255) * wx;
-                const int bottom =
-                    static_cast<int>((p10 >> shift) & 255) * (256 - wx) + static_cast<int>((p11 >> shift) & 255) * wx;
-                channel[k] = static_cast<std::uint32_t>((top * (256 - wy) + bottom * wy + 32768) >> 16);
-            }
+    // The window is the whole screen: each source row is stretched once, and
+    // the destination rows between two stretched rows only blend them.
+    std::vector<std::uint16_t> stretched[2];
+    int stretchedRow[2] = {-1, -1};
+    auto stretchedSourceRow = [&](int y, int keep) -> const std::uint16_t* {
+        for (int i = 0; i < 2; ++i)
+            if (stretchedRow[i] == y) return stretched[i].data();
+        const int slot = stretchedRow[0] == keep ? 1 : 0;
+        StretchRow(&overlay.Pixels[static_cast<std::size_t>(y) * overlay.Width], lastX, xFirst, xWeight,
+                   stretched[slot]);
+        stretchedRow[slot] = y;
+        return stretched[slot].data();
+    };
+    const int areaWidth = area.Right - area.Left;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        const int y0 = yFirst[y - area.Top], y1 = y0 < lastY ? y0 + 1 : y0, wy = yWeight[y - area.Top];
+        const std::uint16_t* top = stretchedSourceRow(y0, y1);
+        const std::uint16_t* bottom = stretchedSourceRow(y1, y0);
+        std::uint32_t* dest = &picture.Pixels[static_cast<std::size_t>(y) * width + area.Left];
+        for (int x = 0; x < areaWidth; ++x) {
+            std::uint32_t channel[4];  // alpha, red, green, blue
+            for (int k = 0; k < 4; ++k)
+                channel[k] =
+                    static_cast<std::uint32_t>((top[x * 4 + k] * (256 - wy) + bottom[x * 4 + k] * wy + 32768) >> 16);
             const std::uint32_t a = channel[0];
             std::uint32_t result = 0xFF000000u;
             for (int k = 0; k < 3; ++k) {
-                std::uint32_t v = channel[k + 1] + (bg[k] * (255 - a) + 127) / 255;
+                const std::uint32_t v = channel[k + 1] + under[k][a];
                 result |= (v > 255 ? 255 : v) << (16 - 8 * k);
             }
             dest[x] = result;
         }
     }
-    return out;
 }

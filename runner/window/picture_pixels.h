@@ -27,6 +27,16 @@ PicturePixels ScalePicture(const PicturePixels& source, int width, int height);
 // (bilinear, in one pass: this is the window's whole background).
 PicturePixels ComposeOverColour(const PicturePixels& overlay, std::uint32_t colourBgr, int width, int height);
 
+// Columns Left to Right and rows Top to Bottom of a picture, the ends excluded.
+struct PixelArea {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// ComposeOverColour in parts: the area of the picture (its size is the
+// composition's) becomes what ComposeOverColour gives there; the rest stays.
+void ComposeAreaOverColour(PicturePixels& picture, const PicturePixels& overlay, std::uint32_t colourBgr,
+                           PixelArea area);
+
 // A solid opaque picture of the given 0x00BBGGRR colour.
 PicturePixels SolidPicture(int width, int height, std::uint32_t colourBgr);
 

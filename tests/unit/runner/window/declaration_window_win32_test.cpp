@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "runner/window/declaration_ids.h"
@@ -143,6 +144,31 @@ struct WindowUnderTest {
     }
 };
 
+bool TaskManagerForbidden() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return false;
+    const bool found = RegQueryValueExA(key, "DisableTaskMgr", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return found;
+}
+
+// Runs the window's messages for a while as the program's loop does.
+void RunMessages(DeclarationWindow& window, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            window.OnInput(message);
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(5);
+    }
+}
+
 }  // namespace
 
 TEST(DeclarationWindow, EveryControlIsARealChildWithItsText) {
@@ -159,11 +185,15 @@ TEST(DeclarationWindow, EveryControlIsARealChildWithItsText) {
     EXPECT_TRUE(w.Visible(IDC_CHK_READ));
     EXPECT_EQ(SendMessageA(w.Child(IDC_CHK_READ), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_FALSE(w.Visible(IDC_LBL_BUTTON_CAPTION_0));  // caption size 0
-    EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));           // Wine's speech engine has no voices
     // The accept and decline buttons sit on one row under the document.
     RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
     EXPECT_GT(accept.top, doc.bottom);
     EXPECT_EQ(accept.top, w.Rect(IDC_IMG_BUTTON_1).top);
+    // The speech engine comes on the first tick; Wine's has no voices, so the
+    // speaker stays hidden and the message takes its room.
+    RunMessages(*w.Declaration, 100);
+    EXPECT_FALSE(w.Visible(IDC_IMG_SPEAKER));
+    EXPECT_EQ(w.Rect(IDC_LBL_MSG).left, doc.left);
 }
 
 TEST(DeclarationWindow, SwitchesOffHideTheirControlsAndTheTitleBar) {
@@ -234,4 +264,85 @@ TEST(DeclarationWindow, AFailedCreateLeavesNothingBehind) {
     WindowUnderTest w;
     w.Open("", "");
     EXPECT_NE(w.Window, nullptr);
+}
+
+TEST(DeclarationWindow, TheSessionEndingUnlocksForGood) {
+    WindowUnderTest w;
+    w.Open("", "-U anna");
+    ASSERT_NE(w.Window, nullptr);
+    RunMessages(*w.Declaration, 100);  // the enforcement's first ticks
+    EXPECT_TRUE(TaskManagerForbidden());
+    BOOL saverRunning = FALSE;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0));
+    EXPECT_TRUE(saverRunning);
+    // An end the system called off changes nothing.
+    SendMessageA(w.Window, WM_ENDSESSION, FALSE, 0);
+    RunMessages(*w.Declaration, 100);
+    EXPECT_TRUE(TaskManagerForbidden());
+
+    SendMessageA(w.Window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(TaskManagerForbidden());
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0));
+    EXPECT_FALSE(saverRunning);
+    // The window stays until the system ends the program: neither its timer
+    // nor a key forbids Task Manager again, and nothing is recorded.
+    PostMessageA(w.Window, WM_KEYDOWN, 'A', 0);
+    RunMessages(*w.Declaration, 300);
+    EXPECT_FALSE(TaskManagerForbidden());
+    EXPECT_TRUE(IsWindow(w.Window));
+    EXPECT_EQ(w.Folder.FileNames(), std::vector<std::string>{"Tessarin.ini"});
+}
+
+TEST(DeclarationWindow, ClosingWaitsForAnAnswerOnlyWhileAButtonIsShown) {
+    const struct {
+        const char* Settings;
+        bool Closes;
+    } cases[] = {
+        {"", false},
+        {"Button1=No\r\n", false},
+        {"Button2=No\r\n", false},
+        {"Button1=No\r\nButton2=No\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Settings);
+        WindowUnderTest w;
+        w.Open(c.Settings, "-U anna");
+        ASSERT_NE(w.Window, nullptr);
+        RunMessages(*w.Declaration, 100);
+        SendMessageA(w.Window, WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4 and the title bar's close
+        EXPECT_EQ(!IsWindow(w.Window), c.Closes);
+        SendMessageA(w.Window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(!IsWindow(w.Window), c.Closes);
+        // Closed, it unloads as usual and records nothing.
+        EXPECT_EQ(TaskManagerForbidden(), !c.Closes);
+        EXPECT_EQ(w.Folder.FileNames(), std::vector<std::string>{"Tessarin.ini"});
+    }
+}
+
+TEST(DeclarationWindow, WithoutADocumentViewTheUserCanStillAnswer) {
+    WindowUnderTest w;
+    {
+        // Neither the browser control nor the reader view can be made.
+        CreationRefusal refusal("TsrDocumentView");
+        ASSERT_TRUE(refusal.Active());
+        w.Open("Button1 Caption=Agree\r\nCheckBox Caption=I have read it\r\nHistory Buttons=Yes\r\n", "-U anna");
+    }
+    ASSERT_NE(w.Window, nullptr);
+    EXPECT_EQ(w.Text(IDC_BWS_DECLARATION_DOC), "The declaration document could not be shown.");
+    EXPECT_TRUE(w.Visible(IDC_BWS_DECLARATION_DOC));
+    EXPECT_TRUE(w.Visible(IDC_IMG_BUTTON_0));
+    EXPECT_FALSE(w.Visible(IDC_IMG_DOC_HIST_0));  // no pages to step through
+    RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);
+    EXPECT_GT(accept.top, doc.bottom);
+    EXPECT_GT(doc.right - doc.left, 100);
+
+    SendMessageA(w.Child(IDC_CHK_READ), BM_CLICK, 0, 0);
+    HWND accept0 = w.Child(IDC_IMG_BUTTON_0);
+    SendMessageA(accept0, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(accept0, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    RunMessages(*w.Declaration, 200);
+    EXPECT_FALSE(IsWindow(w.Window));
+    const std::string record = w.Folder.Read("anna_Declaration");
+    EXPECT_NE(record.find(" Agree\r\n"), std::string::npos) << record;
+    EXPECT_NE(record.find("Declaration document is not found."), std::string::npos) << record;
 }

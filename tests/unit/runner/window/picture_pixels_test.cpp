@@ -159,6 +159,35 @@ TEST(ComposeOverColour, MatchesScalingThenBlending) {
     EXPECT_EQ(ComposeOverColour(overlay, colour, 2, 2).Width, 2);
 }
 
+TEST(ComposeAreaOverColour, PartsMakeTheWhole) {
+    PicturePixels small;
+    small.Width = 4;
+    small.Height = 3;
+    small.Pixels = {0x00000000, 0x40101010, 0x80000000, 0xFF123456, 0x20202020, 0x00000000,
+                    0xC0400000, 0x10000010, 0x80808080, 0x00000000, 0xFFFFFFFF, 0x40004000};
+    const PicturePixels large = SolidPicture(50, 40, 0x102030);  // reduced first
+    const std::uint32_t colour = 0x3366CC;
+    const PicturePixels* const overlays[] = {&small, &large};
+    for (const PicturePixels* overlay : overlays) {
+        const PicturePixels whole = ComposeOverColour(*overlay, colour, 37, 23);
+        // A frame around a hole, then the hole: the hole keeps the colour meanwhile.
+        PicturePixels parts = SolidPicture(37, 23, colour);
+        const PixelArea hole = {5, 4, 30, 20};
+        for (PixelArea band :
+             {PixelArea{0, 0, 37, hole.Top}, PixelArea{0, hole.Bottom, 37, 23},
+              PixelArea{0, hole.Top, hole.Left, hole.Bottom}, PixelArea{hole.Right, hole.Top, 37, hole.Bottom}})
+            ComposeAreaOverColour(parts, *overlay, colour, band);
+        EXPECT_EQ(parts.Pixels[10 * 37 + 10], SolidPicture(1, 1, colour).Pixels[0]);
+        EXPECT_EQ(parts.Pixels[2 * 37 + 10], whole.Pixels[2 * 37 + 10]);
+        ComposeAreaOverColour(parts, *overlay, colour, hole);
+        EXPECT_EQ(parts.Pixels, whole.Pixels);
+        // An area beyond the edges is cut to the picture.
+        PicturePixels beyond = SolidPicture(37, 23, colour);
+        ComposeAreaOverColour(beyond, *overlay, colour, {-5, -5, 100, 100});
+        EXPECT_EQ(beyond.Pixels, whole.Pixels);
+    }
+}
+
 TEST(ShippedPictures, EveryPictureReadsAtBothSizes) {
     const char* const names[] = {"01_eye01",
                                  "02_eye02",
