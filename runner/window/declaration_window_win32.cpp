@@ -171,9 +171,9 @@ void DeclarationWindow::ApplyComposition() {
     captionFont_.Reset(MakeFont(Hwnd(), points, true));
     checkFont_.Reset(MakeFont(Hwnd(), 11, true));
     messageFont_.Reset(MakeFont(Hwnd(), 9, false));
-    for (HWND label : c.ButtonCaption) {
-        SetControlFont(label, captionFont_.Get());
-        ShowWindow(label, w.CaptionsVisible ? SW_SHOWNA : SW_HIDE);
+    for (int button = 0; button < 2; ++button) {
+        SetControlFont(c.ButtonCaption[button], captionFont_.Get());
+        ShowWindow(c.ButtonCaption[button], ButtonCaptionVisible(w, button) ? SW_SHOWNA : SW_HIDE);
     }
     SetControlFont(c.CheckCaption, checkFont_.Get());
     if (noDocument_) SetControlFont(noDocument_, checkFont_.Get());
