@@ -129,7 +129,15 @@ void SpeechNarration::SpeakPhrase(const std::string& text) {
 void SpeechNarration::SpeakAnswer(const std::string& text) {
     if (!visible_ || !MayRead()) return;
     StopSpeaking();
-    if (!text.empty()) engine_->Speak(text, true);
+    if (!text.empty()) answerSpoken_ = engine_->Speak(text, true);
+}
+
+void SpeechNarration::WaitForAnswer(const std::function<bool()>& runMessages,
+                                    const std::function<std::uint32_t()>& nowMs, std::uint32_t limitMs) {
+    if (!answerSpoken_) return;
+    const std::uint32_t started = nowMs();
+    while (engine_->IsSpeaking() && nowMs() - started < limitMs)
+        if (!runMessages()) break;
 }
 
 void SpeechNarration::Tick() {

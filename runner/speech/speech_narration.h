@@ -2,6 +2,7 @@
 // voice, volume and rate of the settings, the speaker's clicks and its menu.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,6 +44,11 @@ public:
     void SpeakPhrase(const std::string& text);
     // The answer's caption: any reading is cut off for it.
     void SpeakAnswer(const std::string& text);
+    // Lets messages run (runMessages answers false once the program quits)
+    // until the answer's caption has been spoken, for at most limitMs, so the
+    // stop before the window goes does not cut it off.
+    void WaitForAnswer(const std::function<bool()>& runMessages, const std::function<std::uint32_t()>& nowMs,
+                       std::uint32_t limitMs = 3000);
     // Call on every timer tick: the reading goes on with the next sentence.
     void Tick();
 
@@ -72,4 +78,5 @@ private:
     bool visible_ = false;
     std::string volumeMarker_ = "0";
     int startReadings_ = 0;
+    bool answerSpoken_ = false;  // the engine took the answer's caption
 };

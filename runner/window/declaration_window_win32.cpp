@@ -78,6 +78,22 @@ GdiObject<HBRUSH> PatternBrush(const PicturePixels& picture) {
     return GdiObject<HBRUSH>(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
 }
 
+// Waits a little for input, then runs what came; false once the program is
+// quitting (the quit is left for the main loop).
+bool RunWaitingMessages() {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
 }  // namespace
 
 DeclarationWindow::DeclarationWindow(HINSTANCE instance, RunControl& run)
@@ -123,7 +139,10 @@ void DeclarationWindow::Speak(const std::string& text) {
 }
 
 void DeclarationWindow::StopSpeaking() {
-    if (parts_) parts_->Narration().StopSpeaking();
+    if (!parts_) return;
+    // The answer's caption is heard to its end first; the window stays live meanwhile.
+    if (answer_.Answered()) parts_->Narration().WaitForAnswer(RunWaitingMessages, [] { return GetTickCount(); });
+    parts_->Narration().StopSpeaking();
 }
 
 bool DeclarationWindow::CreateControls() {
@@ -171,9 +190,9 @@ void DeclarationWindow::ApplyComposition() {
     captionFont_.Reset(MakeFont(Hwnd(), points, true));
     checkFont_.Reset(MakeFont(Hwnd(), 11, true));
     messageFont_.Reset(MakeFont(Hwnd(), 9, false));
-    for (HWND label : c.ButtonCaption) {
-        SetControlFont(label, captionFont_.Get());
-        ShowWindow(label, w.CaptionsVisible ? SW_SHOWNA : SW_HIDE);
+    for (int button = 0; button < 2; ++button) {
+        SetControlFont(c.ButtonCaption[button], captionFont_.Get());
+        ShowWindow(c.ButtonCaption[button], ButtonCaptionVisible(w, button) ? SW_SHOWNA : SW_HIDE);
     }
     SetControlFont(c.CheckCaption, checkFont_.Get());
     if (noDocument_) SetControlFont(noDocument_, checkFont_.Get());

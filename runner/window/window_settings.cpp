@@ -22,6 +22,10 @@ bool ItemIsYes(const std::string& key, const SettingsStore& settings) { return I
 
 }  // namespace
 
+bool ButtonCaptionVisible(const WindowComposition& composition, int button) {
+    return composition.CaptionsVisible && (button == 0 ? composition.AcceptVisible : composition.DeclineVisible);
+}
+
 WindowComposition ComposeWindow(const SettingsStore& settings, const std::string& profileUserName,
                                 const DesignedWindow& design, ProgramRandom& random,
                                 const std::function<std::uint32_t()>& seed) {

@@ -49,6 +49,9 @@ struct WindowComposition {
     double ButtonCaptionHeight = 0;
 };
 
+// A button's caption label shows only with its button and a caption size.
+bool ButtonCaptionVisible(const WindowComposition& composition, int button);
+
 // seed() answers the system timer each time a colour is converted.
 WindowComposition ComposeWindow(const SettingsStore& settings, const std::string& profileUserName,
                                 const DesignedWindow& design, ProgramRandom& random,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -233,6 +234,43 @@ TEST(SpeechNarration, AnswerCutsOffTheReading) {
     s.engine->FinishSentence();
     s.narration.Tick();
     EXPECT_EQ("Accept", s.engine->Spoken.back());
+}
+
+TEST(SpeechNarration, TheAnswerIsSpokenToItsEndWithinThreeSeconds) {
+    struct Case {
+        const char* Name;
+        const char* Settings;
+        int FinishedAfter;  // messages run before the engine is done; -1: never
+        bool Quit;          // the program quits while waiting
+        int Runs;           // messages run while waiting
+    } cases[] = {
+        {"finishes", "Speaker Volume=5\r\n", 3, false, 3},
+        {"never finishes", "Speaker Volume=5\r\n", -1, false, 30},
+        {"quit", "Speaker Volume=5\r\n", -1, true, 1},
+        {"no volume: nothing spoken", "", -1, false, 0},
+    };
+    for (const Case& t : cases) {
+        Speaker s(t.Settings);
+        s.narration.SpeakAnswer("Accept");
+        std::uint32_t now = 1000;
+        int runs = 0;
+        s.narration.WaitForAnswer(
+            [&] {
+                ++runs;
+                now += 100;
+                if (runs == t.FinishedAfter) s.engine->FinishSentence();
+                return !t.Quit;
+            },
+            [&] { return now; });
+        EXPECT_EQ(runs, t.Runs) << t.Name;
+    }
+    // Without a voice the speaker is hidden and nothing is awaited.
+    Speaker silent("Speaker Volume=5\r\n", {});
+    silent.engine->Busy = true;
+    int runs = 0;
+    silent.narration.SpeakAnswer("Accept");
+    silent.narration.WaitForAnswer([&] { return ++runs < 1000; }, [] { return 0u; });
+    EXPECT_EQ(runs, 0);
 }
 
 TEST(SpeechNarration, PhrasesWaitForNoReading) {

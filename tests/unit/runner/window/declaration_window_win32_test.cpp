@@ -211,6 +211,8 @@ TEST(DeclarationWindow, SwitchesOffHideTheirControlsAndTheTitleBar) {
     EXPECT_FALSE(w.Visible(IDC_IMG_BUTTON_1));
     EXPECT_TRUE(w.Visible(IDC_IMG_BUTTON_0));
     EXPECT_TRUE(w.Visible(IDC_LBL_BUTTON_CAPTION_0));
+    // A hidden button's caption would lie over the other one's.
+    EXPECT_FALSE(w.Visible(IDC_LBL_BUTTON_CAPTION_1));
     EXPECT_FALSE(w.Visible(IDC_CHK_READ));  // no caption: no check box
     // Without decline, accept ends one button width short of the document's right edge.
     RECT doc = w.Rect(IDC_BWS_DECLARATION_DOC), accept = w.Rect(IDC_IMG_BUTTON_0);

@@ -92,6 +92,23 @@ TEST(ComposeWindow, CaptionSizeAndMarginsReadAs16BitNumbers) {
     EXPECT_EQ(Compose("Border Background Colour=random\r\n").Background >> 24, 0);
 }
 
+TEST(ComposeWindow, ACaptionLabelShowsOnlyWithItsButton) {
+    struct Case {
+        const char* Settings;
+        bool Accept, Decline;
+    } cases[] = {
+        {"Button Caption Size=12\r\n", true, true},
+        {"Button Caption Size=12\r\nButton2=No\r\n", true, false},
+        {"Button Caption Size=-1\r\nButton1=No\r\n", false, true},
+        {"Button1=yes\r\nButton2=yes\r\n", false, false},  // size 0 hides both
+    };
+    for (const Case& t : cases) {
+        WindowComposition c = Compose(t.Settings);
+        EXPECT_EQ(ButtonCaptionVisible(c, 0), t.Accept) << t.Settings;
+        EXPECT_EQ(ButtonCaptionVisible(c, 1), t.Decline) << t.Settings;
+    }
+}
+
 TEST(GetSettingOrDefaultLookup, TrimmedWholeValueOrDefault) {
     SettingsStore s;
     LoadSettingsText("Message=  a, b  \r\nEmpty=   \r\n", s);
