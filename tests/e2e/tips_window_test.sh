@@ -27,7 +27,9 @@ for flavour in $(tsr_flavours); do
   away
   win_open "tips" || continue
   sleep 0.8
-  assert_eq 1 "$(tips)" "the document tip is up ($flavour)"
+  # By its text: where the pointer rests when the window opens (another
+  # flavour's server may have left it over a button) is not this test's.
+  assert_eq 1 "$(demo_tips "$EXE" | grep -c 'Please read the declaration')" "the document tip is up ($flavour)"
   tsr_screenshot "tips-window-document-$flavour" >/dev/null
 
   win_driver click --exe "$EXE" --id "$ID_EYE" >/dev/null
