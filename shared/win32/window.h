@@ -1,6 +1,11 @@
 // The base of every window class of the programs: one static window procedure
 // attaches the C++ object at WM_NCCREATE, hands it every message, and detaches
 // it at WM_NCDESTROY. Classes are registered once per process.
+//
+// Nothing else registers a class, keeps an object in GWLP_USERDATA or asks for
+// a DC by hand (handles.h owns DCs). The one exception is the benchmark's
+// yardstick, tests/bench/trivial_window.cpp, which is a plain window program
+// on purpose.
 #pragma once
 
 #include <windows.h>
