@@ -10,12 +10,6 @@ source "$(dirname "$0")/window_lib.sh"
 POLICY='HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\System'
 RUN='Software\Microsoft\Windows\CurrentVersion\Run'
 
-# reg_get KEY VALUE: the REG_SZ data, or <missing>.
-reg_get() {
-  local line
-  line=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -i -m1 "^    $2    REG_SZ")
-  if [ -z "$line" ]; then echo "<missing>"; else echo "${line#*    REG_SZ    }"; fi
-}
 
 settings() { tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=0" "$@"; }
 record() { echo "$TSR_APP_DIR/anna_Declaration"; }
@@ -38,8 +32,8 @@ accept_flow() {
   wine reg delete "HKCU\\$RUN" /v LoGonWindow /f >/dev/null 2>&1
   win_open "accept" -U anna || return
   sleep 0.5
-  assert_eq 1 "$(reg_get "$POLICY" DisableTaskMgr)" "Task Manager forbidden while the window is up"
-  assert_eq 'C:\Tsr\Answer\Tessarin.exe' "$(reg_get "HKCU\\$RUN" LoGonWindow)" "logon start registered"
+  assert_eq 1 "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "Task Manager forbidden while the window is up"
+  assert_eq 'C:\Tsr\Answer\Tessarin.exe' "$(tsr_reg_get "HKCU\\$RUN" LoGonWindow)" "logon start registered"
 
   # Accept while the box is clear: only the profile is written.
   assert_eq 0 "$(win_driver get-check --exe Tessarin.exe --id "$ID_CHK" | tr -d '\r')" "box starts clear"
@@ -57,7 +51,7 @@ accept_flow() {
   assert_file_contains "$(record)" "Acme usage rules"
   assert_match "^$(tsr_short_date "$TSR_LANG" 0) " "$(head -n1 "$(record)")" "record starts with today"
   assert_file_contains "$TSR_APP_DIR/Profiles/anna.ini" "Last Run=$(tsr_short_date "$TSR_LANG" 0)"
-  assert_eq "<missing>" "$(reg_get "$POLICY" DisableTaskMgr)" "policy removed after the answer"
+  assert_eq "<missing>" "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "policy removed after the answer"
 
   # A second acceptance replaces the record: it never holds two.
   win_open "second accept" -U anna || return

@@ -247,6 +247,14 @@ tsr_stop() {
   return 0
 }
 
+# tsr_reg_get KEY VALUE: the REG_SZ data of a registry value in the current
+# prefix, or <missing>.
+tsr_reg_get() {
+  local line
+  line=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -i -m1 "^    $2    REG_SZ")
+  if [ -z "$line" ]; then echo "<missing>"; else echo "${line#*    REG_SZ    }"; fi
+}
+
 # tsr_driver ARGS...: the UI driver of the current flavour, in the same prefix.
 tsr_driver() {
   local driver

@@ -10,11 +10,6 @@ source "$(dirname "$0")/window_lib.sh"
 POLICY='HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\System'
 RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
-reg_get() {
-  local line
-  line=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -i -m1 "^    $2    REG_SZ")
-  if [ -z "$line" ]; then echo "<missing>"; else echo "${line#*    REG_SZ    }"; fi
-}
 
 settings() { tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=0" "$@"; }
 
@@ -22,7 +17,7 @@ settings() { tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days
 wait_policy() {
   local tries
   for tries in $(seq 30); do
-    [ "$(reg_get "$POLICY" DisableTaskMgr)" == "$1" ] && return 0
+    [ "$(tsr_reg_get "$POLICY" DisableTaskMgr)" == "$1" ] && return 0
     sleep 0.1
   done
   return 1
@@ -37,7 +32,7 @@ session_end() {
   # The system ends the process after WM_ENDSESSION; until then the window
   # must not lock again.
   sleep 0.5
-  assert_eq "<missing>" "$(reg_get "$POLICY" DisableTaskMgr)" "session end: the policy is removed and stays so"
+  assert_eq "<missing>" "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "session end: the policy is removed and stays so"
   assert_eq "1 1" "$(taskbar)" "session end: the taskbar is shown and enabled"
   assert_file_missing "$TSR_APP_DIR/anna_Declaration"
   win_stop
@@ -55,7 +50,7 @@ no_buttons() {
     win_stop
   fi
   assert_file_missing "$TSR_APP_DIR/anna_Declaration"
-  assert_eq "<missing>" "$(reg_get "$POLICY" DisableTaskMgr)" "no answer buttons: the policy is removed"
+  assert_eq "<missing>" "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "no answer buttons: the policy is removed"
   assert_eq "1 1" "$(taskbar)" "no answer buttons: the taskbar is shown and enabled"
 
   # With a button shown, closing stays refused.
@@ -116,7 +111,7 @@ close_effects() {
   assert_eq 1 "$(( EFFECT_MS < 2500 ))" "CloseIn ends the window at once (${EFFECT_MS} ms)"
   assert_eq "1 1" "$(taskbar)" "after an acceptance the taskbar is shown and enabled"
   assert_file_contains "$TSR_APP_DIR/TsrDll.log" "Accept"
-  assert_eq "<missing>" "$(reg_get "$POLICY" DisableTaskMgr)" "after the effects the policy is removed"
+  assert_eq "<missing>" "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "after the effects the policy is removed"
 }
 
 task_managers() {
@@ -150,7 +145,7 @@ run_key_when_not_due() {
   tsr_start "$TSR_APP_DIR" Tessarin.exe -U anna
   tsr_wait_exit 10
   assert_eq 0 "$TSR_EXIT_CODE" "not due: exit code"
-  assert_eq 'D:\Elsewhere\Tessarin.exe' "$(reg_get "$RUN" LoGonWindow)" "not due: the Run key is left as it was"
+  assert_eq 'D:\Elsewhere\Tessarin.exe' "$(tsr_reg_get "$RUN" LoGonWindow)" "not due: the Run key is left as it was"
   wine reg delete "$RUN" /v LoGonWindow /f >/dev/null 2>&1
 }
 

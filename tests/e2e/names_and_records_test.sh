@@ -9,11 +9,6 @@ POLICY='HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\System'
 MARKER='HKCU\Software\Tessarin'
 RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
-reg_get() {
-  local line
-  line=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -i -m1 "^    $2    REG_SZ")
-  if [ -z "$line" ]; then echo "<missing>"; else echo "${line#*    REG_SZ    }"; fi
-}
 
 # accept_as WHAT ARGS...: opens the window with ARGS, accepts, waits for the end.
 accept_as() {
@@ -95,13 +90,13 @@ left_policy() {
   wine reg add "$MARKER" /v "Task Manager Policy Set" /d 1 /f >/dev/null 2>&1
   tsr_start "$TSR_APP_DIR" Tessarin.exe -U anna
   tsr_wait_exit 10
-  assert_eq "<missing>" "$(reg_get "$POLICY" DisableTaskMgr)" "a policy left by a killed run is removed at the next start"
-  assert_eq "<missing>" "$(reg_get "$MARKER" "Task Manager Policy Set")" "the marker goes with it"
+  assert_eq "<missing>" "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "a policy left by a killed run is removed at the next start"
+  assert_eq "<missing>" "$(tsr_reg_get "$MARKER" "Task Manager Policy Set")" "the marker goes with it"
   # The site's own policy (no marker) stays.
   wine reg add "$POLICY" /v DisableTaskMgr /d 1 /f >/dev/null 2>&1
   tsr_start "$TSR_APP_DIR" Tessarin.exe -U anna
   tsr_wait_exit 10
-  assert_eq 1 "$(reg_get "$POLICY" DisableTaskMgr)" "the site's own policy stays"
+  assert_eq 1 "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "the site's own policy stays"
   wine reg delete "$POLICY" /v DisableTaskMgr /f >/dev/null 2>&1
 }
 
@@ -109,7 +104,7 @@ quoted_logon_start() {
   tsr_app_folder "With Space" >/dev/null
   tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=0"
   if win_open "program path with a blank" -U anna; then
-    assert_eq '"C:\Tsr\With Space\Tessarin.exe"' "$(reg_get "$RUN" LoGonWindow)" "a path with a blank is quoted"
+    assert_eq '"C:\Tsr\With Space\Tessarin.exe"' "$(tsr_reg_get "$RUN" LoGonWindow)" "a path with a blank is quoted"
     win_stop
   fi
   wine reg delete "$RUN" /v LoGonWindow /f >/dev/null 2>&1
