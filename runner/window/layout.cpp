@@ -56,6 +56,11 @@ void WrapCheckCaption(const LayoutInput& in, DeclarationLayout& out, long room) 
     out.CheckCaption.Width = room;
     out.CheckBox.Top = out.CheckCaption.Top;  // beside the first line
     out.Eye.Top = out.CheckBox.Top - 130;
+    // The document gives up the room, keeping the row's usual gap above the
+    // caption; a full-screen document lies over the row anyway.
+    if (IsFullScreenDocument(in.WidthMargin, in.HeightMargin)) return;
+    const long documentBottom = out.CheckCaption.Top - 300;
+    if (out.Document.Bottom() > documentBottom) out.Document.Height = std::max(0L, documentBottom - out.Document.Top);
 }
 
 }  // namespace

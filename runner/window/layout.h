@@ -65,7 +65,8 @@ bool IsFullScreenDocument(int widthMargin, int heightMargin);
 // so the accept button can always be reached. History buttons that would lie
 // under the eye or the check box move left of them. A check box caption too
 // wide for the room left of the accept button wraps, growing upwards from its
-// one-line bottom but no higher than the document's middle.
+// one-line bottom but no higher than the document's middle; the document
+// shortens to make way.
 DeclarationLayout ComputeLayout(const LayoutInput& in);
 
 // Twips per pixel of a display with the given logical pixels per inch.

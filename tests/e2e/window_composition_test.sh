@@ -114,11 +114,13 @@ long_caption() {
   settings "CheckBox Caption=$caption"
   win_open "$name caption" -U anna || return
   tsr_screenshot "window-$name-caption-$TSR_FLAVOUR" >/dev/null
-  local height chk label accept
+  local height chk label accept doc
   height=$(win_screen_size | cut -d, -f4)
   read -r -a chk <<<"$(win_rect $ID_CHK)"
   read -r -a label <<<"$(win_rect $ID_CHK_CAPTION)"
   read -r -a accept <<<"$(win_rect $ID_ACCEPT)"
+  read -r -a doc <<<"$(win_rect $ID_DOC)"
+  assert_eq 1 "$(( doc[3] <= chk[1] && doc[3] <= label[1] ))" "$name: the document makes way (${doc[*]})"
   assert_eq 1 "$(( chk[0] >= 0 && chk[1] >= 0 && chk[3] <= height && chk[2] < label[0] ))" \
     "$name: check box on the screen, left of its caption (${chk[*]})"
   assert_eq 1 "$(( label[0] >= 0 && label[1] >= 0 && label[3] <= height && label[2] < accept[0] ))" \

@@ -255,6 +255,10 @@ TEST(ComputeLayout, ALongCheckBoxCaptionWrapsAndStaysOnTheScreen) {
             EXPECT_LE(r->Right(), out.Accept.Left) << where;
         }
         EXPECT_FALSE(Overlap(out.CheckCaption, out.CheckBox)) << where;
+        // The document makes way: it covers none of the group.
+        for (const TwipRect* r : {&out.CheckCaption, &out.CheckBox, &out.Eye})
+            EXPECT_LE(out.Document.Bottom(), r->Top) << where;
+        EXPECT_GE(out.Document.Height, first.Document.Height / 2 - 300) << where;
         // The eye leaves the message its minimum; the history buttons stay on the screen.
         if (c.eye) {
             EXPECT_GE(out.Eye.Left, out.Message.Left + in.MessageMinWidth) << where;
@@ -266,7 +270,7 @@ TEST(ComputeLayout, ALongCheckBoxCaptionWrapsAndStaysOnTheScreen) {
         // Growing upwards from the one-line bottom, no higher than the document's middle.
         EXPECT_EQ(out.CheckCaption.Bottom(), first.CheckCaption.Top + in.CheckCaptionHeight) << where;
         EXPECT_EQ(out.CheckCaption.Height,
-                  std::min(c.wrappedHeight, out.CheckCaption.Bottom() - out.Document.Top - out.Document.Height / 2))
+                  std::min(c.wrappedHeight, out.CheckCaption.Bottom() - first.Document.Top - first.Document.Height / 2))
             << where;
         EXPECT_EQ(out.CheckBox.Top, out.CheckCaption.Top) << where;
         EXPECT_EQ(out.Message.Top, out.Accept.Top + 200) << where;
