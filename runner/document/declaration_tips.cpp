@@ -47,13 +47,16 @@ void DeclarationTips::HoverButton(int index, long x, long y, const TwipRect& but
 }
 
 bool DeclarationTips::HoverCheckBox(long x, long y, const TwipRect& box, const std::string& caption,
-                                    bool leftButtonDown) {
+                                    bool leftButtonDown, const std::string& fullCaption) {
     if (TipsEnabled()) {
         if (!InsideInnerArea(x, y, box.Width, box.Height, 10, 1)) {
             hover_.Destroy();
         } else if (!hover_.Shown()) {
-            hover_.ShowBalloonInfo(caption, TipText(GetSettingValue("CheckBox Tip", settings_)),
-                                   box.Left + box.Width / 2, box.Top + box.Height / 2);
+            std::string text = TipText(GetSettingValue("CheckBox Tip", settings_));
+            // A balloon title is short: the whole of a cut caption goes in the text.
+            if (!fullCaption.empty() && fullCaption != caption)
+                text = text.empty() ? fullCaption : fullCaption + "\r\n\r\n" + text;
+            hover_.ShowBalloonInfo(caption, text, box.Left + box.Width / 2, box.Top + box.Height / 2);
         }
     }
     return leftButtonDown;

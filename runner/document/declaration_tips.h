@@ -41,8 +41,10 @@ public:
     void DestroyHoverTip() { hover_.Destroy(); }
 
     void HoverButton(int index, long x, long y, const TwipRect& button, bool boxTicked, const std::string& caption);
-    // Answers true when the move should tick the box (left button held).
-    bool HoverCheckBox(long x, long y, const TwipRect& box, const std::string& caption, bool leftButtonDown);
+    // Answers true when the move should tick the box (left button held). A
+    // caption shown cut short gives its full text, which leads the tip.
+    bool HoverCheckBox(long x, long y, const TwipRect& box, const std::string& caption, bool leftButtonDown,
+                       const std::string& fullCaption = std::string());
     void HoverHistoryButton(long x, long y, const TwipRect& button, const std::string& title, const std::string& text);
 
 private:

@@ -172,7 +172,8 @@ void DeclarationParts::HoverCheckBox() {
     HWND box = c_.Controls.CheckBox;
     const ControlPointer p = Pointer(box);
     const bool leftDown = GetKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0;
-    if (!tips_->Rules.HoverCheckBox(p.X, p.Y, p.Control, WindowText(c_.Controls.CheckCaption), leftDown)) return;
+    const std::string full = c_.FullCheckCaption ? c_.FullCheckCaption() : std::string();
+    if (!tips_->Rules.HoverCheckBox(p.X, p.Y, p.Control, WindowText(c_.Controls.CheckCaption), leftDown, full)) return;
     if (!c_.CheckBoxTicked || SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
     SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
     if (c_.CheckBoxTicked) c_.CheckBoxTicked();

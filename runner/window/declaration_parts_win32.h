@@ -39,6 +39,8 @@ struct DeclarationPartsContext {
     std::vector<std::string>* History = nullptr;  // the window's list, filled by the selection too
     PictureResources* Pictures = nullptr;
     int TwipsPerPixel = 15;
+    // The check box caption in full (its label may show it cut short).
+    std::function<std::string()> FullCheckCaption;
     // Opens a history entry (the selection's NavigateTo).
     std::function<void(const std::string&)> NavigateTo;
     // Runs the check box's click handling after a drag ticked it; unset when

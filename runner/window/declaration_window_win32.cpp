@@ -7,6 +7,7 @@
 #include "runner/document/document_selection.h"
 #include "runner/lockdown/lockdown_win32.h"
 #include "runner/start/run_control.h"
+#include "runner/window/caption_fit.h"
 #include "runner/window/colour.h"
 #include "runner/window/declaration_ids.h"
 #include "runner/window/layout.h"
@@ -29,6 +30,7 @@ const long kLogoSize = 600;
 const long kCheckBoxSize = 240;
 const long kLabelHeight = 300;
 const long kMessageHeight = 600;
+const long kMessageMinWidth = 1500;
 const int kDesignedCaptionPoints = 10;
 // Shown in the document's place when no document view can be made.
 const char kNoDocumentText[] = "The declaration document could not be shown.";
@@ -52,6 +54,20 @@ public:
 private:
     DocumentView* view_;
 };
+
+// The label's own drawing flags (SS_LEFT | SS_EDITCONTROL), so that the
+// measured height is the one the label shows.
+const UINT kCheckCaptionFormat = DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_EDITCONTROL;
+
+// The height in pixels of the text wrapped to the width in pixels.
+long WrappedTextHeight(HWND window, HFONT font, const std::string& text, long width) {
+    WindowDC dc(window);
+    if (!dc.Get()) return 0;
+    SelectedObject selected(dc.Get(), font);
+    RECT r = {0, 0, static_cast<LONG>(width), 0};
+    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, kCheckCaptionFormat | DT_CALCRECT);
+    return r.bottom - r.top;
+}
 
 void Place(HWND control, const TwipRect& r, int tpp) {
     MoveWindow(control, TwipsToPixels(r.Left, tpp), TwipsToPixels(r.Top, tpp), TwipsToPixels(r.Width, tpp),
@@ -156,7 +172,8 @@ bool DeclarationWindow::CreateControls() {
                                          IDC_BWS_DECLARATION_DOC);
     c.Eye.Create(window, IDC_IMG_EYE, "", false);
     c.CheckBox = CreateChildControl(window, "BUTTON", "", BS_AUTOCHECKBOX | WS_TABSTOP, IDC_CHK_READ);
-    c.CheckCaption = CreateChildControl(window, "STATIC", "", SS_LEFT | SS_NOTIFY, IDC_LBL_CHK_CAPTION);
+    c.CheckCaption =
+        CreateChildControl(window, "STATIC", "", SS_LEFT | SS_EDITCONTROL | SS_NOTIFY, IDC_LBL_CHK_CAPTION);
     c.Button[0].Create(window, IDC_IMG_BUTTON_0, "", true);
     c.Button[1].Create(window, IDC_IMG_BUTTON_1, "", true);
     c.ButtonCaption[0] = CreateChildControl(window, "STATIC", "", SS_CENTER | SS_NOTIFY, IDC_LBL_BUTTON_CAPTION_0);
@@ -282,6 +299,18 @@ void DeclarationWindow::ShowHistoryButtons(bool visible) {
     for (PictureControl& button : controls_.DocHist) ShowWindow(button.Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
+std::string DeclarationWindow::ShownCheckCaption(const LayoutInput& in, const DeclarationLayout& out) const {
+    const std::string& full = composition_.CheckCaption;
+    if (!out.CheckCaptionWraps || out.CheckCaption.Height >= in.CheckCaptionWrappedHeight) return full;
+    // Too long even wrapped: cut to the lines the label has.
+    const HWND label = controls_.CheckCaption;
+    const long width = TwipsToPixels(out.CheckCaption.Width, twipsPerPixel_);
+    const long height = TwipsToPixels(out.CheckCaption.Height, twipsPerPixel_) - 2;
+    return FitWithEllipsis(full, [&](const std::string& text) {
+        return WrappedTextHeight(label, checkFont_.Get(), text, width) <= height;
+    });
+}
+
 void DeclarationWindow::LayOut() {
     const WindowComposition& w = composition_;
     const DeclarationControls& c = controls_;
@@ -321,8 +350,17 @@ void DeclarationWindow::LayOut() {
     in.EyeHeight = kEyeHeight;
     in.HistoryWidth = in.HistoryHeight = kHistorySize;
     in.MessageHeight = kMessageHeight;
+    in.MessageMinWidth = kMessageMinWidth;
     in.LogoWidth = in.LogoHeight = kLogoSize;
-    const DeclarationLayout out = ComputeLayout(in);
+    DeclarationLayout out = ComputeLayout(in);
+    if (out.CheckCaptionWraps) {
+        // Measured within the room the first pass left, then laid out again.
+        const long width = TwipsToPixels(out.CheckCaption.Width, tpp);
+        in.CheckCaptionWrappedHeight =
+            TwipsFromPixels(WrappedTextHeight(c.CheckCaption, checkFont_.Get(), w.CheckCaption, width) + 2, tpp);
+        out = ComputeLayout(in);
+    }
+    SetWindowTextA(c.CheckCaption, ShownCheckCaption(in, out).c_str());
     layout_ = in;
 
     Place(c.Background.Hwnd(), out.Background, tpp);
@@ -374,6 +412,7 @@ void DeclarationWindow::MakeParts() {
     context.History = &history_;
     context.Pictures = pictures_.get();
     context.TwipsPerPixel = twipsPerPixel_;
+    context.FullCheckCaption = [this] { return composition_.CheckCaption; };
     context.NavigateTo = [this](const std::string& path) { selection_->NavigateTo(path); };
     parts_ = std::make_unique<DeclarationParts>(context);
 }

@@ -81,6 +81,9 @@ private:
     HBRUSH BackgroundBrush(HWND control);
     void MakeSelection();
     void LayOut();
+    // The check box caption as its label can show it: cut with "..." when it
+    // does not fit even wrapped.
+    std::string ShownCheckCaption(const LayoutInput& in, const DeclarationLayout& out) const;
     void ShowHistoryButtons(bool visible);
     LRESULT OnControlColour(HDC dc, HWND control);
     LRESULT OnEraseBackground(HDC dc);

@@ -34,6 +34,35 @@ long RowBottom(const LayoutInput& in, const DeclarationLayout& out) {
     return bottom;
 }
 
+// The widest the check box caption may be: from the accept button back to the
+// message's minimum and the eye, when shown. The history buttons keep their
+// rule: they move left of the group, over the message if need be.
+long CheckCaptionRoom(const LayoutInput& in, const DeclarationLayout& out, long messageLeft) {
+    long left = messageLeft + in.MessageMinWidth + 200;
+    if (in.EyeVisible) left += in.EyeWidth + 200;
+    left += in.CheckBoxWidth + 100;
+    return std::max(0L, out.Accept.Left - 200 - left);
+}
+
+// A caption wider than its room wraps within it and grows upwards from its
+// one-line bottom, up to the document's middle at most.
+void WrapCheckCaption(const LayoutInput& in, DeclarationLayout& out, long room) {
+    out.CheckCaptionWraps = true;
+    const long bottom = out.CheckCaption.Bottom();
+    const long highest = std::max(0L, std::min(out.CheckCaption.Top, out.Document.Top + out.Document.Height / 2));
+    const long wanted = std::max(in.CheckCaptionHeight, in.CheckCaptionWrappedHeight);
+    out.CheckCaption.Height = std::min(wanted, bottom - highest);
+    out.CheckCaption.Top = bottom - out.CheckCaption.Height;
+    out.CheckCaption.Width = room;
+    out.CheckBox.Top = out.CheckCaption.Top;  // beside the first line
+    out.Eye.Top = out.CheckBox.Top - 130;
+    // The document gives up the room, keeping the row's usual gap above the
+    // caption; a full-screen document lies over the row anyway.
+    if (IsFullScreenDocument(in.WidthMargin, in.HeightMargin)) return;
+    const long documentBottom = out.CheckCaption.Top - 300;
+    if (out.Document.Bottom() > documentBottom) out.Document.Height = std::max(0L, documentBottom - out.Document.Top);
+}
+
 }  // namespace
 
 DeclarationLayout ComputeLayout(const LayoutInput& in) {
@@ -98,7 +127,12 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
     out.DeclineCaption.Width = in.DeclineWidth;
     out.DeclineCaption.Height = in.CaptionLabelHeight;
 
-    out.CheckCaption.Left = out.Accept.Left - in.CheckCaptionWidth - 200;
+    const long usualCaptionTop = out.CheckCaption.Top;
+    const long messageLeft =
+        in.SpeakerVisible ? out.Document.Left + static_cast<long>(in.InnerHeight * 0.1) : out.Document.Left;
+    const long room = CheckCaptionRoom(in, out, messageLeft);
+    if (in.CheckCaptionWidth > room) WrapCheckCaption(in, out, room);
+    out.CheckCaption.Left = out.Accept.Left - out.CheckCaption.Width - 200;
     out.CheckBox.Left = out.CheckCaption.Left - in.CheckBoxWidth - 100;
     out.Eye.Left = out.CheckBox.Left - in.EyeWidth - 200;
 
@@ -123,7 +157,7 @@ DeclarationLayout ComputeLayout(const LayoutInput& in) {
     }
 
     out.Message.Left = in.SpeakerVisible ? out.Speaker.Left + out.Speaker.Width : out.Document.Left;
-    out.Message.Top = out.CheckCaption.Top;
+    out.Message.Top = usualCaptionTop;
     // The message runs up to the history buttons and wraps within that room.
     out.Message.Width = std::max(0L, out.History[0].Left - 200 - out.Message.Left);
     // It may wrap down to the bottom of the inner area.

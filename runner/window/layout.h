@@ -31,12 +31,16 @@ struct LayoutInput {
     // Designed control sizes.
     long AcceptWidth = 0, AcceptHeight = 0;
     long DeclineWidth = 0, DeclineHeight = 0;
-    long CaptionLabelHeight = 0;  // the button caption labels
-    long CheckCaptionWidth = 0, CheckCaptionHeight = 0;
+    long CaptionLabelHeight = 0;                         // the button caption labels
+    long CheckCaptionWidth = 0, CheckCaptionHeight = 0;  // on one line
+    // The caption's height when wrapped to the room ComputeLayout answered in
+    // CheckCaption.Width; 0 until the window has measured it.
+    long CheckCaptionWrappedHeight = 0;
     long CheckBoxWidth = 0, CheckBoxHeight = 0;
     long EyeWidth = 0, EyeHeight = 0;
     long HistoryWidth = 0, HistoryHeight = 0;
     long MessageHeight = 0;
+    long MessageMinWidth = 0;  // the message keeps at least this when the caption is long
     long LogoWidth = 0, LogoHeight = 0;
 };
 
@@ -46,6 +50,7 @@ struct DeclarationLayout {
     TwipRect Accept, Decline;
     TwipRect AcceptCaption, DeclineCaption;
     TwipRect CheckCaption, CheckBox, Eye;
+    bool CheckCaptionWraps = false;  // too wide for one line: wrapped into CheckCaption.Width
     TwipRect History[2];
     TwipRect Speaker;
     TwipRect Message;
@@ -58,7 +63,10 @@ bool IsFullScreenDocument(int widthMargin, int heightMargin);
 // The window's arithmetic. Outside the full-screen document, a button row that
 // would fall below the inner area is lifted (the document gives up the room),
 // so the accept button can always be reached. History buttons that would lie
-// under the eye or the check box move left of them.
+// under the eye or the check box move left of them. A check box caption too
+// wide for the room left of the accept button wraps, growing upwards from its
+// one-line bottom but no higher than the document's middle; the document
+// shortens to make way.
 DeclarationLayout ComputeLayout(const LayoutInput& in);
 
 // Twips per pixel of a display with the given logical pixels per inch.

@@ -106,10 +106,46 @@ switches_off() {
   win_stop
 }
 
+# long_caption CAPTION NAME: the check box and its caption on the screen, left
+# of the accept button, whatever the caption's length.
+long_caption() {
+  local caption=$1 name=$2
+  tsr_app_folder "Long $name" >/dev/null
+  settings "CheckBox Caption=$caption"
+  win_open "$name caption" -U anna || return
+  tsr_screenshot "window-$name-caption-$TSR_FLAVOUR" >/dev/null
+  local height chk label accept doc
+  height=$(win_screen_size | cut -d, -f4)
+  read -r -a chk <<<"$(win_rect $ID_CHK)"
+  read -r -a label <<<"$(win_rect $ID_CHK_CAPTION)"
+  read -r -a accept <<<"$(win_rect $ID_ACCEPT)"
+  read -r -a doc <<<"$(win_rect $ID_DOC)"
+  assert_eq 1 "$(( doc[3] <= chk[1] && doc[3] <= label[1] ))" "$name: the document makes way (${doc[*]})"
+  assert_eq 1 "$(( chk[0] >= 0 && chk[1] >= 0 && chk[3] <= height && chk[2] < label[0] ))" \
+    "$name: check box on the screen, left of its caption (${chk[*]})"
+  assert_eq 1 "$(( label[0] >= 0 && label[1] >= 0 && label[3] <= height && label[2] < accept[0] ))" \
+    "$name: caption on the screen, left of accept (${label[*]} / ${accept[*]})"
+  assert_eq 1 "$(( label[3] - label[1] > 20 ))" "$name: caption wrapped onto lines (${label[*]})"
+  WIN_CAPTION=$(win_text $ID_CHK_CAPTION)
+  win_stop
+}
+
+long_captions() {
+  local policy="I confirm that I, User Name, have read, understood and agree to comply with the Computer Usage Policy"
+  long_caption "$policy" "policy"
+  assert_eq "${policy/User Name/anna}" "$WIN_CAPTION" "policy: the whole sentence shown"
+  local huge
+  huge=$(printf 'word%.0s ' $(seq 2000))
+  long_caption "${huge% }" "huge"
+  assert_match '\.\.\.$' "$WIN_CAPTION" "huge: the shown caption ends in ..."
+  assert_eq 1 "$(( ${#WIN_CAPTION} < 9999 ))" "huge: cut short (${#WIN_CAPTION} characters)"
+}
+
 for flavour in $(tsr_flavours); do
   tsr_prefix "$flavour"
   no_settings
   sample_settings
   switches_off
+  long_captions
 done
 tsr_finish

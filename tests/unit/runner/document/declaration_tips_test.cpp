@@ -164,3 +164,21 @@ TEST(DeclarationTips, TenThousandCharacterTextsPassThrough) {
     ASSERT_EQ(1u, t.hover.Shows.size());
     EXPECT_EQ(longText + "\r\nend", t.hover.Shows[0].Text);
 }
+
+TEST(DeclarationTips, ACaptionCutShortIsWholeInTheCheckBoxTip) {
+    struct Case {
+        std::string settings, shown, full, text;
+    };
+    const Case cases[] = {
+        {"CheckBox Tip=Tick me\r\n", "I agree to...", "I agree to all of it", "I agree to all of it\r\n\r\nTick me"},
+        {"", "I agree to...", "I agree to all of it", "I agree to all of it"},
+        {"CheckBox Tip=Tick me\r\n", "I agree", "I agree", "Tick me"},  // shown whole
+    };
+    for (const Case& c : cases) {
+        Tips t(c.settings);
+        t.tips.HoverCheckBox(100, 100, kBox, c.shown, false, c.full);
+        ASSERT_EQ(1u, t.hover.Shows.size());
+        EXPECT_EQ(c.text, t.hover.Shows[0].Text);
+        EXPECT_EQ(c.shown, t.hover.Shows[0].Title);
+    }
+}

@@ -202,3 +202,93 @@ TEST(SettingNumbers, LeadingNumberAnd16BitRange) {
     EXPECT_EQ(NumericValue16("40000"), 0);
     EXPECT_EQ(NumericValue16("2.6"), 3);
 }
+
+namespace {
+
+// Screens of 1024 and 1280 pixels at 96 DPI, as the window lays them out.
+LayoutInput ScreenOf(long pixelsWide, long pixelsHigh) {
+    LayoutInput in = Screen();
+    in.WindowWidth = pixelsWide * 15;
+    in.WindowHeight = in.ScreenHeight = pixelsHigh * 15;
+    in.InnerWidth = (pixelsWide - 8) * 15;
+    in.InnerHeight = (pixelsHigh - 23 - 8) * 15;
+    in.MessageMinWidth = 1500;
+    return in;
+}
+
+bool Overlap(const TwipRect& a, const TwipRect& b) {
+    return a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom();
+}
+
+}  // namespace
+
+TEST(ComputeLayout, ALongCheckBoxCaptionWrapsAndStaysOnTheScreen) {
+    struct Case {
+        long screenWidth, screenHeight;
+        long captionWidth, wrappedHeight;  // twips: one-line width, height once wrapped
+        bool eye, history;
+    };
+    const Case cases[] = {
+        {1024, 768, 12500, 600, true, true},  // the policy sentence (834 pixels): x = -273 before
+        {1024, 768, 12500, 600, false, false},
+        {1280, 800, 12500, 450, true, true},
+        {1280, 800, 12500, 450, false, true},
+        {1024, 768, 900000, 90000, true, true},  // 10,000 characters: cut at the document's middle
+        {1280, 800, 900000, 90000, false, false},
+    };
+    for (const Case& c : cases) {
+        LayoutInput in = ScreenOf(c.screenWidth, c.screenHeight);
+        in.CheckCaptionWidth = c.captionWidth;
+        in.EyeVisible = c.eye;
+        in.HistoryVisible = c.history;
+        DeclarationLayout first = ComputeLayout(in);  // tells the room to measure in
+        in.CheckCaptionWrappedHeight = c.wrappedHeight;
+        DeclarationLayout out = ComputeLayout(in);
+        const std::string where = std::to_string(c.screenWidth) + " wide, caption " + std::to_string(c.captionWidth);
+        EXPECT_TRUE(out.CheckCaptionWraps) << where;
+        EXPECT_EQ(first.CheckCaption.Width, out.CheckCaption.Width) << where;
+        EXPECT_LT(out.CheckCaption.Width, c.captionWidth) << where;
+        for (const TwipRect* r : {&out.CheckCaption, &out.CheckBox}) {
+            EXPECT_GE(r->Left, 0) << where;
+            EXPECT_GE(r->Top, 0) << where;
+            EXPECT_LE(r->Bottom(), in.InnerHeight) << where;
+            EXPECT_LE(r->Right(), out.Accept.Left) << where;
+        }
+        EXPECT_FALSE(Overlap(out.CheckCaption, out.CheckBox)) << where;
+        // The document makes way: it covers none of the group.
+        for (const TwipRect* r : {&out.CheckCaption, &out.CheckBox, &out.Eye})
+            EXPECT_LE(out.Document.Bottom(), r->Top) << where;
+        EXPECT_GE(out.Document.Height, first.Document.Height / 2 - 300) << where;
+        // The eye leaves the message its minimum; the history buttons stay on the screen.
+        if (c.eye) {
+            EXPECT_GE(out.Eye.Left, out.Message.Left + in.MessageMinWidth) << where;
+        }
+        if (c.history) {
+            EXPECT_GE(out.History[0].Left, 0) << where;
+            EXPECT_LE(out.History[1].Right(), c.eye ? out.Eye.Left : out.CheckBox.Left) << where;
+        }
+        // Growing upwards from the one-line bottom, no higher than the document's middle.
+        EXPECT_EQ(out.CheckCaption.Bottom(), first.CheckCaption.Top + in.CheckCaptionHeight) << where;
+        EXPECT_EQ(out.CheckCaption.Height,
+                  std::min(c.wrappedHeight, out.CheckCaption.Bottom() - first.Document.Top - first.Document.Height / 2))
+            << where;
+        EXPECT_EQ(out.CheckBox.Top, out.CheckCaption.Top) << where;
+        EXPECT_EQ(out.Message.Top, out.Accept.Top + 200) << where;
+    }
+}
+
+TEST(ComputeLayout, ACaptionThatFitsKeepsItsOneLinePlace) {
+    for (long wide : {1024L, 1280L}) {
+        LayoutInput in = ScreenOf(wide, 768);
+        in.CheckCaptionWidth = 3000;
+        in.CheckCaptionWrappedHeight = 900;  // not used while the line fits
+        const DeclarationLayout out = ComputeLayout(in);
+        EXPECT_FALSE(out.CheckCaptionWraps);
+        EXPECT_EQ(out.CheckCaption.Left, out.Accept.Left - 3000 - 200);
+        EXPECT_EQ(out.CheckCaption.Top, out.Accept.Top + 200);
+        EXPECT_EQ(out.CheckCaption.Width, 3000);
+        EXPECT_EQ(out.CheckCaption.Height, 300);
+        EXPECT_EQ(out.CheckBox.Left, out.CheckCaption.Left - 240 - 100);
+        EXPECT_EQ(out.CheckBox.Top, out.CheckCaption.Top);
+    }
+}
