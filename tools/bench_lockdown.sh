@@ -20,7 +20,8 @@ bench_lockdown_cpu() {
     return 1
   }
   sleep 2  # past the start's own work
-  pid=$(ps -eo pid=,args= | awk '$2 == "Tessarin.exe" { print $1 }' | tail -n 1)
+  # The 32-bit loader shows the image name, the 64-bit one the Windows path.
+  pid=$(ps -eo pid=,args= | awk '$2 == "Tessarin.exe" || $2 ~ /\\Tessarin\.exe$/ { print $1 }' | tail -n 1)
   server=$(pgrep -n wineserver)
   [ -n "$pid" ] && [ -n "$server" ] || { echo "bench: process not found" >&2; return 1; }
 
