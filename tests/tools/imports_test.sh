@@ -7,14 +7,7 @@
 # is not due never loads them. Both are Windows-subsystem programs (no console).
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
-failures=0 checks=0
-
-check() {
-  checks=$((checks + 1))
-  [ "$2" == "$3" ] && return 0
-  echo "FAIL [imports]: $1: expected '$2', got '$3'" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_lib.sh"
 
 for flavour in win32 win64; do
   case $flavour in win32) objdump=i686-w64-mingw32-objdump ;; *) objdump=x86_64-w64-mingw32-objdump ;; esac
@@ -30,8 +23,4 @@ for flavour in win32 win64; do
       "$($objdump -p "$file" | awk '/^Subsystem/ {print $3, $4}')"
   done
 done
-if [ $failures -gt 0 ]; then
-  echo "imports: $failures of $checks checks failed"
-  exit 1
-fi
-echo "imports: all $checks checks passed (win32 and win64)"
+check_finish "imports" "(win32 and win64)"

@@ -8,14 +8,7 @@ set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0 checks=0
-
-check() {
-  checks=$((checks + 1))
-  [ "$2" == "$3" ] && return 0
-  echo "FAIL [wine flavours]: $1: expected '$2', got '$3'" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_lib.sh"
 
 # ask LOADER COMMAND...: sources the bench with LOADER as the 32-bit loader
 # (TSR_ROOT in a scratch folder, so the real build's loader shims stay as
@@ -50,8 +43,4 @@ done
 check "64-bit shim calls the 64-bit loader" 'exec "/usr/lib/wine/wine64" "$@"' \
   "$(tail -n 1 "$work/root/build/wine/loader64/wine-stable")"
 
-if [ $failures -gt 0 ]; then
-  echo "wine flavours: $failures of $checks checks failed"
-  exit 1
-fi
-echo "wine flavours: all $checks checks passed"
+check_finish "wine flavours"
