@@ -13,6 +13,8 @@ void DeleteFileAt(const std::string& path);
 // ("12/7/2026 9:05:00 AM"; the time is left out at midnight). Empty text
 // for any other kind or a missing file.
 std::string FileModifiedDate(const std::string& path, int kind);
+// The file's last-access time in the same form; empty for a missing file.
+std::string FileAccessedDate(const std::string& path);
 // The last-modified time of a file as a number that orders times (its unit
 // is the system's own); false for a missing file.
 bool FileModifiedTime(const std::string& path, long long* when);

@@ -18,12 +18,13 @@ void DeleteFileAt(const std::string& path) {
     if (FileExists(path)) std::remove(path.c_str());
 }
 
-std::string FileModifiedDate(const std::string& path, int kind) {
-    if (kind != 4 || !FileExists(path)) return std::string();
+namespace {
+
+std::string FileTimeText(const std::string& path, bool accessed) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return std::string();
+    if (!FileExists(path) || ::stat(path.c_str(), &st) != 0) return std::string();
     std::tm local{};
-    time_t when = st.st_mtime;
+    time_t when = accessed ? st.st_atime : st.st_mtime;
     if (!localtime_r(&when, &local)) return std::string();
     std::string text = std::to_string(local.tm_mon + 1) + "/" + std::to_string(local.tm_mday) + "/" +
                        std::to_string(local.tm_year + 1900);
@@ -34,6 +35,12 @@ std::string FileModifiedDate(const std::string& path, int kind) {
                   local.tm_hour < 12 ? "AM" : "PM");
     return text + time;
 }
+
+}  // namespace
+
+std::string FileModifiedDate(const std::string& path, int kind) { return kind == 4 ? FileTimeText(path, false) : ""; }
+
+std::string FileAccessedDate(const std::string& path) { return FileTimeText(path, true); }
 
 bool FileModifiedTime(const std::string& path, long long* when) {
     struct stat st {};

@@ -15,6 +15,17 @@ std::string DateText(const SYSTEMTIME& when, bool withTime) {
     return text;
 }
 
+// One of a file's times as the user's date and time (no time at midnight).
+std::string FileTimeText(const std::string& path, FILETIME WIN32_FILE_ATTRIBUTE_DATA::*which) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!FileExists(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::string();
+    FILETIME local;
+    SYSTEMTIME when;
+    if (!FileTimeToLocalFileTime(&(data.*which), &local) || !FileTimeToSystemTime(&local, &when)) return std::string();
+    bool midnight = when.wHour == 0 && when.wMinute == 0 && when.wSecond == 0;
+    return DateText(when, !midnight);
+}
+
 }  // namespace
 
 bool CopyFileTo(const std::string& source, const std::string& destination, bool overwrite) {
@@ -27,15 +38,12 @@ void DeleteFileAt(const std::string& path) {
 }
 
 std::string FileModifiedDate(const std::string& path, int kind) {
-    if (kind != 4 || !FileExists(path)) return std::string();
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::string();
-    FILETIME local;
-    SYSTEMTIME when;
-    if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &when))
-        return std::string();
-    bool midnight = when.wHour == 0 && when.wMinute == 0 && when.wSecond == 0;
-    return DateText(when, !midnight);
+    if (kind != 4) return std::string();
+    return FileTimeText(path, &WIN32_FILE_ATTRIBUTE_DATA::ftLastWriteTime);
+}
+
+std::string FileAccessedDate(const std::string& path) {
+    return FileTimeText(path, &WIN32_FILE_ATTRIBUTE_DATA::ftLastAccessTime);
 }
 
 bool FileModifiedTime(const std::string& path, long long* when) {
