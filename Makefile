@@ -4,7 +4,7 @@ NATIVE := build/native
 WIN32DIR := build/win32
 WIN64DIR := build/win64
 
-.PHONY: all deps build native win32 win64 check unit tool-tests wine-unit e2e run bench fuzz clean
+.PHONY: all deps build native win32 win64 check unit tool-tests wine-unit e2e run admin bench fuzz clean
 
 all: build
 
@@ -46,6 +46,9 @@ check: build unit tool-tests wine-unit e2e
 
 run: win32 win64
 	@tools/wine/run-sample.sh
+
+admin: win32 win64
+	@tools/wine/run-sample.sh admin
 
 bench: win32 win64
 	@tools/bench.sh

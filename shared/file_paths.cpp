@@ -58,6 +58,22 @@ bool WriteTextFile(const std::string& text, const std::string& path) {
     return ReplaceFileAtomically(path, text + "\r\n");
 }
 
+std::string ReadTextFile(const std::string& path) {
+    std::string bytes;
+    ReadWholeFile(path, &bytes);
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 16 + 2);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = bytes.size();
+        text.append(bytes, start, end - start).append("\r\n");
+        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return text;
+}
+
 bool ReadWholeFile(const std::string& path, std::string* content) {
     return ReadFileStart(path, static_cast<std::size_t>(-1), content);
 }

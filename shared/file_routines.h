@@ -21,6 +21,12 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content);
 // Creates or replaces the file with the text followed by CR LF; false when
 // the file could not be written (the old file then stays as it was).
 bool WriteTextFile(const std::string& text, const std::string& path);
+// The file's text with every line followed by CR LF (CR LF, CR and LF all
+// end a line); a file that cannot be read gives what was read, maybe nothing.
+std::string ReadTextFile(const std::string& path);
+// The system's words for why the last file routine failed ("Access is
+// denied."), for messages that name the file and the reason.
+std::string LastFileError();
 // True when the path's last part names a device rather than a file on
 // Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension,
 // in any case), or the path is in the device namespace (\\.\...). Opening

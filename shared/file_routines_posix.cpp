@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,6 +47,8 @@ bool WriteAll(int fd, const std::string& content) {
 
 }  // namespace
 
+std::string LastFileError() { return std::string(std::strerror(errno)) + "."; }
+
 bool FileExists(const std::string& path) {
     if (path.empty() || HasWildcard(path) || IsDeviceName(path)) return false;
     struct stat st {};
@@ -88,7 +91,10 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
     // A file without write permission is read-only, as on Windows, even for
     // an owner who could rename over it.
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
+    if (::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) {
+        errno = EACCES;
+        return false;
+    }
     std::string temp = path + ".XXXXXX";
     Fd fd(::mkstemp(&temp[0]));
     if (fd.Get() < 0) return false;

@@ -58,11 +58,17 @@ bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string* c
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
-    if (path.empty() || IsDeviceName(path) || FolderExists(path)) return false;
+    if (path.empty() || IsDeviceName(path) || FolderExists(path)) {
+        SetLastError(ERROR_INVALID_NAME);
+        return false;
+    }
     // Windows refuses to replace a read-only file; say so before writing
     // anything rather than rely on every file system doing the same.
     DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     std::string folder = FolderOf(path);
     if (folder.empty()) folder = ".";
     char temp[MAX_PATH + 1] = {};
@@ -75,8 +81,21 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
         ok = file.Reset() && ok;
     }
     ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileA(temp);
+    if (!ok) {
+        const DWORD error = GetLastError();
+        DeleteFileA(temp);
+        SetLastError(error);
+    }
     return ok;
+}
+
+std::string LastFileError() {
+    const DWORD error = GetLastError();
+    char text[512] = {};
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                             sizeof text, nullptr);
+    while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ')) text[--n] = 0;
+    return n ? std::string(text, n) : "Error " + std::to_string(error) + ".";
 }
 
 std::string LocalAppDataFolder() {

@@ -38,6 +38,11 @@ public:
     // page is up and its mark is set).
     virtual void SetControlShown(TabControl control, bool shown) = 0;
     virtual bool ControlShown(TabControl control) const = 0;
+    // The caption of a tab (the document tab's shows its mode) and of a
+    // menu item of the main menu.
+    virtual void SetTabCaption(ConsoleTabId tab, const std::string& caption) = 0;
+    virtual std::string TabCaption(ConsoleTabId tab) const = 0;
+    virtual void SetMenuItemText(int commandId, const std::string& text) = 0;
     // The window's one balloon tip (the log list's).
     virtual CBalloonToolTip& LogTip() = 0;
 };

@@ -20,7 +20,7 @@ enum class ActionState {
 
 struct TabRule {
     ConsoleTabId Tab;
-    const char* Caption;  // the tab's caption at start
+    const char* Caption;           // the tab's caption at start
     bool CaptionFromBundleOption;  // else the action button reads "&Save"
     ActionState State;
     std::vector<TabControl> Shown;

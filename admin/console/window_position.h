@@ -15,9 +15,7 @@ struct TwipsPlacement {
 
 struct PixelRect {
     int X = 0, Y = 0, Width = 0, Height = 0;
-    bool operator==(const PixelRect& o) const {
-        return X == o.X && Y == o.Y && Width == o.Width && Height == o.Height;
-    }
+    bool operator==(const PixelRect& o) const { return X == o.X && Y == o.Y && Width == o.Width && Height == o.Height; }
 };
 
 // The stored values: "MainLeft", "MainTop", "MainWidth", "MainHeight"

@@ -208,7 +208,10 @@ std::string ExtensionOf(const std::string& location) {
 }
 
 DocumentType DocumentTypeOf(const std::string& location) {
-    std::string ext = ExtensionOf(location);
+    // An editor's working copy ("index.html~") is of its document's type.
+    std::string name = location;
+    while (!name.empty() && name.back() == '~') name.pop_back();
+    std::string ext = ExtensionOf(name);
     if (ext == ".htm" || ext == ".html" || ext == ".xhtml") return DocumentType::Html;
     if (ext == ".txt" || ext == ".log" || ext == ".text") return DocumentType::Text;
     return DocumentType::Other;

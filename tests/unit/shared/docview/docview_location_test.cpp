@@ -58,6 +58,7 @@ TEST(DocLocation, TypesFollowTheExtensionOfThePathPart) {
     EXPECT_EQ(DocumentTypeOf("C:\\Docs\\readme.txt"), DocumentType::Text);
     EXPECT_EQ(DocumentTypeOf("C:\\Docs\\policy.pdf"), DocumentType::Other);
     EXPECT_EQ(DocumentTypeOf("C:\\Docs.v2\\noextension"), DocumentType::Other);
+    EXPECT_EQ(DocumentTypeOf("C:\\Docs\\index.html~"), DocumentType::Html);  // a working copy
     EXPECT_EQ(ExtensionOf("http://x/a.docx?download=1"), ".docx");
     EXPECT_EQ(ExtensionOf("C:\\a.b\\c"), "");
 }
