@@ -70,6 +70,23 @@ TEST(FileRoutines, WriteTextFileAddsCrLfAndReportsFailure) {
     EXPECT_TRUE(WriteTextFile("new", folder.File("doc.html")));
     EXPECT_EQ("new\r\n", folder.Read("doc.html"));
     EXPECT_FALSE(WriteTextFile("x", folder.File("no/such/doc.html")));
+    folder.SetReadOnly("doc.html", true);
+    EXPECT_FALSE(WriteTextFile("x", folder.File("doc.html")));
+    EXPECT_NE(LastFileError().find("denied"), std::string::npos) << LastFileError();
+    EXPECT_EQ("new\r\n", folder.Read("doc.html"));
+    folder.SetReadOnly("doc.html", false);
+}
+
+TEST(FileRoutines, ReadTextFileEndsEveryLineWithCrLf) {
+    TempFolder folder;
+    for (auto [bytes, text] : {std::pair<const char*, const char*>{"a\r\nb", "a\r\nb\r\n"},
+                               {"a\nb\n", "a\r\nb\r\n"},
+                               {"a\rb\r\n\r\n", "a\r\nb\r\n\r\n"},
+                               {"", ""}}) {
+        folder.Write("t.txt", bytes);
+        EXPECT_EQ(ReadTextFile(folder.File("t.txt")), text) << bytes;
+    }
+    EXPECT_EQ(ReadTextFile(folder.File("missing.txt")), "");
 }
 
 TEST(FileRoutines, PathPartsSplitAtEitherSeparator) {
