@@ -6,6 +6,7 @@
 #   window_paint  the declaration window shown with its document (bench_window.sh)
 #   lockdown_cpu  processor time while the window waits (bench_lockdown.sh)
 #   grid_model    the console's grid model on 10,000 rows, native (tools/bench_grid)
+#   console_start the console window shown with the sample folder (bench_console.sh)
 # Each benchmark is a function bench_<name> that returns non-zero when its
 # limit is broken; the timing helpers above it serve any new benchmark.
 # Settings: BENCH_RUNS (timed runs per program, at least 20), BENCH_LANG,
@@ -20,7 +21,7 @@ BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_FLAVOUR=${BENCH_FLAVOUR:-$(tsr_main_flavour)}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe "$BENCH_FLAVOUR")}  # another build may be timed
-BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control)
+BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -176,6 +177,9 @@ source "$TSR_ROOT/tools/bench_window.sh"
 
 # The lockdown's processor time while the window waits: bench_lockdown_cpu.
 source "$TSR_ROOT/tools/bench_lockdown.sh"
+
+# The console from start to shown: bench_console_start.
+source "$TSR_ROOT/tools/bench_console.sh"
 
 # The grid control under Wine on 10,000 rows: bench_grid_control.
 source "$TSR_ROOT/tools/bench_grid_control.sh"
