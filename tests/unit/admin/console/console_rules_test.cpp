@@ -23,6 +23,7 @@ std::string Doc(const TempFolder& temp, const std::string& name) { return AppOf(
 TEST(ConsoleFiles, DocumentFallsBackThroughTheStandardNames) {
     TempFolder temp;
     const std::string app = AppOf(temp);
+    temp.MakeFolder("app\\documents");  // a Windows folder; a name with backslashes here
     SettingsStore settings(StoreVariant::Console);
     // Nothing there: "index.htm", whether it exists or not.
     EXPECT_EQ(GetDocumentFile(app, "", settings), Doc(temp, "index.htm"));
