@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What each built flavour's programs import, read from the files themselves
 # (no Wine needed, so it runs for both flavours on every machine): the
-# declaration program and the setup tool import only kernel32, advapi32 and
+# declaration program, the console and the setup tool import only kernel32, advapi32 and
 # the C runtime every MinGW program uses (msvcrt.dll, part of Windows); the
 # window, graphics, COM and shell libraries are delay-loaded, so a start that
 # is not due never loads them. Both are Windows-subsystem programs (no console).
@@ -11,7 +11,7 @@ source "$(dirname "$0")/check_lib.sh"
 
 for flavour in win32 win64; do
   case $flavour in win32) objdump=i686-w64-mingw32-objdump ;; *) objdump=x86_64-w64-mingw32-objdump ;; esac
-  for exe in runner/Tessarin.exe setup/Kelvane.exe; do
+  for exe in runner/Tessarin.exe admin/TsrAdmin.exe setup/Kelvane.exe; do
     file="$root/build/$flavour/$exe"
     if [ ! -f "$file" ]; then
       check "$flavour/$exe" "built" "missing"
