@@ -185,6 +185,10 @@ std::string GetSettingValue(const std::string& key, const SettingsStore& store, 
     return entry ? entry->Value : std::string();
 }
 
+SettingEntry* FindSetting(const std::string& key, SettingsStore& store, const std::string& section) {
+    return FindEntry(key, store, section);
+}
+
 std::string GetSettingItem(const std::string& key, const SettingsStore& store, const std::string& section,
                            const std::string& defaultText) {
     const SettingEntry* entry = FindEntry(key, store, section);

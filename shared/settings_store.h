@@ -53,6 +53,9 @@ bool LoadSettingsFile(const std::string& path, SettingsStore& store);
 bool MergeSettingsFile(const std::string& path, SettingsStore& store);
 
 std::string GetSettingValue(const std::string& key, const SettingsStore& store, const std::string& section = "");
+// The entry every lookup of the key would use, or null; for callers that
+// change a found entry in their own way and never append.
+SettingEntry* FindSetting(const std::string& key, SettingsStore& store, const std::string& section = "");
 // Declaration store: the item before the first comma, "0" when the key is
 // missing. Console store: defaultText whenever that item is empty.
 std::string GetSettingItem(const std::string& key, const SettingsStore& store, const std::string& section = "",
