@@ -1,5 +1,6 @@
 // A record's text for the tip and the bundle, and the tip's decisions.
 #include "admin/records/log_text.h"
+#include "shared/file_routines.h"
 
 #include <gtest/gtest.h>
 
