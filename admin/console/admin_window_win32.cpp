@@ -374,6 +374,10 @@ std::string frmTessarinAdmin::GetDiag(const std::string& header, const std::stri
     return RunPicker(Hwnd(), PickerFor(header, appFolder_), current);
 }
 
+void frmTessarinAdmin::GenerateSqlFile(ctlEditGrid& ctlGrid) {
+    static_cast<RecordsTab&>(Tab(ConsoleTabId::Logs)).GenerateSqlFile(ctlGrid);
+}
+
 void frmTessarinAdmin::OnActionButton() {
     const std::string caption = ActionCaption();
     if (caption == "&Bundle" || caption == "&Export" || caption == "&Sql") {

@@ -16,6 +16,8 @@
 #include "shared/win32/handles.h"
 #include "shared/win32/window.h"
 
+class ctlEditGrid;
+
 class frmTessarinAdmin : public Window, public ConsoleHost {
 public:
     frmTessarinAdmin();
@@ -28,6 +30,8 @@ public:
     // ---- public operations ----
     void ShowStatusMsg(const std::string& message) override;
     std::string GetDiag(const std::string& header, const std::string& current) override;
+    // Writes "TessarinLog.sql" from the grid (the records tab's list).
+    void GenerateSqlFile(ctlEditGrid& ctlGrid);
 
     // ---- ConsoleHost ----
     HWND MainWindow() const override { return Hwnd(); }

@@ -21,6 +21,7 @@
 #define IDR_ACCELERATORS 201
 #define IDR_DOCMENU 202
 #define IDI_TSRADMIN 203
+#define IDR_LOGMENU 204
 
 // File menu.
 #define ID_FILE_NEW 1001
@@ -71,6 +72,17 @@
 #define ID_DOC_STYLE_NONE 1702
 #define ID_DOC_STYLE_FIRST 1710
 #define ID_DOC_STYLE_LAST 1999
+
+// LogMenu, and the log tab's own posted notice (the listing's problem,
+// shown after the tab switch's status text).
+#define ID_LOG_BUNDLEFILE 1801
+#define ID_LOG_EXPORTEXCEL 1802
+#define ID_LOG_EXPORTWORKBOOK 1803
+#define ID_LOG_GENERATESQL 1804
+#define ID_LOG_REFRESH 1805
+#define ID_LOG_DELETELOG 1806
+#define ID_LOG_DELETEALL 1807
+#define ID_LOG_FOLDERPROBLEM 1808
 
 // Toolbar buttons (their keys in order).
 #define ID_TB_NEW 2001
