@@ -73,17 +73,6 @@
 #define ID_DOC_STYLE_FIRST 1710
 #define ID_DOC_STYLE_LAST 1999
 
-// LogMenu, and the log tab's own posted notice (the listing's problem,
-// shown after the tab switch's status text).
-#define ID_LOG_BUNDLEFILE 1801
-#define ID_LOG_EXPORTEXCEL 1802
-#define ID_LOG_EXPORTWORKBOOK 1803
-#define ID_LOG_GENERATESQL 1804
-#define ID_LOG_REFRESH 1805
-#define ID_LOG_DELETELOG 1806
-#define ID_LOG_DELETEALL 1807
-#define ID_LOG_FOLDERPROBLEM 1808
-
 // Toolbar buttons (their keys in order).
 #define ID_TB_NEW 2001
 #define ID_TB_OPEN 2002
@@ -98,3 +87,14 @@
 #define ID_TB_ALIGNLEFT 2011
 #define ID_TB_CENTER 2012
 #define ID_TB_ALIGNRIGHT 2013
+
+// LogMenu, and the log tab's own posted notice (the listing's problem,
+// shown after the tab switch's status text).
+#define ID_LOG_BUNDLEFILE 2101
+#define ID_LOG_EXPORTEXCEL 2102
+#define ID_LOG_EXPORTWORKBOOK 2103
+#define ID_LOG_GENERATESQL 2104
+#define ID_LOG_REFRESH 2105
+#define ID_LOG_DELETELOG 2106
+#define ID_LOG_DELETEALL 2107
+#define ID_LOG_FOLDERPROBLEM 2108

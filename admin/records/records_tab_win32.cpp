@@ -58,7 +58,6 @@ LRESULT CALLBACK RecordsTab::ListProc(HWND hwnd, UINT message, WPARAM wParam, LP
 void RecordsTab::Open() {
     SetupLogList(Grid().Model());
     Grid().ApplyProperties();
-    FitList();
 }
 
 void RecordsTab::ShowPage(bool shown) {
@@ -73,10 +72,11 @@ void RecordsTab::WindowWidthChanged(long innerWidthTwips) {
 }
 
 void RecordsTab::FitList() {
-    // The height by the rows (up to the page), then the width the window's
-    // width gives the table.
-    Grid().SetGridSize();
-    if (tableWidth_ > 0) Grid().SetGridWidthByCaller(tableWidth_);
+    // The width the window's width gives the table, and the whole page's
+    // height: a right click below the last record still opens LogMenu.
+    if (tableWidth_ <= 0) return;
+    Grid().Model().GridHeight = 0;
+    Grid().SetGridWidthByCaller(tableWidth_);
 }
 
 void RecordsTab::Enter() {

@@ -58,6 +58,17 @@ con_row() { con_list | awk -F'\t' -v id="$1" 'NR > 1 && $3 == id { print; exit }
 con_text() { con_row "$1" | cut -f8 | sed 's/^"//; s/"$//; s/\\\\/\\/g'; }
 con_enabled() { con_row "$1" | cut -f5; }
 con_status() { adm get-text --exe "$CONSOLE" --title "$CAPTION" --id "$ID_STATUS" | tr -d '\r'; }
+# status_after TEXT: the status text once it reads TEXT (a notice the tab
+# posts to itself comes a moment after the tab switch), or as it stands.
+status_after() {
+  local tries status
+  for tries in 1 2 3 4 5 6 7 8 9 10; do
+    status=$(con_status)
+    [ "$status" == "$1" ] && break
+    sleep 0.2
+  done
+  printf '%s\n' "$status"
+}
 
 # The list's screen rectangle "left top right bottom".
 list_rect() { con_row "$ID_LOGS" | cut -f6 | tr ',' ' '; }

@@ -10,10 +10,18 @@ records_outputs.py row FOLDER N
 """
 import csv
 import os
+import re
 import sqlite3
 import sys
 
 import openpyxl
+
+
+def text_of(data):
+    # Every line followed by CR LF: CR LF and a lone CR end a line, a lone LF
+    # stays in it, and a last line without an end gets one.
+    data = re.sub(rb"\r(?!\n)", b"\r\n", data)
+    return data if data == b"" or data.endswith(b"\r\n") else data + b"\r\n"
 
 
 def records(folder):
@@ -58,7 +66,7 @@ def check(folder, count):
         found.append("the SQL rows differ from the workbook")
 
     bundle = open(os.path.join(folder, "Bundle.Log"), "rb").read()
-    texts = [open(os.path.join(folder, n), "rb").read() + b"\r\n" for n in names]
+    texts = [text_of(open(os.path.join(folder, n), "rb").read()) + b"\r\n" for n in names]
     if len(bundle) != sum(len(t) for t in texts) or any(t not in bundle for t in texts):
         found.append("Bundle.Log is not the records each followed by an empty line")
     return found
