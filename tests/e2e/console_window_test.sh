@@ -32,7 +32,7 @@ first_start() {
 # Each tab: Save caption and state, path label, status text, the page shown.
 tabs() {
   local dir=$TSR_APP_WINDIR
-  local row index caption enabled path status page
+  local index caption enabled path status page
   while IFS='|' read -r index caption enabled path status page; do
     tab_click "$index"
     console_list
@@ -169,7 +169,7 @@ help_and_about() {
 # viewer with one. The console runs with the loader's trace so the log
 # tells when the viewer's library came in.
 help_key() {
-  local log=$1 before
+  local log=$1
   adm key --exe "$CONSOLE" --title "$CAPTION" F1
   sleep 1
   assert_eq "" "$(adm windows | tr -d '\r' | grep "$CONSOLE" | grep -v "\"$CAPTION\"")" "F1 without a help file: no window"
