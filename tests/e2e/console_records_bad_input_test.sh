@@ -10,7 +10,6 @@ source "$(dirname "$0")/records_lib.sh"
 
 SQL_TEMPLATE='Log Sql=INSERT INTO Logs (Name, Updated) VALUES ()'
 
-outputs() { "$PYTHON" "$TSR_ROOT/tests/e2e/records_outputs.py" "$@"; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # write_records FOLDER COUNT: COUNT records of about 1 KB, written at once.
@@ -41,7 +40,7 @@ odd_records() {
   head -c 5242880 /dev/zero | tr '\0' 'r' | fold -w 78 | sed 's/$/\r/' >"$logs/big_Declaration"
   "$PYTHON" -c 'import sys; sys.stdout.buffer.write(bytes(range(256)) * 16)' >"$logs/binary_Declaration"
   open_records "odd records" || return
-  assert_eq "&Export" "$(con_text "$ID_ACTION")" "\"Bundle Option\" Excel gives the export button"
+  assert_eq "&Export" "$(con_now_text "$ID_ACTION")" "\"Bundle Option\" Excel gives the export button"
   adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_ACTION" >/dev/null
   assert_match "^Logs have been exported to " "$(con_status)" "the export button writes the workbook"
   menu 1 "$MENU_SQL"
@@ -55,9 +54,7 @@ odd_records() {
   adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_LOGS" --at "$(list_point 1)" >/dev/null
   # Rows 28 on are the empty rows of the second growth (the header row
   # takes the pointer: no tip over it).
-  local l t r b
-  read -r l t r b <<<"$(list_rect)"
-  adm move-mouse $((l + 150)) $((t + 9)) sleep 100 move-mouse $((l + 151)) $((t + 10)) >/dev/null
+  hover 0
   adm key --exe "$CONSOLE" --title "$CAPTION" PAGEDOWN key PAGEDOWN >/dev/null
   sleep 0.3
   tsr_screenshot "console-records-27-end-$TSR_FLAVOUR" >/dev/null
@@ -75,12 +72,10 @@ odd_tips() {
   printf "12/7/2026 9:05:00 AM, zo\xc3\xab o'neil Accept\r\n" >"$logs/zoë o'neil_Declaration"
   open_records "odd tips" || return
   menu 1 "$MENU_WORKBOOK"
-  local l t r b row name
-  read -r l t r b <<<"$(list_rect)"
+  local row name
   for row in 1 2 3; do
     name=$(outputs row "$logs" "$row")
-    adm move-mouse $((l + 150)) $((t + 2 + row * 19 + 9)) sleep 100 move-mouse $((l + 151)) $((t + 2 + row * 19 + 10)) >/dev/null
-    sleep 0.5
+    hover "$row"
     case "$name" in
       big_Declaration)
         assert_eq 1 "$(console_tips | grep -c '"rrrrrrrr')" "the tip shows the start of the 5 MB record"
@@ -143,7 +138,7 @@ bad_folders() {
     local out="C:.Tsr.Bad.NoSuch.Out."
     adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_ACTION" >/dev/null
     assert_match "^The bundle cannot be written to ${out}Bundle\.Log: ." "$(con_status)" "bundle status names file and reason"
-    assert_eq 1 "$(con_enabled "$ID_ACTION")" "the button stays enabled after a failed bundle"
+    assert_eq 1 "$(con_now_enabled "$ID_ACTION")" "the button stays enabled after a failed bundle"
     menu 1 "$MENU_SQL"
     assert_match "^The SQL script cannot be written to ${out}TessarinLog\.sql: ." "$(con_status)" "SQL status"
     menu 1 "$MENU_WORKBOOK"

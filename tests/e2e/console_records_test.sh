@@ -23,18 +23,17 @@ accept_all() {
   done
 }
 
-outputs() { "$PYTHON" "$TSR_ROOT/tests/e2e/records_outputs.py" "$@"; }
 
 lists_and_outputs() {
   logs_tab
   assert_eq "Tessarin Logs" "$(con_status)" "status on the records tab"
-  assert_eq "$LOGS_WIN\\" "$(con_text "$ID_PATH")" "the path label shows the log folder"
-  assert_eq "&Bundle" "$(con_text "$ID_ACTION")" "action button without \"Bundle Option\""
+  assert_eq "$LOGS_WIN\\" "$(con_now_text "$ID_PATH")" "the path label shows the log folder"
+  assert_eq "&Bundle" "$(con_now_text "$ID_ACTION")" "action button without \"Bundle Option\""
   tsr_screenshot "console-records-tab-$TSR_FLAVOUR" >/dev/null
 
   adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_ACTION" >/dev/null
   assert_eq "Logs have been bundled in $LOGS_WIN\\Bundle.Log" "$(con_status)" "status after the bundle"
-  assert_eq 0 "$(con_enabled "$ID_ACTION")" "the action button is disabled after the bundle"
+  assert_eq 0 "$(con_now_enabled "$ID_ACTION")" "the action button is disabled after the bundle"
   menu 1 "$MENU_SQL" "console-records-menu-$TSR_FLAVOUR"
   assert_eq "Sql have been generated in $LOGS_WIN\\TessarinLog.sql" "$(con_status)" "status after the SQL script"
   # Without a spreadsheet application "Export to Excel" writes the workbook.
@@ -46,11 +45,9 @@ lists_and_outputs() {
 }
 
 tip_shows_record() {
-  local first l t r b
+  local first
   first=$(outputs row "$LOGS" 1)
-  read -r l t r b <<<"$(list_rect)"
-  adm move-mouse $((l + 150)) $((t + 2 + 19 + 9)) sleep 100 move-mouse $((l + 151)) $((t + 2 + 19 + 10)) >/dev/null
-  sleep 0.8
+  hover 1
   assert_eq 1 "$(console_tips | grep -cF "${first%_Declaration} has read the declaration Accept")" \
     "the tip shows the record of row 1 ($first)"
   tsr_screenshot "console-records-tip-$TSR_FLAVOUR" >/dev/null
@@ -62,11 +59,11 @@ deletes() {
   second=$(outputs row "$LOGS" 2)
   adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_LOGS" --at "$(list_point 1)" >/dev/null
   menu 1 "$MENU_DELETE"
-  assert_eq "Do you want to delete the log in line 1 ?" "$(answer_box No)" "the question names the line"
+  assert_eq "Do you want to delete the log in line 1 ?" "$(box_answer "$BOX_TITLE" "&No")" "the question names the line"
   assert_eq 5 "$(record_files "$LOGS" | wc -l)" "No deletes nothing"
 
   menu 2 "$MENU_DELETE"
-  assert_eq "Do you want to delete the log in line 2 ?" "$(answer_box Yes)" "the right-clicked row is asked about"
+  assert_eq "Do you want to delete the log in line 2 ?" "$(box_answer "$BOX_TITLE" "&Yes")" "the right-clicked row is asked about"
   assert_eq "The log has been deleted" "$(con_status)" "status after the delete"
   assert_file_missing "$LOGS/$second"
   menu 1 "$MENU_SQL"
@@ -77,7 +74,7 @@ deletes() {
   menu 5 "$MENU_DELETE"
   assert_eq "No Log has been selected" "$(con_status)" "an empty row has nothing to delete"
   menu 1 "$MENU_DELETE_ALL"
-  assert_eq "Do you want to delete all logs?" "$(answer_box Yes)" "the question for all"
+  assert_eq "Do you want to delete all logs?" "$(box_answer "$BOX_TITLE" "&Yes")" "the question for all"
   assert_eq "The log has been deleted" "$(con_status)" "status after deleting all"
   assert_eq "" "$(record_files "$LOGS")" "no record is left"
   assert_file_exists "$LOGS/Bundle.Log"
