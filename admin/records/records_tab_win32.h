@@ -30,7 +30,6 @@ public:
     void ExportWorkbook(ctlEditGrid& grid, const std::string& title);
     void DeleteLog();
     void DeleteAllLogs();
-    long LastLogRow() const { return lastLogRow_; }
 
     // ---- grdLog's events ----
     void MouseDown(int Button, int Shift, long X, long Y) override;
