@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "admin/console/console_bench_win32.h"
 #include "admin/console/console_files.h"
 #include "admin/console/console_ids.h"
 #include "admin/console/console_menu.h"
@@ -97,12 +98,18 @@ bool frmTessarinAdmin::Open(HINSTANCE instance, int showCommand) {
     // place, the tables, the dates file; Loaded last.
     logTip_.CreateToolTip(Hwnd());
     SetControlShown(TabControl::LogGrid, false);
+    BenchClock clock;
     LoadSettingsFile(GetSettingsFile(), adminSettings_);
+    openingTimes_.SettingsFile = clock.Lap();
     Tab(ConsoleTabId::Document).Open();
     RestorePosition();
+    clock.Lap();
     Tab(ConsoleTabId::Settings).Open();
+    openingTimes_.SettingsTable = clock.Lap();
     Tab(ConsoleTabId::Logs).Open();
+    clock.Lap();
     Tab(ConsoleTabId::Dates).Open();
+    openingTimes_.DatesTable = clock.Lap();
     ShowWindow(toolBar_, SW_HIDE);
     EnableWindow(actionButton_, FALSE);
     changed_ = false;
@@ -341,6 +348,15 @@ LRESULT CALLBACK frmTessarinAdmin::TabStripProc(HWND hwnd, UINT message, WPARAM 
     return CallOriginalProc(hwnd, message, wParam, lParam);
 }
 
+double frmTessarinAdmin::TimeTablePaint(ConsoleTabId tab) {
+    SendMessageA(tabStrip_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    OnTabClick();
+    HWND table = GetDlgItem(Hwnd(), tab == ConsoleTabId::Dates ? IDC_GRDDOCDATES : IDC_GRDPROPERTY);
+    BenchClock clock;
+    RedrawWindow(table, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return clock.Lap();
+}
+
 // ---- shared state, buttons and files ----
 
 std::string frmTessarinAdmin::GetSettingsFile() { return ::GetSettingsFile(appFolder_, &adminSettingsPath_); }
@@ -372,6 +388,10 @@ std::string frmTessarinAdmin::ActionCaption() const { return WindowText(actionBu
 
 std::string frmTessarinAdmin::GetDiag(const std::string& header, const std::string& current) {
     return RunPicker(Hwnd(), PickerFor(header, appFolder_), current);
+}
+
+CopyResult frmTessarinAdmin::CopyProperty(const std::string& strUser) {
+    return static_cast<SettingsTab&>(Tab(ConsoleTabId::Settings)).CopyProperty(strUser);
 }
 
 void frmTessarinAdmin::OnActionButton() {

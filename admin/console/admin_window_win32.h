@@ -11,12 +11,13 @@
 #include <string>
 
 #include "admin/console/console_tab.h"
+#include "admin/profiles/users_window_win32.h"
 #include "shared/settings_store.h"
 #include "shared/tips/balloon_tooltip_win32.h"
 #include "shared/win32/handles.h"
 #include "shared/win32/window.h"
 
-class frmTessarinAdmin : public Window, public ConsoleHost {
+class frmTessarinAdmin : public Window, public ConsoleHost, public UsersParent {
 public:
     frmTessarinAdmin();
     ~frmTessarinAdmin() override;
@@ -25,9 +26,20 @@ public:
     bool Open(HINSTANCE instance, int showCommand);
     int RunMessageLoop();
 
+    // The opening steps that fill the tables, timed as they ran (ms), and
+    // the time a tab's table takes to paint once its page is up: for the
+    // program's benchmark switch.
+    struct OpeningTimes {
+        double SettingsFile = 0, SettingsTable = 0, DatesTable = 0;
+    };
+    const OpeningTimes& OpeningTimesMs() const { return openingTimes_; }
+    double TimeTablePaint(ConsoleTabId tab);
+
     // ---- public operations ----
     void ShowStatusMsg(const std::string& message) override;
     std::string GetDiag(const std::string& header, const std::string& current) override;
+    // The settings being edited written as a user's profile (the settings tab's).
+    CopyResult CopyProperty(const std::string& strUser) override;
 
     // ---- ConsoleHost ----
     HWND MainWindow() const override { return Hwnd(); }
@@ -106,6 +118,7 @@ private:
     std::array<bool, 4> shown_{{true, true, true, false}};  // by TabControl
     CBalloonToolTip logTip_;
     std::array<std::unique_ptr<ConsoleTab>, kConsoleTabCount> tabs_;
+    OpeningTimes openingTimes_;
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;
 };

@@ -21,6 +21,7 @@
 #define IDR_ACCELERATORS 201
 #define IDR_DOCMENU 202
 #define IDI_TSRADMIN 203
+#define IDR_PROPERTYMENU 204
 
 // File menu.
 #define ID_FILE_NEW 1001
@@ -71,6 +72,20 @@
 #define ID_DOC_STYLE_NONE 1702
 #define ID_DOC_STYLE_FIRST 1710
 #define ID_DOC_STYLE_LAST 1999
+
+// DocDateMenu of the dates table: its items in order from the first id.
+#define ID_DATES_MENU_FIRST 2101
+#define ID_DATES_MENU_LAST 2104
+
+// PropertyMenu of the settings table.
+#define ID_PROP_COPYSETTINGS 2201
+#define ID_PROP_DELETESETTINGS 2202
+
+// frmUsers, the user-profiles window.
+#define IDC_TXTUSERS 300
+#define IDC_FILELIST 301
+#define IDC_USERS_ACTION 302
+#define IDC_USERS_CLOSE 303
 
 // Toolbar buttons (their keys in order).
 #define ID_TB_NEW 2001
