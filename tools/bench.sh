@@ -7,6 +7,8 @@
 #   lockdown_cpu  processor time while the window waits (bench_lockdown.sh)
 #   grid_model    the console's grid model on 10,000 rows, native (tools/bench_grid)
 #   console_start the console window shown with the sample folder (bench_console.sh)
+#   settings_tab  the console's settings and dates tables filled from 10,000-line
+#                 files vs. the grid control's own fill (bench_settings_tab.sh)
 # Each benchmark is a function bench_<name> that returns non-zero when its
 # limit is broken; the timing helpers above it serve any new benchmark.
 # Settings: BENCH_RUNS (timed runs per program, at least 20), BENCH_LANG,
@@ -21,7 +23,7 @@ BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_FLAVOUR=${BENCH_FLAVOUR:-$(tsr_main_flavour)}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe "$BENCH_FLAVOUR")}  # another build may be timed
-BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start)
+BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start settings_tab)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -183,6 +185,9 @@ source "$TSR_ROOT/tools/bench_console.sh"
 
 # The grid control under Wine on 10,000 rows: bench_grid_control.
 source "$TSR_ROOT/tools/bench_grid_control.sh"
+
+# The console's editing tables from 10,000-line files: bench_settings_tab.
+source "$TSR_ROOT/tools/bench_settings_tab.sh"
 
 # The grid model (no Wine): built natively with optimisation; the program
 # prints its own times and fails when Grid2Str on 10,000 rows takes 100 ms
