@@ -143,6 +143,9 @@ void frmUsers::RunModal() {
 void frmUsers::Close() {
     closed_ = true;
     stopCopy_ = copying_;
+    // A close sent from another thread is handled inside GetMessage, which
+    // returns only for a posted message: one wakes the modal loop.
+    PostMessageA(Hwnd(), WM_NULL, 0, 0);
 }
 
 // ---- the action button ----
