@@ -30,8 +30,9 @@ unit: native
 	@for t in $$(cat $(NATIVE)/tests/test_programs.txt); do \
 	  echo "== $$t"; $(NATIVE)/tests/$$t --gtest_brief=1 || exit 1; done
 
-# The bench scripts and the built files themselves (import tables), no Wine.
-tool-tests: win32 win64
+# The bench scripts, the built files themselves (import tables) and the
+# workbook writer read back by an outside reader (native build), no Wine.
+tool-tests: native win32 win64
 	@for t in tests/tools/*_test.sh; do $$t || exit 1; done
 
 # Every flavour that can run on this machine (see README).

@@ -15,10 +15,19 @@ std::string DateText(const SYSTEMTIME& when, bool withTime) {
     return text;
 }
 
+// The attributes of a file (not a folder or device), with FileExists's
+// rules, in one call: a directory search per file costs several times as
+// much, which tells when a folder of ten thousand records is listed.
+bool FileAttributes(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA* data) {
+    if (path.empty() || path.find_first_of("*?") != std::string::npos || IsDeviceName(path)) return false;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, data)) return false;
+    return (data->dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
 // One of a file's times as the user's date and time (no time at midnight).
 std::string FileTimeText(const std::string& path, FILETIME WIN32_FILE_ATTRIBUTE_DATA::*which) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!FileExists(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::string();
+    if (!FileAttributes(path, &data)) return std::string();
     FILETIME local;
     SYSTEMTIME when;
     if (!FileTimeToLocalFileTime(&(data.*which), &local) || !FileTimeToSystemTime(&local, &when)) return std::string();
@@ -48,7 +57,7 @@ std::string FileAccessedDate(const std::string& path) {
 
 bool FileModifiedTime(const std::string& path, long long* when) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!FileExists(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!FileAttributes(path, &data)) return false;
     *when = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
     return true;
 }

@@ -9,6 +9,8 @@
 #   console_start the console window shown with the sample folder (bench_console.sh)
 #   settings_tab  the console's settings and dates tables filled from 10,000-line
 #                 files vs. the grid control's own fill (bench_settings_tab.sh)
+#   records       the log tab's bundle and SQL script on 10,000 records against
+#                 cat of the same files, native (tools/bench_records)
 # Each benchmark is a function bench_<name> that returns non-zero when its
 # limit is broken; the timing helpers above it serve any new benchmark.
 # Settings: BENCH_RUNS (timed runs per program, at least 20), BENCH_LANG,
@@ -23,7 +25,7 @@ BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_FLAVOUR=${BENCH_FLAVOUR:-$(tsr_main_flavour)}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe "$BENCH_FLAVOUR")}  # another build may be timed
-BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start settings_tab)
+BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start settings_tab records)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -194,6 +196,10 @@ source "$TSR_ROOT/tools/bench_settings_tab.sh"
 # or more.
 bench_grid_model() {
   "$TSR_ROOT/tools/bench_grid"
+}
+
+bench_records() {
+  "$TSR_ROOT/tools/bench_records"
 }
 
 # ---- main -------------------------------------------------------------------

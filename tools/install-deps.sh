@@ -4,7 +4,9 @@
 set -euo pipefail
 
 need_pkgs=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix cmake make g++ clang
-           wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick locales)
+           wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick locales
+           python3-openpyxl  # an outside reader of the workbooks the console writes
+           fp-utils)  # chmcmd: the console's help scenario compiles a help file
 
 missing=()
 for p in "${need_pkgs[@]}"; do

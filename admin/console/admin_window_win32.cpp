@@ -171,9 +171,10 @@ bool frmTessarinAdmin::CreateControls() {
 }
 
 void frmTessarinAdmin::CreateToolbar() {
-    toolBar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                               WS_CHILD | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0, Hwnd(),
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TBTOOLBAR)), instance_, nullptr);
+    toolBar_ =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                        WS_CHILD | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE | CCS_TOP, 0, 0, 0,
+                        0, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TBTOOLBAR)), instance_, nullptr);
     if (!toolBar_) return;
     SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolBar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);

@@ -12,6 +12,14 @@ namespace {
 // of 32K characters.
 constexpr WPARAM kEditorLimit = 0x7FFFFFFE;
 
+// The working copy is the console's own scratch file: a copy of a read-only
+// document comes out read-only too, and then the edits could not be kept in it.
+void MakeWritable(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 bool DocumentTab::Create(ConsoleHost& host) {
@@ -103,7 +111,9 @@ std::string DocumentTab::GetDocumentFile() const {
 void DocumentTab::LoadDocument(const std::string& path) {
     if (IsHtmlFile(path)) {
         // A copy that fails leaves the previous working copy (or none).
+        MakeWritable(workingCopy_);
         CopyFileTo(path, workingCopy_, true);
+        MakeWritable(workingCopy_);
         SetEditorText(ReadTextFile(workingCopy_));
         viewer_->Navigate(workingCopy_);
     } else {

@@ -30,6 +30,7 @@ const std::vector<CommandForm>& Forms() {
         {"key", 1, With(kWindow, {"text", "id"}), {"post", "hidden"}},
         {"get-text", 0, With(kWindow, {"text", "id"}), {"hidden"}},
         {"get-check", 0, With(kWindow, {"text", "id"}), {"hidden"}},
+        {"items", 0, With(kWindow, {"text", "id"}), {"hidden"}},
         {"close", 0, kWindow, {"hidden"}},
         {"end-session", 0, kWindow, {"hidden"}},
         {"move-mouse", 2, {}, {}},
@@ -159,6 +160,8 @@ const char* DriverUsage() {
            "  type TEXT [--clear] [--input]  focus the control and type TEXT\n"
            "  key KEY [--post]       press a key such as F2, ESCAPE, TAB, CTRL+A, ALT+F4\n"
            "  get-text | get-check   print a control's (or the window's) text, or its check state\n"
+           "  items                  the items of a tab control or toolbar: index left,top,right,bottom (as\n"
+           "                         click --at counts) selected(0/1: current tab, checked button) \"caption\"\n"
            "  close                  send WM_CLOSE to the window\n"
            "  end-session            the system's log-off: WM_QUERYENDSESSION, then WM_ENDSESSION with its\n"
            "                         answer; prints the answer (1 agreed, 0 refused)\n"

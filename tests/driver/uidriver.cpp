@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "control_items_win32.h"
 #include "driver_args.h"
 #include "key_names_win32.h"
 #include "menu_select_win32.h"
@@ -169,6 +170,14 @@ int Driver::RunOnWindow(const DriverCommand& command) {
         std::printf("%s\n", WindowText(subject).c_str());
     } else if (command.name == "get-check") {
         std::printf("%ld\n", static_cast<long>(SendMessageA(subject, BM_GETCHECK, 0, 0)));
+    } else if (command.name == "items") {
+        std::vector<ControlItem> items;
+        if (!ReadControlItems(subject, items, error)) return Fail(command, error);
+        for (size_t i = 0; i < items.size(); ++i) {
+            const RECT& r = items[i].rect;
+            std::printf("%d\t%ld,%ld,%ld,%ld\t%d\t\"%s\"\n", static_cast<int>(i), r.left, r.top, r.right, r.bottom,
+                        items[i].selected ? 1 : 0, items[i].caption.c_str());
+        }
     } else if (command.name == "close") {
         if (!CloseTopWindow(top)) return Fail(command, "the window took no WM_CLOSE");
     } else if (command.name == "end-session") {

@@ -132,4 +132,12 @@ TEST(FileOperations, ModifiedDateOnlyForKindFourAndExistingFiles) {
     EXPECT_NE(std::string::npos, text.find_first_of("0123456789"));
     EXPECT_EQ("", FileModifiedDate(folder.File("a.txt"), 1));
     EXPECT_EQ("", FileModifiedDate(folder.File("none.txt"), 4));
+    // What is no one file has no date: a folder, a pattern, a device name.
+    folder.MakeFolder("sub");
+    folder.Write("aux.txt", "x");
+    for (const char* name : {"sub", "*.txt", "a.tx?", "aux.txt"}) {
+        EXPECT_EQ("", FileModifiedDate(folder.File(name), 4)) << name;
+        long long when = 0;
+        EXPECT_FALSE(FileModifiedTime(folder.File(name), &when)) << name;
+    }
 }
