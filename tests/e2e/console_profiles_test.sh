@@ -13,10 +13,11 @@ COPY_TITLE="Users"
 DELETE_TITLE="User Settings"
 SETTINGS_LINES=("Declaration Period Days=7,0,1,7" "CheckBox Caption=I, User Name, have read it")
 
-# users_window ACTION TITLE: "Copy Settings" (1) or "Delete User Settings" (2).
+# users_window ACTION TITLE [SHOT]: "Copy Settings" (1) or "Delete User
+# Settings" (2) from the settings table's menu (SHOT: a screenshot of it).
 users_window() {
   tab "$TAB_SETTINGS"
-  table_menu "$ID_SETTINGS" "$1" || return 1
+  table_menu "$ID_SETTINGS" "$1" ${3:+"$3"} || return 1
   adm wait-window --title "$2" --timeout 5000 >/dev/null || { tsr_fail "no '$2' window"; return 1; }
 }
 users_button() { adm get-text --title "$1" --id "$ID_USERS_ACTION" | tr -d '\r'; }
@@ -26,7 +27,7 @@ profiles() { ls "$TSR_APP_DIR/Profiles" 2>/dev/null | sort | tr '\n' ' '; }
 top_rect() { adm list --title "$1" | head -1 | cut -f6 | tr ',' ' '; }
 
 copy_and_delete() {
-  users_window 1 "$COPY_TITLE" || return 1
+  users_window 1 "$COPY_TITLE" console-settings-menu || return 1
   local main users
   read -r -a main <<<"$(top_rect "$CAPTION")"
   read -r -a users <<<"$(top_rect "$COPY_TITLE")"

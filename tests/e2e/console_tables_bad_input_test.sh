@@ -32,7 +32,7 @@ big_settings() {
   console_open || return 1
   tab "$TAB_SETTINGS"
   took=$(( $(tsr_now_ms) - started ))
-  tsr_pass "10,000 settings shown in $took ms"
+  echo "10,000 settings shown in $took ms"
   # To the end and back a page: the last setting is the row above the empty one.
   adm click --title "$CAPTION" --id "$ID_SETTINGS" --at "$FIRST_COL_X,$(row_y 1)" \
     key CTRL+END key PAGEUP key CTRL+END key UP

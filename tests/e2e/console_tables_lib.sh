@@ -63,12 +63,13 @@ double_click() {
   adm click --title "$CAPTION" --id "$1" --at "$at" click --id "$1" --at "$at"
 }
 
-# table_menu GRID POSITION: a right press on the table and the item at
-# POSITION (from 1) of its pop-up menu.
+# table_menu GRID POSITION [SHOT]: a right press on the table and the item
+# at POSITION (from 1) of its pop-up menu; SHOT names a screenshot of the menu.
 table_menu() {
   local try
   for try in 1 2 3; do
     adm click --title "$CAPTION" --id "$1" --right --at "$FIRST_COL_X,$(row_y 1)"
+    [ -z "${3:-}" ] || { sleep 0.3; shot "$3"; }
     adm menu --title "$CAPTION" "#$2" --timeout 3000 >/dev/null 2>&1 && return 0
   done
   tsr_fail "no pop-up menu on table $1"

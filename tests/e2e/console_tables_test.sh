@@ -31,6 +31,9 @@ edit_settings() {
   adm key --title "$CAPTION" F4 type --input 0 key RETURN
   cell "$ID_SETTINGS" 2 value
   adm type --title "$CAPTION" --input "I, User Name, agree to it"
+  assert_eq '"I, User Name, agree to it"' \
+    "$(adm list --title "$CAPTION" | awk -F'\t' 'NR > 1 && $2 == "Edit" && $3 == 2 && $4 == 1 { print $8 }')" \
+    "the text editor shows in the Value cell of a text key, holding what was typed"
   shot console-settings-text-editor
   adm key --title "$CAPTION" RETURN
   # A blanked value that carries a note is put back.
@@ -94,7 +97,7 @@ prompt_no() {
 reload_and_clear() {
   local before
   before=$(lines "$TSR_APP_DIR/Documents/Document.ini")
-  table_menu "$ID_DATES" 4
+  table_menu "$ID_DATES" 4 console-dates-menu
   table_menu "$ID_DATES" 3
   cell "$ID_DATES" 1 value
   save
