@@ -247,9 +247,9 @@ void frmTessarinAdmin::Layout() {
     const int buttonWidth = Scale96(kButtonWidth96), buttonHeight = Scale96(kButtonHeight96);
 
     if (statusBar_) {
-        const int width = client.right;
-        int parts[2] = {std::max(1, width - Scale96(110)), -1};
-        SendMessageA(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+        // One panel over the whole width: the messages name files and folders.
+        int parts[1] = {-1};
+        SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
     }
     MoveWindow(tabStrip_, margin, top, std::max(1, static_cast<int>(client.right) - 2 * margin),
                std::max(1, stripTop - top), TRUE);
