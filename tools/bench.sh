@@ -7,6 +7,8 @@
 #   lockdown_cpu  processor time while the window waits (bench_lockdown.sh)
 #   grid_model    the console's grid model on 10,000 rows, native (tools/bench_grid)
 #   console_start the console window shown with the sample folder (bench_console.sh)
+#   settings_tab  the console's settings and dates tables filled from 10,000-line
+#                 files vs. the grid control's own fill (bench_settings_tab.sh)
 #   records       the log tab's listing, bundle and SQL script on 10,000
 #                 records against cat of the same files, under Wine
 #                 (bench_records.sh)
@@ -25,7 +27,8 @@ BENCH_MAX_RATIO=${BENCH_MAX_RATIO:-1.3}
 BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_FLAVOUR=${BENCH_FLAVOUR:-$(tsr_main_flavour)}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe "$BENCH_FLAVOUR")}  # another build may be timed
-BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start records records_native)
+BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start settings_tab records
+            records_native)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -187,6 +190,9 @@ source "$TSR_ROOT/tools/bench_console.sh"
 
 # The grid control under Wine on 10,000 rows: bench_grid_control.
 source "$TSR_ROOT/tools/bench_grid_control.sh"
+
+# The console's editing tables from 10,000-line files: bench_settings_tab.
+source "$TSR_ROOT/tools/bench_settings_tab.sh"
 
 # The grid model (no Wine): built natively with optimisation; the program
 # prints its own times and fails when Grid2Str on 10,000 rows takes 100 ms

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "admin/console/console_bench_win32.h"
 #include "admin/console/console_files.h"
 #include "admin/console/console_ids.h"
 #include "admin/console/console_menu.h"
@@ -97,12 +98,18 @@ bool frmTessarinAdmin::Open(HINSTANCE instance, int showCommand) {
     // place, the tables, the dates file; Loaded last.
     logTip_.CreateToolTip(Hwnd());
     SetControlShown(TabControl::LogGrid, false);
+    BenchClock clock;
     LoadSettingsFile(GetSettingsFile(), adminSettings_);
+    openingTimes_.SettingsFile = clock.Lap();
     Tab(ConsoleTabId::Document).Open();
     RestorePosition();
+    clock.Lap();
     Tab(ConsoleTabId::Settings).Open();
+    openingTimes_.SettingsTable = clock.Lap();
     Tab(ConsoleTabId::Logs).Open();
+    clock.Lap();
     Tab(ConsoleTabId::Dates).Open();
+    openingTimes_.DatesTable = clock.Lap();
     ShowWindow(toolBar_, SW_HIDE);
     EnableWindow(actionButton_, FALSE);
     changed_ = false;
@@ -240,9 +247,9 @@ void frmTessarinAdmin::Layout() {
     const int buttonWidth = Scale96(kButtonWidth96), buttonHeight = Scale96(kButtonHeight96);
 
     if (statusBar_) {
-        const int width = client.right;
-        int parts[2] = {std::max(1, width - Scale96(110)), -1};
-        SendMessageA(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+        // One panel over the whole width: the messages name files and folders.
+        int parts[1] = {-1};
+        SendMessageA(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
     }
     MoveWindow(tabStrip_, margin, top, std::max(1, static_cast<int>(client.right) - 2 * margin),
                std::max(1, stripTop - top), TRUE);
@@ -342,6 +349,15 @@ LRESULT CALLBACK frmTessarinAdmin::TabStripProc(HWND hwnd, UINT message, WPARAM 
     return CallOriginalProc(hwnd, message, wParam, lParam);
 }
 
+double frmTessarinAdmin::TimeTablePaint(ConsoleTabId tab) {
+    SendMessageA(tabStrip_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    OnTabClick();
+    HWND table = GetDlgItem(Hwnd(), tab == ConsoleTabId::Dates ? IDC_GRDDOCDATES : IDC_GRDPROPERTY);
+    BenchClock clock;
+    RedrawWindow(table, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return clock.Lap();
+}
+
 // ---- shared state, buttons and files ----
 
 std::string frmTessarinAdmin::GetSettingsFile() { return ::GetSettingsFile(appFolder_, &adminSettingsPath_); }
@@ -373,6 +389,10 @@ std::string frmTessarinAdmin::ActionCaption() const { return WindowText(actionBu
 
 std::string frmTessarinAdmin::GetDiag(const std::string& header, const std::string& current) {
     return RunPicker(Hwnd(), PickerFor(header, appFolder_), current);
+}
+
+CopyResult frmTessarinAdmin::CopyProperty(const std::string& strUser) {
+    return static_cast<SettingsTab&>(Tab(ConsoleTabId::Settings)).CopyProperty(strUser);
 }
 
 void frmTessarinAdmin::GenerateSqlFile(ctlEditGrid& ctlGrid) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "admin/console/console_tab.h"
+#include "admin/profiles/users_window_win32.h"
 #include "shared/settings_store.h"
 #include "shared/tips/balloon_tooltip_win32.h"
 #include "shared/win32/handles.h"
@@ -18,7 +19,7 @@
 
 class ctlEditGrid;
 
-class frmTessarinAdmin : public Window, public ConsoleHost {
+class frmTessarinAdmin : public Window, public ConsoleHost, public UsersParent {
 public:
     frmTessarinAdmin();
     ~frmTessarinAdmin() override;
@@ -27,9 +28,20 @@ public:
     bool Open(HINSTANCE instance, int showCommand);
     int RunMessageLoop();
 
+    // The opening steps that fill the tables, timed as they ran (ms), and
+    // the time a tab's table takes to paint once its page is up: for the
+    // program's benchmark switch.
+    struct OpeningTimes {
+        double SettingsFile = 0, SettingsTable = 0, DatesTable = 0;
+    };
+    const OpeningTimes& OpeningTimesMs() const { return openingTimes_; }
+    double TimeTablePaint(ConsoleTabId tab);
+
     // ---- public operations ----
     void ShowStatusMsg(const std::string& message) override;
     std::string GetDiag(const std::string& header, const std::string& current) override;
+    // The settings being edited written as a user's profile (the settings tab's).
+    CopyResult CopyProperty(const std::string& strUser) override;
     // Writes "TessarinLog.sql" from the grid (the records tab's list).
     void GenerateSqlFile(ctlEditGrid& ctlGrid);
 
@@ -110,6 +122,7 @@ private:
     std::array<bool, 4> shown_{{true, true, true, false}};  // by TabControl
     CBalloonToolTip logTip_;
     std::array<std::unique_ptr<ConsoleTab>, kConsoleTabCount> tabs_;
+    OpeningTimes openingTimes_;
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;
 };

@@ -21,7 +21,8 @@
 #define IDR_ACCELERATORS 201
 #define IDR_DOCMENU 202
 #define IDI_TSRADMIN 203
-#define IDR_LOGMENU 204
+#define IDR_PROPERTYMENU 204
+#define IDR_LOGMENU 205
 
 // File menu.
 #define ID_FILE_NEW 1001
@@ -73,6 +74,20 @@
 #define ID_DOC_STYLE_FIRST 1710
 #define ID_DOC_STYLE_LAST 1999
 
+// DocDateMenu of the dates table: its items in order from the first id.
+#define ID_DATES_MENU_FIRST 2101
+#define ID_DATES_MENU_LAST 2104
+
+// PropertyMenu of the settings table.
+#define ID_PROP_COPYSETTINGS 2201
+#define ID_PROP_DELETESETTINGS 2202
+
+// frmUsers, the user-profiles window.
+#define IDC_TXTUSERS 300
+#define IDC_FILELIST 301
+#define IDC_USERS_ACTION 302
+#define IDC_USERS_CLOSE 303
+
 // Toolbar buttons (their keys in order).
 #define ID_TB_NEW 2001
 #define ID_TB_OPEN 2002
@@ -90,11 +105,11 @@
 
 // LogMenu, and the log tab's own posted notice (the listing's problem,
 // shown after the tab switch's status text).
-#define ID_LOG_BUNDLEFILE 2101
-#define ID_LOG_EXPORTEXCEL 2102
-#define ID_LOG_EXPORTWORKBOOK 2103
-#define ID_LOG_GENERATESQL 2104
-#define ID_LOG_REFRESH 2105
-#define ID_LOG_DELETELOG 2106
-#define ID_LOG_DELETEALL 2107
-#define ID_LOG_FOLDERPROBLEM 2108
+#define ID_LOG_BUNDLEFILE 2301
+#define ID_LOG_EXPORTEXCEL 2302
+#define ID_LOG_EXPORTWORKBOOK 2303
+#define ID_LOG_GENERATESQL 2304
+#define ID_LOG_REFRESH 2305
+#define ID_LOG_DELETELOG 2306
+#define ID_LOG_DELETEALL 2307
+#define ID_LOG_FOLDERPROBLEM 2308

@@ -96,6 +96,10 @@ public:
     HWND GetUpDown() const { return upDown_; }
     HWND GetInfoBox() const { return info_; }
     void ClearCellCtl();
+    // Ends an open edit: its text goes into its cell (keepText) or is
+    // dropped, and the editor closes. For an owner about to read or refill
+    // the table while the user may still be typing.
+    void EndCellEdit(bool keepText);
     void ShowInfo(long X, long Y, const std::string& sInfo);
     void HideInfo();
     long LastEnterRow() const { return model_.LastEnterRow; }

@@ -161,6 +161,12 @@ void ctlEditGrid::SetComboEditText(const std::string& sText) {
     if (HWND combo = GetCellComboEdit(model_.Grid.Col())) SetWindowTextA(combo, sText.c_str());
 }
 
+void ctlEditGrid::EndCellEdit(bool keepText) {
+    if (openKind_ == 0) return;
+    if (keepText) CommitOpenEditor();
+    CloseEditor();
+}
+
 void ctlEditGrid::ClearCellCtl() {
     const long col = model_.Grid.Col();
     switch (model_.EditorOf(col).Kind) {

@@ -78,9 +78,15 @@ std::string ImportUsersText(const std::string& path) {
     return out;
 }
 
-CopyReport CopyToUsers(const std::string& usersText, const CopyToProfile& copy) {
+CopyReport CopyToUsers(const std::string& usersText, const CopyToProfile& copy, const CopyProgress& keepGoing) {
     CopyReport report;
-    for (const std::string& name : UserNamesFromText(usersText)) {
+    const std::vector<std::string> names = UserNamesFromText(usersText);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (keepGoing && !keepGoing(i, names.size())) {
+            report.NotReached = names.size() - i;
+            break;
+        }
+        const std::string& name = names[i];
         switch (copy(name + ".ini")) {
         case CopyResult::Copied: ++report.Copied; break;
         case CopyResult::NotAFileName: report.NotFileNames.push_back(name); break;
@@ -91,12 +97,13 @@ CopyReport CopyToUsers(const std::string& usersText, const CopyToProfile& copy) 
 }
 
 std::string CopyStatusText(const CopyReport& report) {
-    if (report.NotFileNames.empty() && report.NotWritten.empty()) return kCopiedStatus;
-    const std::size_t total = report.Copied + report.NotFileNames.size() + report.NotWritten.size();
+    if (report.NotFileNames.empty() && report.NotWritten.empty() && report.NotReached == 0) return kCopiedStatus;
+    const std::size_t total = report.Copied + report.NotFileNames.size() + report.NotWritten.size() + report.NotReached;
     std::string text =
         "Settings have been copied for " + std::to_string(report.Copied) + " of " + std::to_string(total) + " users.";
     if (!report.NotFileNames.empty()) text += " Skipped, not a file name: " + NameList(report.NotFileNames) + ".";
     if (!report.NotWritten.empty()) text += " Could not write: " + NameList(report.NotWritten) + ".";
+    if (report.NotReached > 0) text += " Stopped: " + std::to_string(report.NotReached) + " users not copied.";
     return text;
 }
 

@@ -51,14 +51,19 @@ struct CopyReport {
     std::size_t Copied = 0;
     std::vector<std::string> NotFileNames;  // names skipped: no file could hold them
     std::vector<std::string> NotWritten;    // profile files that could not be written
+    std::size_t NotReached = 0;             // names left when the copy was stopped
 };
 // Copies to every user of the list through `copy` (the main window's
-// CopyProperty, given the file name with ".ini").
+// CopyProperty, given the file name with ".ini"). A long list may be
+// watched and stopped: `keepGoing` is asked before each name, with the
+// names done so far and their number; false stops the copy there.
 using CopyToProfile = std::function<CopyResult(const std::string& fileName)>;
-CopyReport CopyToUsers(const std::string& usersText, const CopyToProfile& copy);
+using CopyProgress = std::function<bool(std::size_t done, std::size_t total)>;
+CopyReport CopyToUsers(const std::string& usersText, const CopyToProfile& copy,
+                       const CopyProgress& keepGoing = nullptr);
 // The status text after copying: the plain message when all went well,
 // otherwise also the names skipped and the files not written (a few named,
-// the rest counted).
+// the rest counted) and how many a stop left out.
 std::string CopyStatusText(const CopyReport& report);
 
 struct DeleteReport {

@@ -23,6 +23,11 @@ EditingTableWidths EditingTableWidthsFor(long innerWidth) {
     return w;
 }
 
+long FirstColumnWidthIn(const EditingTableWidths& widths, long roomTwips) {
+    const long left = roomTwips - widths.LineNumber - widths.Second;
+    return left < 0 ? 0 : (left < widths.First ? left : widths.First);
+}
+
 void SetupEditingTable(EditGridModel& table, const std::string& firstHeader, const std::string& secondHeader) {
     FlexGrid& grid = table.Grid;
     grid.SetCols(kEditingTableCols);

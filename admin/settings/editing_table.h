@@ -30,6 +30,12 @@ void SetupEditingTable(EditGridModel& table, const std::string& firstHeader, con
 // them all, so the window sizes the control to .Table.
 EditingTableWidths SizeEditingTable(EditGridModel& table, long innerWidth);
 
+// The first data column's width in a table whose cells have roomTwips (its
+// width less a vertical scroll bar): its share, or what the line numbers and
+// the second column leave when that is less, so that no column is cut off
+// and choosing a value never scrolls its key out of sight.
+long FirstColumnWidthIn(const EditingTableWidths& widths, long roomTwips);
+
 // Keys whose values are free text that may hold commas: the last 7
 // characters are "Message" or "Caption", or the last 3 "Msg" (exact case).
 bool IsTextKey(const std::string& key);

@@ -95,11 +95,21 @@ tab_click() {
     awk -F'\t' -v i="$1" '$1 == i { split($2, r, ","); print int((r[1] + r[3]) / 2) "," int((r[2] + r[4]) / 2) }')
   [ -n "$at" ] || { tsr_fail "no tab $1 on the tab strip"; return 1; }
   case "${2:-}" in
-    --right) adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_TABS" --right --at "$at" ;;
+    --right) wait_no_menu; adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_TABS" --right --at "$at" ;;
     # Both clicks in one driver run: well within the double-click time.
     --double) adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_TABS" --at "$at" click --id "$ID_TABS" --at "$at" ;;
     *) adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_TABS" --at "$at" ;;
   esac
+}
+
+# Waits (up to 3 s) until no pop-up menu shows: a click while a closing menu
+# is still up goes to the menu, not to the window under it.
+wait_no_menu() {
+  local i
+  for i in $(seq 30); do
+    adm windows | grep -q '#32768' || return 0
+    sleep 0.1
+  done
 }
 
 # box_answer TITLE BUTTON: prints the text of the message box with that

@@ -63,6 +63,7 @@ menu() {
   MENU_NUDGE=$((12 - MENU_NUDGE))
   at="$((${at%,*} + MENU_NUDGE)),${at#*,}"
   read -r l t r b <<<"$(list_rect)"
+  wait_no_menu
   adm move-mouse $((l + ${at%,*})) $((t + ${at#*,})) sleep 150 >/dev/null
   adm click --exe "$CONSOLE" --title "$CAPTION" --id "$ID_LOGS" --right --at "$at" >/dev/null
   if [ -n "${3:-}" ]; then

@@ -65,6 +65,25 @@ TEST(UserProfiles, NamesNoFileCanHoldWriteNothingAndTheStatusSaysSo) {
               "u5.ini and 2 more.");
 }
 
+TEST(UserProfiles, AStoppedCopyKeepsWhatWasWrittenAndCountsTheRest) {
+    std::vector<std::string> written;
+    std::vector<std::size_t> asked;
+    const auto copy = [&](const std::string& name) {
+        written.push_back(name);
+        return name == "con.ini" ? CopyResult::NotAFileName : CopyResult::Copied;
+    };
+    const auto stopAtThird = [&](std::size_t done, std::size_t total) {
+        asked.push_back(done * 10 + total);
+        return done < 2;
+    };
+    const CopyReport report = CopyToUsers("anna\r\ncon\r\ncarl\r\nb\r\ndora\r\ned", copy, stopAtThird);
+    EXPECT_EQ(written, (std::vector<std::string>{"anna.ini", "con.ini"}));
+    EXPECT_EQ(asked, (std::vector<std::size_t>{5, 15, 25})) << "asked before each name, of 5 names";
+    EXPECT_EQ(CopyStatusText(report),
+              "Settings have been copied for 1 of 5 users. Skipped, not a file name: con. Stopped: 3 users not "
+              "copied.");
+}
+
 TEST(UserProfiles, DeletesSelectedProfilesOnlyInsideProfiles) {
     TempFolder app;
     app.MakeFolder("Profiles");
