@@ -162,8 +162,9 @@ bool frmTessarinAdmin::CreateControls() {
     closeButton_ = add("BUTTON", "&Close", WS_TABSTOP | BS_PUSHBUTTON, IDC_CMDCLOSE);
     label1_ = add("STATIC", "File:", SS_LEFT | SS_NOTIFY | SS_CENTERIMAGE, IDC_LABEL1);
     pathLabel_ = add("STATIC", "", SS_LEFT | SS_NOTIFY | SS_CENTERIMAGE | SS_PATHELLIPSIS, IDC_LBLFILEPATH);
-    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Hwnd(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SBSTATUSBAR)), instance_, nullptr);
+    statusBar_ =
+        CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0, 0, 0, 0,
+                        Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SBSTATUSBAR)), instance_, nullptr);
     CreateToolbar();
     // The tab strip lies under the pages it frames.
     SetWindowPos(tabStrip_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -369,7 +370,10 @@ void frmTessarinAdmin::OpenSettingsFile(const std::string& path) {
 }
 
 void frmTessarinAdmin::ShowStatusMsg(const std::string& message) {
-    if (statusBar_) SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(message.c_str()));
+    if (!statusBar_) return;
+    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(message.c_str()));
+    // A message cut by a narrow window shows whole when the pointer rests on it.
+    SendMessageA(statusBar_, SB_SETTIPTEXTA, 0, reinterpret_cast<LPARAM>(message.c_str()));
 }
 
 void frmTessarinAdmin::NoteEdit() {
