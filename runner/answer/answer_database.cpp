@@ -14,7 +14,8 @@ std::string Text(DbmsKind kind, int size) {
 }  // namespace
 
 std::string RecordDatabase(const SettingsStore& settings) {
-    return TrimBlanks(GetSettingValue("Record Database", settings));
+    const std::string value = TrimBlanks(GetSettingValue("Record Database", settings));
+    return value.empty() || value[0] == ',' ? std::string() : value;
 }
 
 DbmsKind DbmsKindFromName(const std::string& dbmsName) {

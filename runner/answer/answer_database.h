@@ -10,8 +10,9 @@
 #include "runner/answer/answer_row.h"
 #include "shared/settings_store.h"
 
-// The "Record Database" connection string (the whole value: a connection
-// string may hold commas), trimmed; empty when answers go to no database.
+// The "Record Database" connection string: the whole value, trimmed (a
+// connection string may hold commas, as in Server=db1,1433). A value that
+// begins with a comma holds only a note: no database. Empty: no database.
 std::string RecordDatabase(const SettingsStore& settings);
 
 enum class DbmsKind { SQLite, PostgreSQL, SqlServer, Other };

@@ -135,6 +135,25 @@ TEST(AnswerDatabaseTest, ConnectionMustNameADriver) {
         EXPECT_FALSE(NamesDriver(bad)) << bad;
 }
 
+TEST(AnswerDatabaseTest, SettingIsTheWholeValueUnlessOnlyANote) {
+    const struct {
+        const char* line;
+        const char* connection;
+    } cases[] = {
+        {"Record Database=Driver=SQL Server;Server=db1,1433;Database=tsr",
+         "Driver=SQL Server;Server=db1,1433;Database=tsr"},
+        {"Record Database=  DSN=tsr  ", "DSN=tsr"},
+        {"Record Database=,ODBC connection string", ""},
+        {"Record Database=", ""},
+        {"Other=DSN=tsr", ""},
+    };
+    for (const auto& c : cases) {
+        SettingsStore settings;
+        LoadSettingsText(std::string(c.line) + "\r\n", settings);
+        EXPECT_EQ(c.connection, RecordDatabase(settings)) << c.line;
+    }
+}
+
 TEST(AnswerDatabaseTest, TableSqlPerDatabase) {
     EXPECT_EQ(DbmsKind::SQLite, DbmsKindFromName("SQLite"));
     EXPECT_EQ(DbmsKind::PostgreSQL, DbmsKindFromName("PostgreSQL"));
