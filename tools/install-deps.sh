@@ -6,7 +6,18 @@ set -euo pipefail
 need_pkgs=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix cmake make g++ clang
            wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick locales
            python3-openpyxl  # an outside reader of the workbooks the console writes
-           fp-utils)  # chmcmd: the console's help scenario compiles a help file
+           fp-utils  # chmcmd: the console's help scenario compiles a help file
+           # Real databases behind Wine's odbc32.dll: unixODBC with the SQLite
+           # and PostgreSQL drivers (they register themselves in
+           # /etc/odbcinst.ini), and a PostgreSQL server the scenario starts.
+           unixodbc postgresql sqlite3
+           # both architectures installed: named with their own, or dpkg -s cannot tell
+           "libsqliteodbc:$(dpkg --print-architecture)" "odbc-postgresql:$(dpkg --print-architecture)")
+# The 32-bit flavour reaches the host's 32-bit drivers; only where the 32-bit
+# loader runs (the unixodbc tools themselves exist for one architecture only).
+if timeout 30 /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  need_pkgs+=(libodbc2:i386 libodbcinst2:i386 libsqliteodbc:i386 odbc-postgresql:i386)
+fi
 
 missing=()
 for p in "${need_pkgs[@]}"; do

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "runner/answer/answer_database.h"
+#include "runner/answer/answer_database_win32.h"
 #include "runner/answer/close_effects_win32.h"
 #include "runner/answer/pending_records.h"
 #include "runner/answer/response_recorder.h"
@@ -15,6 +17,7 @@
 #include "runner/window/picture_resources_win32.h"
 #include "shared/file_routines.h"
 #include "shared/identity.h"
+#include "shared/sha256.h"
 #include "shared/win32/subclass.h"
 #include "shared/win32/window_helpers.h"
 
@@ -42,6 +45,24 @@ private:
     TsrLibrary& library_;
 };
 
+// The database row of an answer whose record was just made.
+AnswerRow MakeAnswerRow(const RecordFacts& facts, const std::string& user, const std::string& response,
+                        const std::string& documentLocation) {
+    AnswerRow row;
+    row.User = user;
+    row.Machine = MachineName();
+    row.Id = MakeAnswerRowId(AnswerUniqueText(row.Machine, user));
+    row.Ip = facts.IpAddress;
+    row.Mac = facts.HardwareAddress;
+    row.Answer = response;
+    row.LocalTime = facts.DateTime;
+    row.UtcTime = UtcTimeNow();
+    row.DocumentPath = DocumentPathFromLocation(documentLocation);
+    row.DocumentSha256 = FileSha256Hex(row.DocumentPath);
+    row.Version = TSR_PROGRAM_VERSION;
+    return row;
+}
+
 class WindowAnswerActions : public AnswerActions {
 public:
     WindowAnswerActions(DeclarationWindow& window, TsrLibrary& library, const std::unique_ptr<AnswerButtons>& buttons)
@@ -58,7 +79,12 @@ public:
         request.Response = response;
         request.PendingFolder = PendingRecordFolder(LocalAppDataFolder());
         WindowResponseSystem system(window_, library_);
-        ::RecordResponse(request, run.Settings, run.AppFolder(), system);
+        RecordFacts facts;
+        ::RecordResponse(request, run.Settings, run.AppFolder(), system, &facts);
+        // The record itself is made and stored first: the database only adds to it.
+        const std::string database = RecordDatabase(run.Settings);
+        if (facts.Made && !database.empty())
+            StoreAnswerRow(database, MakeAnswerRow(facts, request.ProfileUser, response, window_.DocumentLocation()));
     }
     bool SpeakerVisible() const override { return IsWindowVisible(window_.Controls().Speaker.Hwnd()) != FALSE; }
     void Speak(const std::string& text) override { window_.Speak(text); }

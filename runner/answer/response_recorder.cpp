@@ -3,6 +3,7 @@
 #include "runner/answer/acceptance_record.h"
 #include "runner/answer/pending_records.h"
 #include "shared/file_routines.h"
+#include "shared/text_routines.h"
 #include "runner/window/window_settings.h"
 
 namespace {
@@ -10,12 +11,12 @@ namespace {
 const int kHardwareAddress = 1;
 const int kIpAddress = 2;
 
-std::string Machine(const std::string& saveMachineId, ResponseSystem& system) {
-    // Adapter queries are slow: only made when the setting asks for them.
-    const bool wantsIp = saveMachineId == "IP" || saveMachineId == "Both";
-    const bool wantsMac = saveMachineId == "MAC" || saveMachineId == "Both";
-    return MachineSegment(saveMachineId, wantsIp ? system.AdapterAddress(kIpAddress) : "",
-                          wantsMac ? system.AdapterAddress(kHardwareAddress) : "");
+// Adapter queries are slow: only made when the setting asks for them.
+// The IP address comes as the system's fixed field, NUL padded.
+void QueryAddresses(const std::string& saveMachineId, ResponseSystem& system, std::string* ipField,
+                    std::string* hardwareAddress) {
+    if (saveMachineId == "IP" || saveMachineId == "Both") *ipField = system.AdapterAddress(kIpAddress);
+    if (saveMachineId == "MAC" || saveMachineId == "Both") *hardwareAddress = system.AdapterAddress(kHardwareAddress);
 }
 
 std::string DefaultRecordFolder(const std::string& appFolder) {
@@ -30,12 +31,22 @@ std::string RecordFolder(const SettingsStore& settings, const std::string& appFo
 }
 
 RecordOutcome RecordResponse(const ResponseRequest& request, const SettingsStore& settings,
-                             const std::string& appFolder, ResponseSystem& system) {
+                             const std::string& appFolder, ResponseSystem& system, RecordFacts* facts) {
     if (request.ScreenSaverMode || request.ProfileUser.empty()) return RecordOutcome::NotRecorded;
 
+    RecordFacts made;
+    made.Made = true;
+    made.DateTime = system.GeneralDateNow();
+    const std::string saveMachineId = GetSettingItem("Save Machine ID", settings);
+    std::string ipField, hardwareAddress;
+    QueryAddresses(saveMachineId, system, &ipField, &hardwareAddress);
+    made.IpAddress = CutAtNull(ipField);
+    made.HardwareAddress = Trim(hardwareAddress);
+    if (facts) *facts = made;
+
     RecordParts parts;
-    parts.DateTime = system.GeneralDateNow();
-    parts.Machine = Machine(GetSettingItem("Save Machine ID", settings), system);
+    parts.DateTime = made.DateTime;
+    parts.Machine = MachineSegment(saveMachineId, ipField, hardwareAddress);
     parts.Reader = request.BoxTicked ? request.CheckCaption : request.ProfileUser;
     parts.Response = request.Response;
     parts.Details = system.DocumentDetails();

@@ -41,8 +41,16 @@ enum class RecordOutcome {
     FileFailed,   // neither could be written; the old record stands
 };
 
+// What a record was made from, for the database row of the same answer.
+struct RecordFacts {
+    bool Made = false;  // false when no record was made (screen-saver mode, no profile user)
+    std::string DateTime;
+    std::string IpAddress;        // empty unless "Save Machine ID" asked for it
+    std::string HardwareAddress;  // likewise
+};
+
 // The folder of the record files: "TsrPath", else the program's folder.
 std::string RecordFolder(const SettingsStore& settings, const std::string& appFolder);
 
 RecordOutcome RecordResponse(const ResponseRequest& request, const SettingsStore& settings,
-                             const std::string& appFolder, ResponseSystem& system);
+                             const std::string& appFolder, ResponseSystem& system, RecordFacts* facts = nullptr);

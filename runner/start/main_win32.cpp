@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "runner/window/declaration_window_win32.h"
+#include "runner/answer/answer_database.h"
+#include "runner/answer/answer_database_win32.h"
 #include "runner/answer/pending_records.h"
 #include "runner/answer/response_recorder.h"
 #include "runner/lockdown/task_manager_policy.h"
@@ -37,6 +39,9 @@ int Main(HINSTANCE instance, const char* commandLine) {
     // go there first; without any waiting this is one folder lookup.
     const std::string pending = PendingRecordFolder(LocalAppDataFolder());
     if (FolderExists(pending)) DeliverPendingRecords(pending, RecordFolder(run.Settings, run.AppFolder()));
+    // Answers the database did not take go before anything else that needs
+    // it; without a pending file this is one file lookup, no odbc32.dll.
+    SendPendingAnswers(RecordDatabase(run.Settings));
     auto window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
     RegisterScreenSaver(registry, run, AppExePath());
     return window ? RunMessageLoop(*window) : 0;

@@ -147,6 +147,8 @@ void DeclarationWindow::OnInput(const MSG& message) {
 
 HWND DeclarationWindow::DocumentWindow() const { return view_ ? view_->Window() : noDocument_; }
 
+std::string DeclarationWindow::DocumentLocation() const { return view_ ? view_->LocationURL() : std::string(); }
+
 void DeclarationWindow::Speak(const std::string& text) {
     if (!parts_) return;
     // The answer's own caption cuts off a reading; other captions wait for none.

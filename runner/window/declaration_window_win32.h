@@ -60,6 +60,8 @@ public:
     PictureResources& Pictures() { return *pictures_; }
     DocumentSelection& Selection() { return *selection_; }
     HWND DocumentWindow() const;
+    // Where the document shown came from (a path or URL); empty without one.
+    std::string DocumentLocation() const;
     DeclarationAnswer& Answer() { return answer_; }
     // The answer hides the document before its close effect; the background
     // under it is complete by then.

@@ -46,6 +46,16 @@ for flavour in $(tsr_flavours); do
   assert_match 'advapi32\.dll' "$LOADED" "not due: the loader trace lists the program's DLLs"
   assert_none_heavy "$LOADED" "a start that is not due"
 
+  # A record database set, no answers pending for it: odbc32.dll stays unloaded.
+  tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=7,days between showings" \
+    "Record Database=Driver=SQLite3;Database=/nonexistent/answers.db"
+  rm -f "$WINEPREFIX"/drive_c/users/*/AppData/Local/Tessarin/PendingAnswers.txt
+  loaded_by Tessarin.exe -U anna
+  assert_eq 0 "$RUN_EXIT_CODE" "not due with a record database: exit code"
+  assert_match 'advapi32\.dll' "$LOADED" "not due with a record database: the trace lists the program's DLLs"
+  assert_none_heavy "$LOADED" "a start that is not due with a record database"
+  assert_eq "" "$(grep -x -F odbc32.dll <<<"$LOADED")" "no pending answers: odbc32.dll is not loaded"
+
   # Unattended help: a text file instead of a box.
   TSR_UNATTENDED=1 loaded_by Kelvane.exe
   assert_eq 3 "$RUN_EXIT_CODE" "Kelvane unattended help: exit code"

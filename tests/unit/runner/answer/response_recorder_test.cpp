@@ -71,6 +71,37 @@ TEST(ResponseRecorderTest, TickedBoxNamesTheCaptionAndMachineIdIsAdded) {
               "I  have read this document Accept\r\nUse of computers\r\nRule one.\r\n");
 }
 
+// The database row of the same answer takes its time and addresses from
+// the record, in the form the record shows them.
+TEST(ResponseRecorderTest, FactsOfTheRecordForTheDatabaseRow) {
+    const struct {
+        const char* saveMachineId;
+        bool screenSaver;
+        bool made;
+        const char* ip;
+        const char* mac;
+    } cases[] = {
+        {"Both", false, true, "10.1.2.3", "00-1B-2C-3D-4E-5F"},
+        {"IP", false, true, "10.1.2.3", ""},
+        {"MAC", false, true, "", "00-1B-2C-3D-4E-5F"},
+        {"ip", false, true, "", ""},
+        {"Both", true, false, "", ""},
+    };
+    for (const auto& c : cases) {
+        FakeSystem system;
+        SettingsStore settings;
+        LoadSettingsText(std::string("Save Machine ID=") + c.saveMachineId + "\r\n", settings);
+        ResponseRequest request = Request(false);
+        request.ScreenSaverMode = c.screenSaver;
+        RecordFacts facts;
+        RecordResponse(request, settings, kFolder, system, &facts);
+        EXPECT_EQ(c.made, facts.Made) << c.saveMachineId;
+        EXPECT_EQ(c.made ? "12/7/2026 9:15:00 AM" : "", facts.DateTime) << c.saveMachineId;
+        EXPECT_EQ(c.ip, facts.IpAddress) << c.saveMachineId;
+        EXPECT_EQ(c.mac, facts.HardwareAddress) << c.saveMachineId;
+    }
+}
+
 TEST(ResponseRecorderTest, LibraryTakesTheRecordInsteadOfTheFile) {
     FakeSystem system;
     system.Present = true;

@@ -1,0 +1,120 @@
+#include "runner/answer/answer_database.h"
+
+#include "shared/file_routines.h"
+#include "shared/text_routines.h"
+
+namespace {
+
+// Text columns: national characters where the database keeps plain
+// VARCHAR in a code page (SQL Server); UTF-8 elsewhere.
+std::string Text(DbmsKind kind, int size) {
+    return (kind == DbmsKind::SqlServer ? "NVARCHAR(" : "VARCHAR(") + std::to_string(size) + ")";
+}
+
+}  // namespace
+
+std::string RecordDatabase(const SettingsStore& settings) {
+    const std::string value = TrimBlanks(GetSettingValue("Record Database", settings));
+    return value.empty() || value[0] == ',' ? std::string() : value;
+}
+
+DbmsKind DbmsKindFromName(const std::string& dbmsName) {
+    const std::string name = ToLower(dbmsName);
+    if (name.find("sqlite") != std::string::npos) return DbmsKind::SQLite;
+    if (name.find("postgres") != std::string::npos) return DbmsKind::PostgreSQL;
+    if (name.find("sql server") != std::string::npos) return DbmsKind::SqlServer;
+    return DbmsKind::Other;
+}
+
+std::string CreateAnswersTableSql(DbmsKind kind) {
+    // TIMESTAMP is a row version on SQL Server, not a time.
+    const std::string time = kind == DbmsKind::SqlServer ? "DATETIME2" : "TIMESTAMP";
+    return "CREATE TABLE tsr_answers ("
+           "id VARCHAR(32) NOT NULL PRIMARY KEY, "
+           "user_name " +
+           Text(kind, 256) +
+           " NOT NULL, "
+           "machine " +
+           Text(kind, 256) +
+           ", "
+           "ip_address VARCHAR(64), "
+           "mac_address VARCHAR(64), "
+           "answer " +
+           Text(kind, 256) +
+           ", "
+           "local_time " +
+           Text(kind, 64) +
+           ", "
+           "utc_time " +
+           time +
+           " NOT NULL, "
+           "document_path " +
+           Text(kind, 1024) +
+           ", "
+           "document_sha256 CHAR(64), "
+           "program_version VARCHAR(32))";
+}
+
+std::string CreateAnswersIndexSql() {
+    return "CREATE INDEX tsr_answers_user_time ON tsr_answers (user_name, utc_time)";
+}
+
+std::string ProbeAnswersTableSql() {
+    return "SELECT id, user_name, machine, ip_address, mac_address, answer, local_time, utc_time, document_path, "
+           "document_sha256, program_version FROM tsr_answers WHERE 1 = 0";
+}
+
+std::string InsertAnswerSql() {
+    return "INSERT INTO tsr_answers (id, user_name, machine, ip_address, mac_address, answer, local_time, utc_time, "
+           "document_path, document_sha256, program_version) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+}
+
+std::string CountAnswerByIdSql() { return "SELECT COUNT(*) FROM tsr_answers WHERE id = ?"; }
+
+bool NamesDriver(const std::string& connectionString) {
+    std::size_t start = 0;
+    while (start <= connectionString.size()) {
+        std::size_t end = connectionString.find(';', start);
+        if (end == std::string::npos) end = connectionString.size();
+        const std::string pair = connectionString.substr(start, end - start);
+        const std::size_t equals = pair.find('=');
+        if (equals != std::string::npos && !TrimBlanks(pair.substr(equals + 1)).empty()) {
+            const std::string key = ToLower(TrimBlanks(pair.substr(0, equals)));
+            if (key == "driver" || key == "dsn" || key == "filedsn") return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+std::vector<AnswerRow> SendAnswerRows(const std::vector<AnswerRow>& rows, AnswerDatabase& database) {
+    if (rows.empty() || !database.Open()) return rows;
+    std::vector<AnswerRow> left;
+    for (const AnswerRow& row : rows) {
+        if (!database.Insert(row)) left.push_back(row);
+    }
+    return left;
+}
+
+std::string PendingAnswersPath(const std::string& localAppData) {
+    if (localAppData.empty()) return std::string();
+    return JoinPath(JoinPath(localAppData, "Tessarin"), "PendingAnswers.txt");
+}
+
+std::vector<AnswerRow> DeliverAnswerRows(const std::string& pendingPath, const AnswerRow* newRow,
+                                         PendingAnswerFiles& files, const SendRows& send) {
+    const bool hadFile = !pendingPath.empty() && files.Exists(pendingPath);
+    std::string text;
+    const bool readable = !hadFile || files.Read(pendingPath, &text);
+    std::vector<AnswerRow> rows = hadFile && readable ? DecodePendingRows(text) : std::vector<AnswerRow>();
+    // The user's own answer first: it is the one a slow database must not hold back.
+    if (newRow) rows.insert(rows.begin(), *newRow);
+    std::vector<AnswerRow> left = rows.empty() ? rows : send(rows);
+    if (!readable || pendingPath.empty()) return left;
+    if (left.empty()) {
+        if (hadFile) files.Remove(pendingPath);
+    } else if (newRow || left.size() != rows.size()) {
+        files.Replace(pendingPath, EncodePendingRows(left));
+    }
+    return left;
+}
