@@ -26,15 +26,6 @@ bench_console_start() {
     t=$(bench_window_once "$trivial" trivial_window.exe "Trivial Window") || return 1
     plain+="$t"$'\n'
   done
-  local shown_median plain_median ratio
-  shown_median=$(bench_median <<<"$shown")
-  plain_median=$(bench_median <<<"$plain")
-  ratio=$(bench_ratio "$shown_median" "$plain_median") || return 1
-  printf 'console start, %d runs each (LANG=%s)\n' "$BENCH_CONSOLE_RUNS" "$BENCH_LANG"
-  printf '  %-28s : median %8s ms  (%s)\n' "TsrAdmin.exe, window shown" "$(bench_ms "$shown_median")" \
-    "$(bench_spread <<<"$shown")"
-  printf '  %-28s : median %8s ms  (%s)\n' "trivial_window.exe, shown" "$(bench_ms "$plain_median")" \
-    "$(bench_spread <<<"$plain")"
-  printf '  ratio %s (limit %s)\n' "$ratio" "$BENCH_CONSOLE_MAX_RATIO"
-  bench_within "$ratio" "$BENCH_CONSOLE_MAX_RATIO"
+  bench_window_report "console start" "$BENCH_CONSOLE_RUNS" "TsrAdmin.exe, window shown" \
+    "$BENCH_CONSOLE_MAX_RATIO" "$shown" "$plain"
 }
