@@ -30,8 +30,6 @@ constexpr int kMargin96 = 6;
 constexpr int kButtonWidth96 = 80;
 constexpr int kButtonHeight96 = 25;
 
-int Scale96(int value) { return MulDiv(value, ScreenDpiY(), 96); }
-
 RECT ClientRectOf(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);

@@ -19,20 +19,6 @@ constexpr int kButtonHeight96 = 25;
 // Milliseconds of copying between two looks at the window's messages.
 constexpr DWORD kCopyLookMs = 50;
 
-int Scale96(int value) { return MulDiv(value, ScreenDpiY(), 96); }
-
-// The hourglass while a long piece of work runs; the pointer as it was after.
-class WaitCursor {
-public:
-    WaitCursor() : old_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
-    ~WaitCursor() { SetCursor(old_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR old_;
-};
-
 }  // namespace
 
 bool frmUsers::Load(UsersParent& parent) {

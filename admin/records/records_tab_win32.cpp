@@ -11,25 +11,13 @@
 #include "admin/records/sql_script.h"
 #include "admin/records/workbook_writer.h"
 #include "shared/tips/balloon_tooltip_win32.h"
+#include "shared/win32/window_helpers.h"
 #include "shared/win32/subclass.h"
 #include "shared/win32/window.h"
 
 namespace {
 
 constexpr char kLogTipTitle[] = "Log Info";
-
-// The wait cursor while a long piece of work (ten thousand records) runs on
-// the window's thread.
-class WaitCursor {
-public:
-    WaitCursor() : old_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
-    ~WaitCursor() { SetCursor(old_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR old_;
-};
 
 // A control's place in its parent's inner area, in twips.
 POINT PlaceInParentTwips(HWND control, int twipsPerPixelX, int twipsPerPixelY) {

@@ -53,3 +53,5 @@ SIZE TextSize(HWND window, HFONT font, const std::string& text) {
 
 int ScreenDpiX() { return ScreenDpi(LOGPIXELSX); }
 int ScreenDpiY() { return ScreenDpi(LOGPIXELSY); }
+
+int Scale96(int value) { return MulDiv(value, ScreenDpiY(), 96); }

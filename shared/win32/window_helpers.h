@@ -26,3 +26,19 @@ SIZE TextSize(HWND window, HFONT font, const std::string& text);
 // The screen's resolution in dots per inch (96 when it cannot be read).
 int ScreenDpiX();
 int ScreenDpiY();
+
+// A length designed at 96 DPI, on this screen.
+int Scale96(int value);
+
+// The hourglass while a long piece of work runs on the window's thread; the
+// pointer as it was afterwards.
+class WaitCursor {
+public:
+    WaitCursor() : old_(SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)))) {}
+    ~WaitCursor() { SetCursor(old_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR old_;
+};
