@@ -7,10 +7,10 @@
 
 namespace {
 
-std::string OpenFile(HWND owner, const PickerSpec& spec, const std::string& current) {
-    const std::string filter = OpenDialogFilter(spec);
+std::string OpenFile(HWND owner, const PickerDialog& picker, const std::string& current) {
+    const std::string filter = OpenDialogFilter(picker);
     std::vector<char> file(32768, '\0');
-    spec.Pattern.copy(file.data(), std::min(spec.Pattern.size(), file.size() - 1));
+    picker.Pattern.copy(file.data(), std::min(picker.Pattern.size(), file.size() - 1));
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -18,7 +18,7 @@ std::string OpenFile(HWND owner, const PickerSpec& spec, const std::string& curr
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = spec.StartFolder.empty() ? nullptr : spec.StartFolder.c_str();
+    dialog.lpstrInitialDir = picker.StartFolder.empty() ? nullptr : picker.StartFolder.c_str();
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
     if (!GetOpenFileNameA(&dialog)) return current;
     return file.data();
@@ -37,9 +37,9 @@ std::string ChooseColour(HWND owner, const std::string& current) {
 
 }  // namespace
 
-std::string RunPicker(HWND owner, const PickerSpec& spec, const std::string& current) {
-    switch (spec.Kind) {
-    case PickerKind::OpenFile: return OpenFile(owner, spec, current);
+std::string RunPicker(HWND owner, const PickerDialog& picker, const std::string& current) {
+    switch (picker.Kind) {
+    case PickerKind::OpenFile: return OpenFile(owner, picker, current);
     case PickerKind::Colour: return ChooseColour(owner, current);
     case PickerKind::None: break;
     }

@@ -7,9 +7,9 @@
 
 #include "admin/console/picker_table.h"
 
-// Opens the dialog the spec asks for; the chosen path or colour (decimal
+// Opens the dialog the header asks for; the chosen path or colour (decimal
 // 0x00BBGGRR), or current when cancelled, failed or no dialog applies.
-std::string RunPicker(HWND owner, const PickerSpec& spec, const std::string& current);
+std::string RunPicker(HWND owner, const PickerDialog& picker, const std::string& current);
 // File > Open...: an open dialog titled "Open" over all files.
 void ShowOpenFileDialog(HWND owner);
 // File > Page Setup...: the print set-up dialog.

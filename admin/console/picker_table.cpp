@@ -23,24 +23,24 @@ const Row kRows[] = {
 
 }  // namespace
 
-PickerSpec PickerFor(const std::string& header, const std::string& appFolder) {
+PickerDialog PickerFor(const std::string& header, const std::string& appFolder) {
     for (const Row& row : kRows) {
         if (header != row.Header) continue;
-        PickerSpec spec;
-        spec.Kind = row.Kind;
-        if (row.Folder) spec.StartFolder = appFolder + row.Folder;
-        if (row.Absolute) spec.StartFolder = row.Absolute;
-        spec.Pattern = row.Pattern;
-        spec.FilterText = row.Filter;
-        return spec;
+        PickerDialog picker;
+        picker.Kind = row.Kind;
+        if (row.Folder) picker.StartFolder = appFolder + row.Folder;
+        if (row.Absolute) picker.StartFolder = row.Absolute;
+        picker.Pattern = row.Pattern;
+        picker.FilterText = row.Filter;
+        return picker;
     }
     return {};
 }
 
-std::string OpenDialogFilter(const PickerSpec& spec) {
-    std::string pattern = spec.Pattern;
+std::string OpenDialogFilter(const PickerDialog& picker) {
+    std::string pattern = picker.Pattern;
     if (!pattern.empty() && pattern.back() == ';') pattern.pop_back();
-    std::string filter = spec.FilterText;
+    std::string filter = picker.FilterText;
     filter += '\0';
     filter += pattern;
     filter += '\0';

@@ -6,7 +6,7 @@
 
 enum class PickerKind { None, OpenFile, Colour };
 
-struct PickerSpec {
+struct PickerDialog {
     PickerKind Kind = PickerKind::None;
     std::string StartFolder;  // file dialogs
     std::string Pattern;      // the file name preset, which acts as the pattern
@@ -14,11 +14,11 @@ struct PickerSpec {
 };
 
 // Header comparison is exact; unknown headers pick nothing.
-PickerSpec PickerFor(const std::string& header, const std::string& appFolder);
+PickerDialog PickerFor(const std::string& header, const std::string& appFolder);
 
 // The open dialog's filter: description and pattern, each NUL-terminated,
 // and a final NUL (a pattern's trailing ";" is dropped).
-std::string OpenDialogFilter(const PickerSpec& spec);
+std::string OpenDialogFilter(const PickerDialog& picker);
 
 // The colour dialog's answer as the console stores it: the decimal 0x00BBGGRR.
 std::string ColourText(unsigned long colour);

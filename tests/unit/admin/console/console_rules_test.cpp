@@ -84,13 +84,33 @@ TEST(ConsoleTabs, TheTabTableAsData) {
         const char* Status;
     };
     const Row expected[] = {
-        {ConsoleTabId::Document, "Doc Editor", false, ActionState::Unchanged, {C::Editor}, {C::LogGrid, C::DatesGrid},
+        {ConsoleTabId::Document,
+         "Doc Editor",
+         false,
+         ActionState::Unchanged,
+         {C::Editor},
+         {C::LogGrid, C::DatesGrid},
          "Edit Tessarin Document"},
-        {ConsoleTabId::Dates, "Doc Dates", false, ActionState::FollowsChanged, {C::DatesGrid},
-         {C::PropertyGrid, C::LogGrid, C::Editor}, "Edit Document Dates"},
-        {ConsoleTabId::Settings, "Settings", false, ActionState::FollowsChanged, {C::PropertyGrid},
-         {C::LogGrid, C::Editor}, "Edit Tessarin Settings"},
-        {ConsoleTabId::Logs, "Log Files", true, ActionState::Enabled, {C::LogGrid}, {C::PropertyGrid, C::Editor},
+        {ConsoleTabId::Dates,
+         "Doc Dates",
+         false,
+         ActionState::FollowsChanged,
+         {C::DatesGrid},
+         {C::PropertyGrid, C::LogGrid, C::Editor},
+         "Edit Document Dates"},
+        {ConsoleTabId::Settings,
+         "Settings",
+         false,
+         ActionState::FollowsChanged,
+         {C::PropertyGrid},
+         {C::LogGrid, C::Editor},
+         "Edit Tessarin Settings"},
+        {ConsoleTabId::Logs,
+         "Log Files",
+         true,
+         ActionState::Enabled,
+         {C::LogGrid},
+         {C::PropertyGrid, C::Editor},
          "Tessarin Logs"},
     };
     for (const Row& row : expected) {
@@ -115,8 +135,12 @@ TEST(ConsolePosition, DefaultsStoredTextAndScreens) {
     const TwipsPlacement back = ToTwips(PixelRect{67, 67, 433, 433}, 15, 15);
     EXPECT_EQ(back.Left, 1005);
     EXPECT_EQ(back.Width, 6495);
-    for (auto [text, value] : {std::pair<const char*, long>{"2400", 2400}, {" -300 ", -300}, {"", 1000},
-                               {"12ab", 1000}, {"1e9", 1000}, {"99999999999999", 1000}}) {
+    for (auto [text, value] : {std::pair<const char*, long>{"2400", 2400},
+                               {" -300 ", -300},
+                               {"", 1000},
+                               {"12ab", 1000},
+                               {"1e9", 1000},
+                               {"99999999999999", 1000}}) {
         EXPECT_EQ(StoredTwips(text, 1000), value) << text;
     }
     const PixelRect screen{0, 0, 1280, 800}, right{1280, 0, 1024, 768};
@@ -124,22 +148,20 @@ TEST(ConsolePosition, DefaultsStoredTextAndScreens) {
     // default place on the primary screen; hanging over an edge: pulled in.
     EXPECT_EQ(KeepOnScreen({100, 100, 600, 500}, {screen}, screen, 420, 320, 15, 15), (PixelRect{100, 100, 600, 500}));
     EXPECT_EQ(KeepOnScreen({100, 100, 10, 10}, {screen}, screen, 420, 320, 15, 15), (PixelRect{100, 100, 420, 320}));
-    EXPECT_EQ(KeepOnScreen({-5000, 9000, 600, 500}, {screen}, screen, 420, 320, 15, 15),
-              (PixelRect{67, 67, 600, 500}));
+    EXPECT_EQ(KeepOnScreen({-5000, 9000, 600, 500}, {screen}, screen, 420, 320, 15, 15), (PixelRect{67, 67, 600, 500}));
     EXPECT_EQ(KeepOnScreen({1500, 100, 600, 500}, {screen, right}, screen, 420, 320, 15, 15),
               (PixelRect{1500, 100, 600, 500}));
-    EXPECT_EQ(KeepOnScreen({1100, 600, 600, 500}, {screen}, screen, 420, 320, 15, 15),
-              (PixelRect{680, 300, 600, 500}));
+    EXPECT_EQ(KeepOnScreen({1100, 600, 600, 500}, {screen}, screen, 420, 320, 15, 15), (PixelRect{680, 300, 600, 500}));
     EXPECT_EQ(KeepOnScreen({0, 0, 5000, 5000}, {screen}, screen, 420, 320, 15, 15), (PixelRect{0, 0, 1280, 800}));
 }
 
 TEST(ConsolePickers, EachHeaderItsDialog) {
-    const PickerSpec users = PickerFor("Users", "C:\\App");
+    const PickerDialog users = PickerFor("Users", "C:\\App");
     EXPECT_EQ(users.Kind, PickerKind::OpenFile);
     EXPECT_EQ(users.StartFolder, "C:\\");
     EXPECT_EQ(users.Pattern, "*.txt");
     EXPECT_EQ(PickerFor("Declaration Document", "C:\\App").StartFolder, "C:\\App\\Documents\\");
-    const PickerSpec ini = PickerFor("Declaration Ini", "C:\\App");
+    const PickerDialog ini = PickerFor("Declaration Ini", "C:\\App");
     EXPECT_EQ(ini.StartFolder, "C:\\App\\Profiles\\");
     EXPECT_EQ(OpenDialogFilter(ini), std::string("File (*.ini)\0*.ini\0\0", 20));
     EXPECT_EQ(PickerFor("Border Background Colour", "C:\\App").Kind, PickerKind::Colour);
