@@ -101,20 +101,47 @@ std::string PendingAnswersPath(const std::string& localAppData) {
     return JoinPath(JoinPath(localAppData, "Tessarin"), "PendingAnswers.txt");
 }
 
+std::string SparePendingPath(const std::string& pendingPath) {
+    if (pendingPath.empty()) return std::string();
+    const std::size_t dot = pendingPath.rfind('.');
+    return pendingPath.substr(0, dot) + "-2" + (dot == std::string::npos ? "" : pendingPath.substr(dot));
+}
+
 std::vector<AnswerRow> DeliverAnswerRows(const std::string& pendingPath, const AnswerRow* newRow,
                                          PendingAnswerFiles& files, const SendRows& send) {
-    const bool hadFile = !pendingPath.empty() && files.Exists(pendingPath);
-    std::string text;
-    const bool readable = !hadFile || files.Read(pendingPath, &text);
-    std::vector<AnswerRow> rows = hadFile && readable ? DecodePendingRows(text) : std::vector<AnswerRow>();
-    // The user's own answer first: it is the one a slow database must not hold back.
-    if (newRow) rows.insert(rows.begin(), *newRow);
+    // A pending file another program holds open, or one made unreadable,
+    // must neither be lost nor lose the new row: its rows wait in it and the
+    // rows left over go to the spare file beside it.
+    struct Source {
+        std::string Path;
+        bool Exists = false;
+        bool Readable = true;
+    } sources[2] = {{pendingPath}, {SparePendingPath(pendingPath)}};
+    std::vector<AnswerRow> rows;
+    if (newRow) rows.push_back(*newRow);  // first: a slow database must not hold the user's own answer back
+    for (Source& source : sources) {
+        if (source.Path.empty()) continue;
+        source.Exists = files.Exists(source.Path);
+        std::string text;
+        source.Readable = !source.Exists || files.Read(source.Path, &text);
+        if (!source.Exists || !source.Readable) continue;
+        const std::vector<AnswerRow> kept = DecodePendingRows(text);
+        rows.insert(rows.end(), kept.begin(), kept.end());
+    }
     std::vector<AnswerRow> left = rows.empty() ? rows : send(rows);
-    if (!readable || pendingPath.empty()) return left;
-    if (left.empty()) {
-        if (hadFile) files.Remove(pendingPath);
-    } else if (newRow || left.size() != rows.size()) {
-        files.Replace(pendingPath, EncodePendingRows(left));
+    const Source* target = nullptr;
+    for (const Source& source : sources) {
+        if (!source.Path.empty() && source.Readable) {
+            target = &source;
+            break;
+        }
+    }
+    if (!target) return left;
+    const bool changed = newRow || left.size() != rows.size() || (sources[0].Exists && sources[1].Exists);
+    if (!left.empty() && changed && !files.Replace(target->Path, EncodePendingRows(left))) return left;
+    for (const Source& source : sources) {
+        // Only after the rows left over are safe in the target.
+        if (source.Exists && source.Readable && (left.empty() || &source != target)) files.Remove(source.Path);
     }
     return left;
 }

@@ -63,10 +63,15 @@ public:
 
 using SendRows = std::function<std::vector<AnswerRow>(const std::vector<AnswerRow>&)>;
 
-// The new row (when given) first, then the good rows of the pending file
-// (read only when it exists), go to send, which answers the rows left over.
-// The pending file then holds exactly those, or is removed when none are
-// left; send is not called when there is nothing to send, and a pending
-// file that cannot be read is left as it was. Answers the rows left over.
+// The spare pending file beside it ("PendingAnswers-2.txt"): where rows go
+// while the pending file itself cannot be read.
+std::string SparePendingPath(const std::string& pendingPath);
+
+// The new row (when given) first, then the good rows of the pending files
+// (read only when they exist), go to send, which answers the rows left
+// over. Those then wait in the pending file, or in the spare one while the
+// pending file cannot be read (its rows stay in it untouched); files whose
+// rows were all sent are removed. send is not called when there is nothing
+// to send. Answers the rows left over.
 std::vector<AnswerRow> DeliverAnswerRows(const std::string& pendingPath, const AnswerRow* newRow,
                                          PendingAnswerFiles& files, const SendRows& send);

@@ -40,11 +40,11 @@ public:
 class FakeFiles : public PendingAnswerFiles {
 public:
     std::map<std::string, std::string> Files;
-    bool Unreadable = false;
+    std::string Unreadable;  // a path that cannot be read
     int Writes = 0;
     bool Exists(const std::string& path) override { return Files.count(path) != 0; }
     bool Read(const std::string& path, std::string* text) override {
-        if (Unreadable) return false;
+        if (path == Unreadable) return false;
         *text = Files[path];
         return true;
     }
@@ -116,14 +116,29 @@ TEST(AnswerDatabaseTest, PendingFileFollowsWhatTheDatabaseTook) {
     }
 }
 
-TEST(AnswerDatabaseTest, UnreadablePendingFileIsLeftAlone) {
+TEST(AnswerDatabaseTest, UnreadablePendingFileKeepsItsRowsAndLosesNoNewOne) {
     FakeFiles files;
+    const std::string spare = SparePendingPath(kPending);
+    EXPECT_EQ("C:\\Users\\anna\\AppData\\Local\\Tessarin\\PendingAnswers-2.txt", spare);
     files.Files[kPending] = EncodePendingRow(Row("anna"));
-    files.Unreadable = true;
+    files.Unreadable = kPending;
+    FakeDatabase database;
+    database.Opens = false;
+    const auto send = [&](const std::vector<AnswerRow>& rows) { return SendAnswerRows(rows, database); };
     const AnswerRow fresh = Row("new");
-    DeliverAnswerRows(kPending, &fresh, files, [](const std::vector<AnswerRow>& rows) { return rows; });
-    EXPECT_EQ(0, files.Writes);
-    EXPECT_TRUE(files.Exists(kPending));
+    DeliverAnswerRows(kPending, &fresh, files, send);
+    EXPECT_EQ(EncodePendingRow(Row("anna")), files.Files[kPending]);
+    EXPECT_EQ(std::vector<std::string>{"new"}, Users(DecodePendingRows(files.Files[spare])));
+
+    // Readable again: both files go to the pending one, then all to the database.
+    files.Unreadable.clear();
+    DeliverAnswerRows(kPending, nullptr, files, send);
+    EXPECT_FALSE(files.Exists(spare));
+    EXPECT_EQ((std::vector<std::string>{"anna", "new"}), Users(DecodePendingRows(files.Files[kPending])));
+    database.Opens = true;
+    DeliverAnswerRows(kPending, nullptr, files, send);
+    EXPECT_TRUE(files.Files.empty());
+    EXPECT_EQ((std::vector<std::string>{"anna", "new"}), database.Inserted);
 }
 
 TEST(AnswerDatabaseTest, ConnectionMustNameADriver) {
