@@ -7,6 +7,7 @@
 #include "shared/identity.h"
 #include "shared/logon_start.h"
 #include "shared/registry_win32.h"
+#include "shared/text_routines.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ void DeclarationLockdown::LockDesktop() {
     HideTaskbarWindow();
     locked_ = true;
     InstallLockdownCrashGuard();
+    if (IsYes(GetSettingItem("Block System Keys", settings))) systemKeys_.Hold();
     SetTimer(window, kEnforceTimer, kEnforceInterval, nullptr);
 }
 
@@ -110,6 +112,7 @@ void DeclarationLockdown::UnlockDesktop() {
     KillTimer(window_.Hwnd(), kEnforceTimer);
     KillTimer(window_.Hwnd(), kKeyTimer);
     keyEnforcePending_ = false;
+    systemKeys_.Release();
     Win32Registry registry;
     ReleaseLockdown(registry);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "runner/lockdown/system_keys_win32.h"
 #include "runner/start/screen_saver_win32.h"
 
 class DeclarationWindow;
@@ -15,7 +16,8 @@ public:
     DeclarationLockdown& operator=(const DeclarationLockdown&) = delete;
 
     // The load steps: caption, always on top, screen-saver flag, logon start,
-    // taskbar hidden; then the enforcement timer starts.
+    // taskbar hidden; then the system keys blocked ("Block System Keys", on
+    // unless "No") and the enforcement timer started.
     void LockDesktop();
     // True when the timer belonged to the lockdown.
     bool OnTimer(UINT_PTR timer);
@@ -34,6 +36,7 @@ private:
 
     DeclarationWindow& window_;
     ScreenSaverExit saverExit_;
+    SystemKeyBlock systemKeys_;
     int eyeFrame_ = 0;        // 0: no frame shown yet
     DWORD lastEyeFrame_ = 0;  // tick count of the last frame
     bool keyEnforcePending_ = false;

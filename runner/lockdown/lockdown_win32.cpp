@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runner/lockdown/task_manager_policy.h"
+#include "runner/lockdown/system_keys_win32.h"
 #include "runner/lockdown/window_finder_win32.h"
 #include "shared/registry_win32.h"
 
@@ -86,6 +87,7 @@ void ShowAbout(HWND owner) {
 LONG WINAPI UndoLockdownOnCrash(EXCEPTION_POINTERS*) {
     Win32Registry registry;
     ReleaseLockdown(registry);
+    RestoreLeftShortcuts();
     return EXCEPTION_CONTINUE_SEARCH;
 }
 

@@ -7,6 +7,7 @@
 #include "runner/answer/answer_database_win32.h"
 #include "runner/answer/pending_records.h"
 #include "runner/answer/response_recorder.h"
+#include "runner/lockdown/system_keys_win32.h"
 #include "runner/lockdown/task_manager_policy.h"
 #include "runner/start/run_control.h"
 #include "runner/start/screen_saver.h"
@@ -33,6 +34,8 @@ int Main(HINSTANCE instance, const char* commandLine) {
     // A run that was ended without its clean-up (killed, or the session
     // ended under it) could not lift the Task Manager policy it set.
     RemoveLeftPolicy(registry);
+    // Nor give back the user's accessibility shortcuts.
+    RestoreLeftShortcuts();
     RunControl run(commandLine ? commandLine : "", AppFolder(), calendar, GetLogonUserName);
     run.LoadSettings();
     // Records that could not reach the record folder at an earlier answer

@@ -134,6 +134,7 @@ bool DeclarationWindow::Open() {
         return false;
     opened_ = true;
     lockdown_.LockDesktop();
+    covers_ = CoverOtherMonitors(ScreenColour(composition_.Background));
     ShowWindow(Hwnd(), SW_SHOW);
     UpdateWindow(Hwnd());
     return true;
@@ -499,6 +500,7 @@ void DeclarationWindow::OnTimer(UINT_PTR timer) {
 // WM_CREATE failed with WM_DESTROY too).
 void DeclarationWindow::OnDestroy() {
     lockdown_.UnlockDesktop();
+    covers_.clear();
     parts_.reset();
     selection_.reset();
     browser_.reset();

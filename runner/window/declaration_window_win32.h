@@ -13,6 +13,7 @@
 #include "runner/lockdown/declaration_lockdown_win32.h"
 #include "runner/window/declaration_parts_win32.h"
 #include "runner/window/layout.h"
+#include "runner/window/monitor_cover_win32.h"
 #include "runner/window/picture_control_win32.h"
 #include "runner/window/picture_pixels.h"
 #include "runner/window/program_random.h"
@@ -122,6 +123,7 @@ private:
     bool opened_ = false;
     DeclarationAnswer answer_;
     DeclarationLockdown lockdown_;
+    std::vector<std::unique_ptr<CoverWindow>> covers_;  // the other monitors, while the window is up
     // Tips, document history, speaker and menus (last: they use the above).
     std::unique_ptr<DeclarationParts> parts_;
 };

@@ -38,6 +38,7 @@ const std::vector<CommandForm>& Forms() {
         {"kill", 0, {"pid", "exe", "code"}, {}},
         {"windows", 0, {}, {"hidden"}},
         {"sleep", 1, {}, {}},
+        {"access-flags", 0, {"set"}, {}},
     };
     return specs;
 }
@@ -170,5 +171,7 @@ const char* DriverUsage() {
            "  kill --pid N | --exe NAME [--code N]\n"
            "  windows [--hidden]     every top-level window: hwnd pid exe class \"title\"\n"
            "  sleep MS\n"
+           "  access-flags [--set S,F,T]   print the session's Sticky, Filter and Toggle Keys flags (after\n"
+           "                         setting them); fails when the system refuses the change\n"
            "exit codes: 0 ok, 1 not found / timeout / refused, 2 usage\n";
 }

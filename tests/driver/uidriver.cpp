@@ -48,6 +48,40 @@ ControlQuery ControlFrom(const DriverCommand& command) {
     return query;
 }
 
+template <typename T>
+bool AccessFeatureFlags(UINT getAction, UINT setAction, const DWORD* newFlags, DWORD& flags) {
+    T value = {};
+    value.cbSize = sizeof(T);
+    if (!SystemParametersInfoA(getAction, sizeof(T), &value, 0)) return false;
+    if (newFlags) {
+        value.dwFlags = *newFlags;
+        if (!SystemParametersInfoA(setAction, sizeof(T), &value, SPIF_SENDCHANGE)) return false;
+    }
+    flags = value.dwFlags;
+    return true;
+}
+
+// Reads (after setting them, with --set) the accessibility flags a locked
+// desktop changes; prints "sticky,filter,toggle".
+int AccessFlags(const DriverCommand& command) {
+    unsigned long wanted[3] = {};
+    const bool set = command.Has("set");
+    if (set && std::sscanf(command.Get("set").c_str(), "%lu,%lu,%lu", &wanted[0], &wanted[1], &wanted[2]) != 3)
+        return kUsage;
+    const DWORD newFlags[3] = {wanted[0], wanted[1], wanted[2]};
+    DWORD flags[3] = {};
+    if (!AccessFeatureFlags<STICKYKEYS>(SPI_GETSTICKYKEYS, SPI_SETSTICKYKEYS, set ? &newFlags[0] : nullptr, flags[0]) ||
+        !AccessFeatureFlags<FILTERKEYS>(SPI_GETFILTERKEYS, SPI_SETFILTERKEYS, set ? &newFlags[1] : nullptr, flags[1]) ||
+        !AccessFeatureFlags<TOGGLEKEYS>(SPI_GETTOGGLEKEYS, SPI_SETTOGGLEKEYS, set ? &newFlags[2] : nullptr, flags[2])) {
+        std::fprintf(stderr, "uidriver: access-flags: the system refused (error %lu)\n",
+                     static_cast<unsigned long>(GetLastError()));
+        return kFailed;
+    }
+    std::printf("%lu,%lu,%lu\n", static_cast<unsigned long>(flags[0]), static_cast<unsigned long>(flags[1]),
+                static_cast<unsigned long>(flags[2]));
+    return kOk;
+}
+
 class Driver {
 public:
     int Run(const DriverCommand& command);
@@ -226,6 +260,7 @@ int Driver::Run(const DriverCommand& command) {
         if (!ParseNumber(command.arguments[0], x) || !ParseNumber(command.arguments[1], y)) return kUsage;
         return MoveMouse(static_cast<int>(x), static_cast<int>(y)) ? kOk : Fail(command, "cannot move the mouse");
     }
+    if (command.name == "access-flags") return AccessFlags(command);
     if (command.name == "wait-exit" || command.name == "kill") return RunOnProcess(command);
     if (command.name == "menu") return RunOnMenu(command);
     return RunOnWindow(command);
