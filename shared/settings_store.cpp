@@ -199,6 +199,13 @@ std::string GetSettingItem(const std::string& key, const SettingsStore& store, c
     return entry ? FirstItem(entry->Value) : std::string("0");
 }
 
+bool IsOptedIn(const std::string& key, const SettingsStore& store) {
+    const SettingEntry* entry = FindEntry(key, store, "");
+    if (!entry) return false;
+    const std::string item = Trim(FirstItem(entry->Value));
+    return !item.empty() && IsYes(item);
+}
+
 void SetSettingItem(const std::string& key, const std::string& newItem, SettingsStore& store,
                     const std::string& section) {
     SettingEntry* entry = FindEntry(key, store, section);

@@ -60,6 +60,9 @@ SettingEntry* FindSetting(const std::string& key, SettingsStore& store, const st
 // missing. Console store: defaultText whenever that item is empty.
 std::string GetSettingItem(const std::string& key, const SettingsStore& store, const std::string& section = "",
                            const std::string& defaultText = "0");
+// A yes/no setting that sites opt in to: off when the key is missing or its
+// item is empty, otherwise as IsYes reads the item.
+bool IsOptedIn(const std::string& key, const SettingsStore& store);
 void SetSettingItem(const std::string& key, const std::string& newItem, SettingsStore& store,
                     const std::string& section = "");
 void SetSettingValue(const std::string& key, const std::string& newValue, SettingsStore& store,

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#include <cpuid.h>
+#include <immintrin.h>
+#define TSR_SHA_EXTENSIONS 1
+#endif
+
 #include "shared/file_routines.h"
 
 namespace {
@@ -19,24 +25,92 @@ constexpr std::uint32_t kRound[64] = {
 
 std::uint32_t Rotr(std::uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
 
+#ifdef TSR_SHA_EXTENSIONS
+// The processor's own SHA-256 rounds: a 1 MB document is fingerprinted at
+// logon in well under a millisecond instead of several.
+bool CpuHasShaExtensions() {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid(1, &a, &b, &c, &d)) return false;
+    const bool ssse3 = (c & (1u << 9)) != 0, sse41 = (c & (1u << 19)) != 0;
+    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
+    return ssse3 && sse41 && (b & (1u << 29)) != 0;
+}
+
+__attribute__((target("sha,sse4.1,ssse3"))) void ShaExtensionBlocks(std::uint32_t* state, const unsigned char* data,
+                                                                    std::size_t blocks) {
+    const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bULL, 0x0405060700010203ULL);
+    // The rounds keep the state as ABEF and CDGH.
+    __m128i swapped = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);
+    __m128i cdgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4)), 0x1B);
+    __m128i abef = _mm_alignr_epi8(swapped, cdgh, 8);
+    cdgh = _mm_blend_epi16(cdgh, swapped, 0xF0);
+    for (; blocks > 0; --blocks, data += 64) {
+        const __m128i abefBefore = abef, cdghBefore = cdgh;
+        __m128i w[4];  // message words 4g .. 4g+3 in w[g % 4]
+        for (int g = 0; g < 16; ++g) {
+            if (g < 4) {
+                w[g] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * g)), byteSwap);
+            } else {
+                __m128i next = _mm_sha256msg1_epu32(w[g & 3], w[(g - 3) & 3]);
+                next = _mm_add_epi32(next, _mm_alignr_epi8(w[(g - 1) & 3], w[(g - 2) & 3], 4));
+                w[g & 3] = _mm_sha256msg2_epu32(next, w[(g - 1) & 3]);
+            }
+            __m128i message =
+                _mm_add_epi32(w[g & 3], _mm_loadu_si128(reinterpret_cast<const __m128i*>(kRound + 4 * g)));
+            cdgh = _mm_sha256rnds2_epu32(cdgh, abef, message);
+            message = _mm_shuffle_epi32(message, 0x0E);
+            abef = _mm_sha256rnds2_epu32(abef, cdgh, message);
+        }
+        abef = _mm_add_epi32(abef, abefBefore);
+        cdgh = _mm_add_epi32(cdgh, cdghBefore);
+    }
+    const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
+    cdgh = _mm_shuffle_epi32(cdgh, 0xB1);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_blend_epi16(feba, cdgh, 0xF0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(state + 4), _mm_alignr_epi8(cdgh, feba, 8));
+}
+#endif
+
 }  // namespace
 
-Sha256::Sha256()
+Sha256::Sha256(bool useCpuExtensions)
     : state_{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19},
-      buffer_{} {}
+      buffer_{} {
+#ifdef TSR_SHA_EXTENSIONS
+    static const bool available = CpuHasShaExtensions();
+    cpuExtensions_ = useCpuExtensions && available;
+#else
+    (void)useCpuExtensions;
+#endif
+}
+
+void Sha256::Blocks(const unsigned char* data, std::size_t count) {
+#ifdef TSR_SHA_EXTENSIONS
+    if (cpuExtensions_) {
+        ShaExtensionBlocks(state_, data, count);
+        return;
+    }
+#endif
+    for (; count > 0; --count, data += 64) Block(data);
+}
 
 void Sha256::Add(const void* data, std::size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     length_ += size;
-    while (size > 0) {
+    if (buffered_ > 0) {
         const std::size_t take = std::min(size, sizeof buffer_ - buffered_);
         std::memcpy(buffer_ + buffered_, bytes, take);
         buffered_ += take, bytes += take, size -= take;
-        if (buffered_ == sizeof buffer_) {
-            Block(buffer_);
-            buffered_ = 0;
-        }
+        if (buffered_ < sizeof buffer_) return;
+        Blocks(buffer_, 1);
+        buffered_ = 0;
     }
+    // Whole blocks straight from the input.
+    const std::size_t whole = size / sizeof buffer_;
+    Blocks(bytes, whole);
+    bytes += whole * sizeof buffer_, size -= whole * sizeof buffer_;
+    std::memcpy(buffer_, bytes, size);
+    buffered_ = size;
 }
 
 std::string Sha256::HexDigest() {

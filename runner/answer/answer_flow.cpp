@@ -8,8 +8,22 @@ AnswerButtons::AnswerButtons(AnswerActions& actions, bool boxTicked, bool accept
 std::string AnswerButtons::Tag(int index) const { return (index == kAcceptButton ? tag_[0] : tag_[1]) ? "1" : "0"; }
 
 void AnswerButtons::SetAcceptEnabled(bool enabled) {
+    enabled = enabled && !readingHeld_;
     tag_[0] = enabled;
     actions_.ShowButtonPicture(kAcceptButton, enabled ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED);
+}
+
+void AnswerButtons::HoldForReading() {
+    readingHeld_ = true;
+    actions_.EnableCheckBox(false);
+    SetAcceptEnabled(false);
+}
+
+void AnswerButtons::ReadingDone() {
+    if (!readingHeld_) return;
+    readingHeld_ = false;
+    actions_.EnableCheckBox(true);
+    SetAcceptEnabled(boxTicked_);
 }
 
 void AnswerButtons::CheckBoxClicked(bool ticked) {
@@ -20,6 +34,7 @@ void AnswerButtons::CheckBoxClicked(bool ticked) {
 
 void AnswerButtons::CheckCaptionClicked() {
     if (actions_.SpeakerVisible()) actions_.Speak(checkCaption_);
+    if (readingHeld_) return;  // the box itself is disabled meanwhile
     actions_.SetCheckBox(!boxTicked_);
     CheckBoxClicked(!boxTicked_);
     SetAcceptEnabled(boxTicked_);
@@ -30,14 +45,14 @@ void AnswerButtons::MessageClicked(const std::string& message) {
 }
 
 void AnswerButtons::CheckBoxDragged() {
-    if (boxTicked_) return;
+    if (boxTicked_ || readingHeld_) return;
     actions_.SetCheckBox(true);
     CheckBoxClicked(true);
 }
 
 void AnswerButtons::MouseDown(int index) {
     if (index == kAcceptButton) {
-        if (boxTicked_) actions_.ShowButtonPicture(kAcceptButton, PIC_ACCEPT_PRESSED);
+        if (boxTicked_ && !readingHeld_) actions_.ShowButtonPicture(kAcceptButton, PIC_ACCEPT_PRESSED);
     } else {
         actions_.ShowButtonPicture(index, PIC_DECLINE_PRESSED);
     }
@@ -45,7 +60,8 @@ void AnswerButtons::MouseDown(int index) {
 
 void AnswerButtons::MouseUp(int index) {
     if (index == kAcceptButton) {
-        actions_.ShowButtonPicture(kAcceptButton, boxTicked_ ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED);
+        const bool enabled = boxTicked_ && !readingHeld_;
+        actions_.ShowButtonPicture(kAcceptButton, enabled ? PIC_ACCEPT_ENABLED : PIC_ACCEPT_DISABLED);
     } else {
         actions_.ShowButtonPicture(index, PIC_DECLINE_RELEASED);
     }

@@ -24,6 +24,7 @@ public:
     virtual void Unload() = 0;
     virtual void ShowButtonPicture(int index, DeclarationPicture picture) = 0;
     virtual void SetCheckBox(bool ticked) = 0;
+    virtual void EnableCheckBox(bool enabled) = 0;
 };
 
 constexpr int kAcceptButton = 0;
@@ -42,6 +43,11 @@ public:
     bool Answered() const { return answered_; }
 
     void SetAcceptEnabled(bool enabled);
+    // "Require Reading To End": the box and accept wait for ReadingDone;
+    // decline stays as it is.
+    void HoldForReading();
+    void ReadingDone();
+    bool ReadingHeld() const { return readingHeld_; }
 
     // The box changed its value (the user clicked it or it was set).
     void CheckBoxClicked(bool ticked);
@@ -61,5 +67,6 @@ private:
     bool boxTicked_;
     bool tag_[2];
     bool answered_ = false;
+    bool readingHeld_ = false;
     std::string checkCaption_;
 };

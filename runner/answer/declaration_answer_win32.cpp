@@ -97,7 +97,11 @@ public:
     void PlayCloseEffect(int answer) override {
         ::PlayCloseEffect(window_.Hwnd(), GetSettingItem("CloseAction", window_.Run().Settings), answer);
     }
-    void UpdateLastRun() override { window_.Run().UpdateLastRun(); }
+    void UpdateLastRun() override {
+        // The version accepted goes to the profile with the date.
+        window_.Run().RecordAcceptedDocument(window_.Selection().SelectedPath());
+        window_.Run().UpdateLastRun();
+    }
     void ShowTaskbarWindow() override { ::ShowTaskbarWindow(); }
     void RunDeclineAction() override { ::RunDeclineAction(library_); }
     void Unload() override { PostMessageA(window_.Hwnd(), WM_TSR_UNLOAD_NOW, 0, 0); }
@@ -107,6 +111,7 @@ public:
     void SetCheckBox(bool ticked) override {
         SendMessageA(window_.Controls().CheckBox, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
+    void EnableCheckBox(bool enabled) override { EnableWindow(window_.Controls().CheckBox, enabled ? TRUE : FALSE); }
 
 private:
     DeclarationWindow& window_;
@@ -129,6 +134,20 @@ void DeclarationAnswer::SetUp() {
     buttons_ = std::make_unique<AnswerButtons>(*actions_, IsTicked(controls.CheckBox),
                                                window_.Composition().AcceptEnabled, WindowText(controls.CheckCaption));
     SubclassWindow(controls.CheckBox, &DeclarationAnswer::CheckBoxProc);
+    gate_ = ReadingGate(IsOptedIn("Require Reading To End", window_.Run().Settings));
+    if (gate_.Required()) buttons_->HoldForReading();
+}
+
+void DeclarationAnswer::OnTimer() {
+    if (!buttons_ || !buttons_->ReadingHeld()) return;
+    // The timer runs every millisecond; a browser control's page is asked
+    // over COM, so a look every 50 ms is plenty for a scrolling reader.
+    const DWORD now = GetTickCount();
+    if (lastLook_ != 0 && now - lastLook_ < 50) return;
+    lastLook_ = now;
+    long top = 0, view = 0, page = 0;
+    if (window_.DocumentScrollState(top, view, page)) gate_.Update(top, view, page);
+    if (gate_.MayAccept()) buttons_->ReadingDone();
 }
 
 // The check box ticks when the mouse moves over it with the left button

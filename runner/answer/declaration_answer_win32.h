@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "runner/answer/answer_flow.h"
+#include "runner/answer/reading_gate.h"
 
 class DeclarationWindow;
 class TsrLibrary;
@@ -27,6 +28,11 @@ public:
     bool OnCommand(int id, int code);
     // True once a click has started the closing sequence.
     bool Answered() const { return buttons_ && buttons_->Answered(); }
+    // True while accept waits for the document to be read to its end.
+    bool ReadingHeld() const { return buttons_ && buttons_->ReadingHeld(); }
+    // The window's timer: the document's scroll position is looked at until
+    // it has reached the end once.
+    void OnTimer();
 
 private:
     static LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,5 +43,7 @@ private:
     std::unique_ptr<TsrLibrary> library_;
     std::unique_ptr<AnswerActions> actions_;
     std::unique_ptr<AnswerButtons> buttons_;
+    ReadingGate gate_{false};
+    DWORD lastLook_ = 0;
     bool dragTicked_ = false;  // the box was ticked by a drag: its release must not untick it
 };

@@ -1,5 +1,6 @@
 #include "runner/document/declaration_tips.h"
 
+#include "runner/answer/reading_gate.h"
 #include "runner/window/window_settings.h"
 #include "shared/settings_store.h"
 #include "shared/text_routines.h"
@@ -32,7 +33,7 @@ void DeclarationTips::DismissDocumentTip() {
 }
 
 void DeclarationTips::HoverButton(int index, long x, long y, const TwipRect& button, bool boxTicked,
-                                  const std::string& caption) {
+                                  const std::string& caption, bool readingHeld) {
     if (!TipsEnabled()) return;
     if (!InsideInnerArea(x, y, button.Width, button.Height, 20, 20)) {
         hover_.Destroy();
@@ -40,6 +41,7 @@ void DeclarationTips::HoverButton(int index, long x, long y, const TwipRect& but
     }
     std::string raw;
     if (index != 0) raw = GetSettingOrDefault("Button2 Tip", "I decline it", settings_);
+    else if (readingHeld) raw = kScrollToEndTip;
     else if (boxTicked) raw = GetSettingOrDefault("Button1 Tip", "I accept it", settings_);
     else raw = GetSettingOrDefault("Button1 Disable Tip", "I accept it", settings_);
     if (hover_.Shown()) return;

@@ -40,7 +40,10 @@ public:
     void DismissDocumentTip();
     void DestroyHoverTip() { hover_.Destroy(); }
 
-    void HoverButton(int index, long x, long y, const TwipRect& button, bool boxTicked, const std::string& caption);
+    // readingHeld: accept waits for the document to be read to its end, and
+    // its tip says so.
+    void HoverButton(int index, long x, long y, const TwipRect& button, bool boxTicked, const std::string& caption,
+                     bool readingHeld = false);
     // Answers true when the move should tick the box (left button held). A
     // caption shown cut short gives its full text, which leads the tip.
     bool HoverCheckBox(long x, long y, const TwipRect& box, const std::string& caption, bool leftButtonDown,

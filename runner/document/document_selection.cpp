@@ -1,5 +1,6 @@
 #include "runner/document/document_selection.h"
 
+#include "runner/document/language_documents.h"
 #include "runner/window/window_settings.h"
 #include "shared/calendar.h"
 #include "shared/settings_store.h"
@@ -21,7 +22,29 @@ bool RangeMatches(const std::string& key, const Calendar& calendar, const CivilD
     return from && to && DaysBetween(*from, today) >= 0 && DaysBetween(today, *to) >= 0;
 }
 
+// The selection's view of a start that shows nothing: it keeps what would
+// have been opened.
+class PathOnlyBrowser : public DocumentBrowser {
+public:
+    std::string LocationURL() const override { return std::string(); }
+    void Navigate(const std::string& url) override { opened = url; }
+    std::string BodyText() const override { return std::string(); }
+    void SetFullScreen(bool) override {}
+    std::string opened;
+};
+
 }  // namespace
+
+std::string TodaysDocumentPath(const SettingsStore& settings, const Calendar& calendar,
+                               const std::string& programFolder, DocumentSelectionHooks hooks) {
+    hooks.LockWindowUpdate = nullptr;
+    hooks.ShowHistoryButtons = nullptr;
+    PathOnlyBrowser browser;
+    std::vector<std::string> history;
+    DocumentSelection selection(settings, calendar, browser, std::move(hooks), history, nullptr, programFolder, false);
+    selection.SelectDocument();
+    return selection.SelectedPath();
+}
 
 bool DatesKeyMatches(const std::string& key, const Calendar& calendar) {
     const CivilDate today = calendar.Today();
@@ -97,10 +120,21 @@ void DocumentSelection::SelectDocument() {
     browser_.SetFullScreen(true);
 }
 
-bool DocumentSelection::OpenDocument(const std::string& path) {
-    if (path.empty() || !hooks_.FileExists || !hooks_.FileExists(path)) return false;
+std::string DocumentSelection::ExistingLanguageVersion(const std::string& path) const {
+    if (path.empty() || !hooks_.FileExists) return std::string();
+    const bool perLanguage = hooks_.UserLanguage && IsOptedIn("Language Documents", settings_);
+    for (const std::string& candidate : LanguageCandidates(path, perLanguage ? hooks_.UserLanguage() : "")) {
+        if (hooks_.FileExists(candidate)) return candidate;
+    }
+    return std::string();
+}
+
+bool DocumentSelection::OpenDocument(const std::string& requested) {
+    const std::string path = ExistingLanguageVersion(requested);
+    if (path.empty()) return false;
     if (hooks_.LockWindowUpdate) hooks_.LockWindowUpdate(true);
     NavigateTo(path);
+    selected_ = path;
     history_.push_back(path);
     bool show = IsYes(GetSettingItem("History Buttons", settings_)) && IsHtmlDocumentPath(path);
     if (hooks_.ShowHistoryButtons) hooks_.ShowHistoryButtons(show);

@@ -7,6 +7,8 @@
 #include "runner/answer/answer_database_win32.h"
 #include "runner/answer/pending_records.h"
 #include "runner/answer/response_recorder.h"
+#include "runner/document/document_selection.h"
+#include "runner/document/user_language_win32.h"
 #include "runner/lockdown/system_keys_win32.h"
 #include "runner/lockdown/task_manager_policy.h"
 #include "runner/start/run_control.h"
@@ -15,6 +17,7 @@
 #include "shared/file_routines.h"
 #include "shared/identity.h"
 #include "shared/registry_win32.h"
+#include "shared/sha256.h"
 
 namespace {
 
@@ -45,6 +48,12 @@ int Main(HINSTANCE instance, const char* commandLine) {
     // Answers the database did not take go before anything else that needs
     // it; without a pending file this is one file lookup, no odbc32.dll.
     SendPendingAnswers(RecordDatabase(run.Settings));
+    run.SetDocumentFingerprint([&run] {
+        DocumentSelectionHooks hooks;
+        hooks.FileExists = FileExists;
+        hooks.UserLanguage = UserInterfaceLanguage;
+        return FileSha256Hex(TodaysDocumentPath(run.Settings, run.Clock(), run.AppFolder(), hooks));
+    });
     auto window = run.IsDeclarationDue() ? CreateDeclarationWindow(instance, run) : nullptr;
     RegisterScreenSaver(registry, run, AppExePath());
     return window ? RunMessageLoop(*window) : 0;

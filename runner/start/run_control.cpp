@@ -4,12 +4,15 @@
 
 #include "runner/start/command_line.h"
 #include "shared/file_routines.h"
+#include "shared/sha256.h"
 #include "shared/text_routines.h"
 
 namespace {
 
 const char kPeriodKey[] = "Declaration Period Days";
 const char kLastRunKey[] = "Last Run";
+const char kReacceptKey[] = "Reaccept On Change";
+const char kAcceptedDocumentKey[] = "Accepted Document";
 
 std::vector<std::string> SplitAtDash(const std::string& text) {
     std::vector<std::string> pieces;
@@ -89,7 +92,25 @@ std::string RunControl::ProfileFilePath() const {
 bool RunControl::MayWriteProfile() const { return profileLoaded_ && !ProfileFilePath().empty(); }
 
 bool RunControl::IsDeclarationDue() {
-    std::string period = ToLower(GetSettingItem(kPeriodKey, Settings));
+    const std::string period = ToLower(GetSettingItem(kPeriodKey, Settings));
+    if (PeriodSaysDue(period)) return true;
+    double days = 0;
+    const bool never = ReadsAsNumber(period, &days) && (days == -2 || days == -3);
+    return !never && AcceptedDocumentChanged();
+}
+
+// The screen saver leaves the profile's dates out of its decision; so too
+// the document last accepted.
+bool RunControl::AcceptedDocumentChanged() {
+    if (!fingerprint_ || IsScreenSaverMode() || ProfileUserName().empty()) return false;
+    if (!IsOptedIn(kReacceptKey, Settings)) return false;
+    const std::string today = fingerprint_();
+    // A document that cannot be read is no new version to accept.
+    if (today.empty()) return false;
+    return !EqualsNoCase(Trim(GetSettingValue(kAcceptedDocumentKey, UserSettings)), today);
+}
+
+bool RunControl::PeriodSaysDue(const std::string& period) {
     const CivilDate today = calendar_.Today();
 
     std::string weekday = period;
@@ -141,6 +162,12 @@ bool RunControl::PeriodDaysDue(const std::string& period) {
     }
     if (days == -4) return true;
     return days <= sinceLastRun;
+}
+
+void RunControl::RecordAcceptedDocument(const std::string& documentPath) {
+    if (!IsOptedIn(kReacceptKey, Settings)) return;
+    const std::string fingerprint = FileSha256Hex(documentPath);
+    if (!fingerprint.empty()) SetSettingByKey(kAcceptedDocumentKey, fingerprint, UserSettings);
 }
 
 void RunControl::UpdateLastRun() {

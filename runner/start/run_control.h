@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "shared/calendar.h"
 #include "shared/settings_store.h"
@@ -30,7 +31,15 @@ public:
     std::string MainSettingsPath() const;
     std::string ScreenSaverSettingsPath() const;
 
+    // With "Reaccept On Change", a declaration the period does not call for
+    // is still due when today's document is not the one last accepted. The
+    // fingerprint of today's document (empty when it cannot be read) is
+    // asked for only then, since it reads the whole file.
+    void SetDocumentFingerprint(std::function<std::string()> fingerprint) { fingerprint_ = std::move(fingerprint); }
     bool IsDeclarationDue();
+    // On acceptance, with "Reaccept On Change": keeps the fingerprint of the
+    // document file accepted in UserSettings (UpdateLastRun then writes it).
+    void RecordAcceptedDocument(const std::string& documentPath);
     void UpdateLastRun();
     // Writes UserSettings to the profile file when a profile user is known
     // and that user's profile was loaded (so a write never replaces a
@@ -47,7 +56,9 @@ public:
     const Calendar& Clock() const { return calendar_; }
 
 private:
+    bool PeriodSaysDue(const std::string& period);
     bool PeriodDaysDue(const std::string& period);
+    bool AcceptedDocumentChanged();
     std::string UserFromSettings() const;
     bool MayWriteProfile() const;
 
@@ -55,6 +66,7 @@ private:
     std::string appFolder_;
     const Calendar& calendar_;
     std::function<std::string()> logonUserName_;
+    std::function<std::string()> fingerprint_;
     bool settingsLoaded_ = false;
     std::string profileUser_;     // as worked out by LoadSettings
     bool profileLoaded_ = false;  // UserSettings came from profileUser_'s file

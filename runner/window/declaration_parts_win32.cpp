@@ -162,7 +162,8 @@ bool DeclarationParts::OnPictureNotification(HWND control, int code) {
         }
         const ControlPointer p = Pointer(control);
         const bool ticked = SendMessageA(k.CheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        tips_->Rules.HoverButton(button, p.X, p.Y, p.Control, ticked, WindowText(k.ButtonCaption[button]));
+        const bool held = c_.ReadingHeld && c_.ReadingHeld();
+        tips_->Rules.HoverButton(button, p.X, p.Y, p.Control, ticked, WindowText(k.ButtonCaption[button]), held);
         return false;
     }
     return false;

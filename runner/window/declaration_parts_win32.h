@@ -46,6 +46,8 @@ struct DeclarationPartsContext {
     // Runs the check box's click handling after a drag ticked it; unset when
     // the window ticks the box on a drag itself.
     std::function<void()> CheckBoxTicked;
+    // True while accept waits for the document to be read to its end.
+    std::function<bool()> ReadingHeld;
     // The speech engine; the system's when unset.
     std::function<std::unique_ptr<SpeechEngine>()> MakeSpeechEngine;
 };

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "runner/document/document_selection.h"
+#include "runner/document/user_language_win32.h"
 #include "runner/lockdown/lockdown_win32.h"
 #include "runner/start/run_control.h"
 #include "runner/window/caption_fit.h"
@@ -389,6 +390,7 @@ void DeclarationWindow::LayOut() {
 void DeclarationWindow::MakeSelection() {
     DocumentSelectionHooks hooks;
     hooks.FileExists = FileExists;
+    hooks.UserLanguage = UserInterfaceLanguage;
     HWND window = Hwnd();
     hooks.LockWindowUpdate = [window](bool locked) { LockWindowUpdate(locked ? window : nullptr); };
     hooks.ShowHistoryButtons = [this](bool visible) { ShowHistoryButtons(visible); };
@@ -417,6 +419,7 @@ void DeclarationWindow::MakeParts() {
     context.TwipsPerPixel = twipsPerPixel_;
     context.FullCheckCaption = [this] { return composition_.CheckCaption; };
     context.NavigateTo = [this](const std::string& path) { selection_->NavigateTo(path); };
+    context.ReadingHeld = [this] { return answer_.ReadingHeld(); };
     parts_ = std::make_unique<DeclarationParts>(context);
 }
 
@@ -482,8 +485,17 @@ void DeclarationWindow::ComposeSpeaker() {
     InvalidateRect(controls_.Message, nullptr, TRUE);
 }
 
+bool DeclarationWindow::DocumentScrollState(long& top, long& viewHeight, long& pageHeight) const {
+    if (view_) return view_->ScrollState(top, viewHeight, pageHeight);
+    // Without a view there is nothing to read.
+    top = 0;
+    viewHeight = pageHeight = 1;
+    return true;
+}
+
 void DeclarationWindow::OnTimer(UINT_PTR timer) {
     lockdown_.OnTimer(timer);
+    answer_.OnTimer();
     if (!parts_) return;
     if (firstTickDue_) {
         // What the first paint did without.

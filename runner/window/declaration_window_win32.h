@@ -64,6 +64,8 @@ public:
     // Where the document shown came from (a path or URL); empty without one.
     std::string DocumentLocation() const;
     DeclarationAnswer& Answer() { return answer_; }
+    // The document view's scroll position and heights (see DocumentView).
+    bool DocumentScrollState(long& top, long& viewHeight, long& pageHeight) const;
     // The answer hides the document before its close effect; the background
     // under it is complete by then.
     void HideDocument();

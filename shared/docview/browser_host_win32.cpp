@@ -314,6 +314,48 @@ std::string BrowserView::BodyText() const {
     return text.Ansi();
 }
 
+namespace {
+
+// An element's scroll position and heights; false when it does not scroll.
+bool ElementScroll(IHTMLElement* element, long& top, long& viewHeight, long& pageHeight) {
+    ComRef<IHTMLElement2> scrolling;
+    if (!element || FAILED(element->QueryInterface(IID_IHTMLElement2, scrolling.OutVoid()))) return false;
+    return SUCCEEDED(scrolling->get_scrollTop(&top)) && SUCCEEDED(scrolling->get_clientHeight(&viewHeight)) &&
+           SUCCEEDED(scrolling->get_scrollHeight(&pageHeight)) && viewHeight > 0;
+}
+
+}  // namespace
+
+// The page scrolls on its root element in standards mode and on its body
+// otherwise: the one with more to scroll is the one the user moves.
+bool BrowserView::ScrollState(long& top, long& viewHeight, long& pageHeight) const {
+    top = viewHeight = pageHeight = 0;
+    if (!site_ || !site_->Browser()) return false;
+    ComRef<IDispatch> dispatch;
+    if (FAILED(site_->Browser()->get_Document(dispatch.Out())) || !dispatch.Get()) return false;
+    ComRef<IHTMLDocument2> document;
+    if (FAILED(dispatch->QueryInterface(IID_IHTMLDocument2, document.OutVoid()))) return false;
+    OwnedBstr state(site_->Ole());
+    if (FAILED(document->get_readyState(state.Out())) || state.Ansi() != "complete") return false;
+    bool known = false;
+    ComRef<IHTMLElement> body;
+    if (SUCCEEDED(document->get_body(body.Out())) && ElementScroll(body.Get(), top, viewHeight, pageHeight))
+        known = true;
+    ComRef<IHTMLDocument3> document3;
+    ComRef<IHTMLElement> root;
+    long rootTop = 0, rootView = 0, rootPage = 0;
+    if (SUCCEEDED(dispatch->QueryInterface(IID_IHTMLDocument3, document3.OutVoid())) &&
+        SUCCEEDED(document3->get_documentElement(root.Out())) &&
+        ElementScroll(root.Get(), rootTop, rootView, rootPage) &&
+        (!known || rootPage - rootView > pageHeight - viewHeight)) {
+        top = rootTop;
+        viewHeight = rootView;
+        pageHeight = rootPage;
+        known = true;
+    }
+    return known;
+}
+
 void BrowserView::SetFullScreen(bool on) {
     if (site_ && site_->Browser()) site_->Browser()->put_FullScreen(on ? VARIANT_TRUE : VARIANT_FALSE);
 }

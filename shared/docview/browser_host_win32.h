@@ -22,6 +22,7 @@ public:
     std::string BodyText() const override;
     void SetFullScreen(bool on) override;
     bool FullScreen() const override;
+    bool ScrollState(long& top, long& viewHeight, long& pageHeight) const override;
 
     // Lets waiting messages run until the control offers a document, at most
     // for the given time. False when none came or the control reported that

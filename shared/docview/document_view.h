@@ -13,6 +13,13 @@ public:
     virtual std::string BodyText() const = 0;           // the body's plain text (for reading aloud)
     virtual void SetFullScreen(bool on) = 0;
     virtual bool FullScreen() const = 0;
+    // The vertical scroll position and the heights of the view and of the
+    // whole page, in pixels; false while the view cannot tell yet (the page
+    // still loading or being laid out).
+    virtual bool ScrollState(long& top, long& viewHeight, long& pageHeight) const {
+        top = viewHeight = pageHeight = 0;
+        return false;
+    }
     // Raised before every navigation (Navigate calls and followed links); set cancel to stop it.
     std::function<void(const std::string& url, bool& cancel)> BeforeNavigate;
     // Raised when a navigation has completed and LocationURL answers the new location.

@@ -35,6 +35,10 @@ public:
         if (Active()) Active()->SetFullScreen(on);
     }
     bool FullScreen() const override { return fullScreen_; }
+    bool ScrollState(long& top, long& viewHeight, long& pageHeight) const override {
+        if (Active()) return Active()->ScrollState(top, viewHeight, pageHeight);
+        return DocumentView::ScrollState(top, viewHeight, pageHeight);
+    }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -344,6 +344,14 @@ int ReaderView::BodyLineHeight() {
     return std::max(1, measurer.Metrics(FontKey()).height);
 }
 
+bool ReaderView::ScrollState(long& top, long& viewHeight, long& pageHeight) const {
+    top = scrollY_;
+    viewHeight = clientHeight_;
+    pageHeight = Layout().height;
+    // The end of a page still being laid out is not known yet.
+    return Layout().complete && clientHeight_ > 0;
+}
+
 void ReaderView::UpdateScrollBar() {
     const PageLayout& layout = Layout();
     const int maxScroll = std::max(0, layout.height - clientHeight_);

@@ -25,6 +25,7 @@ public:
     std::string BodyText() const override { return location_.empty() ? std::string() : Body(); }
     void SetFullScreen(bool on) override { fullScreen_ = on; }
     bool FullScreen() const override { return fullScreen_; }
+    bool ScrollState(long& top, long& viewHeight, long& pageHeight) const override;
 
     // Navigates without raising BeforeNavigate (used when another view has
     // already raised it for this navigation).

@@ -30,9 +30,50 @@ public:
         (index == kAcceptButton ? AcceptPicture : DeclinePicture) = p;
     }
     void SetCheckBox(bool ticked) override { Box = ticked; }
+    void EnableCheckBox(bool enabled) override { Steps.push_back(enabled ? "box on" : "box off"); }
 };
 
 using Steps = std::vector<std::string>;
+
+// "Require Reading To End": with and without a check box, nothing but
+// decline answers until the reading is done; a box ticked meanwhile counts.
+TEST(AnswerFlowTest, ReadingHoldKeepsAcceptAndBoxUntilDone) {
+    struct Case {
+        bool withBox;
+        bool tickWhileHeld;
+        const char* tagAfter;
+    } cases[] = {{true, false, "0"}, {true, true, "1"}, {false, false, "1"}};
+    for (const Case& c : cases) {
+        RecordingActions actions;
+        AnswerButtons buttons(actions, !c.withBox, !c.withBox, c.withBox ? "I have read it" : "");
+        buttons.HoldForReading();
+        EXPECT_EQ(buttons.Tag(kAcceptButton), "0");
+        EXPECT_EQ(actions.AcceptPicture, PIC_ACCEPT_DISABLED);
+        buttons.CheckBoxDragged();
+        buttons.CheckCaptionClicked();
+        EXPECT_FALSE(actions.Box);
+        if (c.tickWhileHeld) buttons.CheckBoxClicked(true);
+        buttons.MouseDown(kAcceptButton);
+        EXPECT_EQ(actions.AcceptPicture, PIC_ACCEPT_DISABLED);
+        buttons.Click(kAcceptButton, "Accept");
+        EXPECT_FALSE(buttons.Answered());
+        EXPECT_EQ(buttons.Tag(kAcceptButton), "0");
+        EXPECT_EQ(buttons.Tag(kDeclineButton), "1");
+
+        buttons.ReadingDone();
+        EXPECT_FALSE(buttons.ReadingHeld());
+        EXPECT_EQ(buttons.Tag(kAcceptButton), std::string(c.tagAfter));
+        EXPECT_EQ(actions.Steps, (Steps{"box off", "save profile", "box on"}));
+        buttons.CheckBoxClicked(true);
+        buttons.Click(kAcceptButton, "Accept");
+        EXPECT_TRUE(buttons.Answered());
+    }
+    RecordingActions actions;
+    AnswerButtons held(actions, false, false, "I have read it");
+    held.HoldForReading();
+    held.Click(kDeclineButton, "Decline");
+    EXPECT_TRUE(held.Answered());
+}
 
 TEST(AnswerFlowTest, AcceptOnlyAfterTheBoxIsTicked) {
     RecordingActions actions;

@@ -102,6 +102,22 @@ TEST(DeclarationTips, AcceptTipFollowsTheCheckBox) {
     EXPECT_EQ("Click to accept", t.hover.Shows[1].Text);
 }
 
+TEST(DeclarationTips, AcceptHeldForReadingSaysScrollToTheEnd) {
+    Tips t("Button1 Tip=Click to accept\r\nButton1 Disable Tip=Tick the box\r\n");
+    const struct {
+        int button;
+        bool ticked;
+        const char* text;
+    } cases[] = {{0, false, "Scroll to the end of the document to accept."},
+                 {0, true, "Scroll to the end of the document to accept."},
+                 {1, false, "I decline it"}};
+    for (const auto& c : cases) {
+        t.tips.HoverButton(c.button, 5, 200, kButton, c.ticked, "x", true);  // out first
+        t.tips.HoverButton(c.button, 700, 200, kButton, c.ticked, "x", true);
+        EXPECT_EQ(c.text, t.hover.Shows.back().Text);
+    }
+}
+
 TEST(DeclarationTips, DeclineTipAndDefaults) {
     Tips t;
     t.tips.HoverButton(1, 700, 200, kButton, false, "Decline");

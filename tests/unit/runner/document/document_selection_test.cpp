@@ -41,7 +41,10 @@ struct Selection {
     double Draw = 0.0;
     bool ScreenSaver = false;
 
-    DocumentSelection Make() {
+    std::string Language;  // the user's interface language
+    int LanguageAsked = 0;
+
+    DocumentSelectionHooks Hooks() {
         DocumentSelectionHooks hooks;
         hooks.FileExists = [this](const std::string& p) { return Files.count(p) > 0; };
         hooks.LockWindowUpdate = [this](bool on) { (on ? Locks : Unlocks)++; };
@@ -50,6 +53,14 @@ struct Selection {
             auto it = DatesTexts.find(p);
             return it != DatesTexts.end() && LoadSettingsText(it->second, s);
         };
+        hooks.UserLanguage = [this] {
+            ++LanguageAsked;
+            return Language;
+        };
+        return hooks;
+    }
+    DocumentSelection Make() {
+        DocumentSelectionHooks hooks = Hooks();
         return DocumentSelection(
             Settings, Clock, Browser, hooks, History, [this] { return Draw; }, kFolder, ScreenSaver);
     }
@@ -227,4 +238,83 @@ TEST(GetDocumentDetails, AllOutcomes) {
     EXPECT_EQ(selection.GetDocumentDetails(), "file:///C:/D/policy.doc");
     s.Browser.Location = "file:///C:/D/policy.rtf";
     EXPECT_EQ(selection.GetDocumentDetails(), "");
+}
+
+// "Language Documents": each kind of path is first looked for in its
+// folder's language sub-folders, most specific first; the window and the
+// start-up decision choose the same file.
+TEST(OpenDocument, LanguageVersionsComeFirstForEveryKindOfPath) {
+    const std::string docs = kFolder + "\\Documents\\";
+    struct Case {
+        const char* what;
+        bool screenSaver;
+        const char* optIn;  // "Language Documents"
+        std::string language;
+        std::set<std::string> files;
+        std::string opened;
+    } cases[] = {
+        {"dated", false, "Yes", "de-CH", {"C:\\D\\monday.html", "C:\\D\\de\\monday.html"}, "C:\\D\\de\\monday.html"},
+        {"dated, most specific",
+         false,
+         "Yes",
+         "de-CH",
+         {"C:\\D\\de-CH\\monday.html", "C:\\D\\de\\monday.html"},
+         "C:\\D\\de-CH\\monday.html"},
+        {"setting",
+         false,
+         "Yes",
+         "fr-FR",
+         {"C:\\S\\fr\\setting.html", "C:\\S\\setting.html"},
+         "C:\\S\\fr\\setting.html"},
+        {"standard name",
+         false,
+         "Yes",
+         "de-DE",
+         {docs + "de\\index.html", docs + "index.html"},
+         docs + "de\\index.html"},
+        {"earlier standard name wins",
+         false,
+         "Yes",
+         "de-DE",
+         {docs + "index.html", docs + "de\\default.htm"},
+         docs + "index.html"},
+        {"screen saver", true, "Yes", "fr-FR", {kSaverDates, "C:\\V\\fr\\1.html"}, "C:\\V\\fr\\1.html"},
+        {"no language folder",
+         false,
+         "Yes",
+         "it-IT",
+         {"C:\\D\\monday.html", "C:\\D\\de\\monday.html"},
+         "C:\\D\\monday.html"},
+        {"setting No", false, "No", "de-DE", {"C:\\D\\monday.html", "C:\\D\\de\\monday.html"}, "C:\\D\\monday.html"},
+        {"setting missing",
+         false,
+         nullptr,
+         "de-DE",
+         {"C:\\D\\monday.html", "C:\\D\\de\\monday.html"},
+         "C:\\D\\monday.html"},
+        {"no language", false, "Yes", "", {"C:\\D\\de\\monday.html"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Selection s;
+        s.ScreenSaver = c.screenSaver;
+        s.DatesTexts[kDates] = "Mon=C:\\D\\monday.html\r\n";
+        s.DatesTexts[kSaverDates] = "a=C:\\V\\1.html\r\n";
+        if (c.what == std::string("setting")) s.DatesTexts.clear();
+        s.Set("Declaration Document", "C:\\S\\setting.html");
+        if (c.optIn) s.Set("Language Documents", c.optIn);
+        s.Language = c.language;
+        s.Files = c.files;
+        DocumentSelection selection = s.Make();
+        selection.SelectDocument();
+        EXPECT_EQ(s.Browser.Location, c.opened);
+        EXPECT_EQ(selection.SelectedPath(), c.opened);
+        EXPECT_EQ(s.History, c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened});
+        if (!c.optIn || c.optIn == std::string("No")) {
+            EXPECT_EQ(s.LanguageAsked, 0);
+        }
+        if (!c.screenSaver) {
+            EXPECT_EQ(TodaysDocumentPath(s.Settings, s.Clock, kFolder, s.Hooks()), c.opened);
+        }
+    }
 }

@@ -11,6 +11,7 @@
 #include "runner/start/run_control.h"
 #include "shared/file_operations.h"
 #include "shared/file_routines.h"
+#include "shared/sha256.h"
 #include "shared/text_routines.h"
 #include "support/fake_calendar.h"
 #include "support/temp_folder.h"
@@ -233,6 +234,72 @@ TEST_P(RunControlTest, ScreenSaverFileChoosesTheUserBeforeTheProfileIsRead) {
     EXPECT_EQ(run.ProfileUserName(), "winuser");
     run.UpdateLastRun();
     EXPECT_EQ(ReadFile("Profiles/winuser.ini"), "Keep=me\r\nLast Run=" + Date(0) + "\r\n");
+}
+
+// "Reaccept On Change": today's document against the one last accepted. The
+// document is read only when the period alone says "not due".
+TEST_P(RunControlTest, ChangedDocumentIsDueAgainReadOnlyWhenNeeded) {
+    WriteFile("policy.html", "<p>Version one</p>");
+    const std::string same = FileSha256Hex(JoinPath(folder.Path(), "policy.html"));
+    const std::string other = Sha256Hex("<p>Version zero</p>");
+    const std::string tomorrow = DayName(1, false);
+    struct Case {
+        const char* period;
+        int lastRun;           // days from today
+        const char* reaccept;  // null: no such line
+        std::string stored;    // "Accepted Document"
+        bool document;         // today's document can be read
+        bool due;
+        int reads;
+    } cases[] = {
+        {"7", -1, "Yes", same, true, false, 1},   {"7", -1, "yes , note", same.substr(0, 10) + "x", true, true, 1},
+        {"7", -1, "Yes", "", true, true, 1},       // never accepted with a fingerprint
+        {"7", -1, "Yes", other, false, false, 1},  // missing document: nothing new
+        {"7", -1, "No", other, true, false, 0},   {"7", -1, nullptr, other, true, false, 0},
+        {"7", -1, "", other, true, false, 0},     {"7", -8, "Yes", same, true, true, 0},  // due by the period alone
+        {"-2", -1, "Yes", other, true, false, 0}, {"-3", -1, "Yes", other, true, false, 0},
+        {"-4", -1, "Yes", same, true, true, 0},   {tomorrow.c_str(), -1, "Yes", other, true, true, 1},
+    };
+    for (const Case& c : cases) {
+        std::string main = std::string("Declaration Period Days=") + c.period + "\r\n";
+        if (c.reaccept) main += std::string("Reaccept On Change=") + c.reaccept + "\r\n";
+        Settings(main);
+        Profile("anna", "Last Run=" + Date(c.lastRun) + "\r\nAccepted Document=" + c.stored + "\r\n");
+        RunControl run = Start("-U anna");
+        int reads = 0;
+        run.SetDocumentFingerprint([&] {
+            ++reads;
+            return c.document ? FileSha256Hex(JoinPath(folder.Path(), "policy.html")) : std::string();
+        });
+        SCOPED_TRACE(std::string(c.period) + " " + (c.reaccept ? c.reaccept : "(none)") + " " + c.stored);
+        EXPECT_EQ(run.IsDeclarationDue(), c.due);
+        EXPECT_EQ(reads, c.reads);
+    }
+}
+
+// Accepting stores the fingerprint with the date; a new text brings the
+// declaration back, and without the setting nothing is stored.
+TEST_P(RunControlTest, AcceptedDocumentIsStoredAndComparedAtTheNextStart) {
+    const std::string document = JoinPath(folder.Path(), "policy.html");
+    const auto fingerprint = [&] { return FileSha256Hex(document); };
+    for (const bool reaccept : {true, false}) {
+        WriteFile("policy.html", "<p>Version one</p>");
+        Settings(std::string("Declaration Period Days=30\r\nReaccept On Change=") + (reaccept ? "Yes" : "No") + "\r\n");
+        Profile("anna", "Keep=me\r\n");
+        RunControl run = Start("-U anna");
+        run.RecordAcceptedDocument(document);
+        run.UpdateLastRun();
+        EXPECT_EQ(ReadFile("Profiles/anna.ini"),
+                  "Keep=me\r\n" + (reaccept ? "Accepted Document=" + fingerprint() + "\r\n" : std::string()) +
+                      "Last Run=" + Date(0) + "\r\n");
+        RunControl again = Start("-U anna");
+        again.SetDocumentFingerprint(fingerprint);
+        EXPECT_FALSE(again.IsDeclarationDue());
+        WriteFile("policy.html", "<p>Version two</p>");
+        RunControl changed = Start("-U anna");
+        changed.SetDocumentFingerprint(fingerprint);
+        EXPECT_EQ(changed.IsDeclarationDue(), reaccept);
+    }
 }
 
 #ifdef _WIN32
