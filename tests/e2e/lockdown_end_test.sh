@@ -23,17 +23,26 @@ wait_policy() {
   return 1
 }
 
+# The user's accessibility flags, saved while the shortcuts are off.
+saved_shortcuts() {
+  local user
+  user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
+  echo "$WINEPREFIX/drive_c/users/$user/AppData/Local/Tessarin/SavedShortcuts.txt"
+}
+
 session_end() {
   tsr_app_folder Lockdown >/dev/null
   settings
   win_open "session end" -U anna || return
   wait_policy 1 || tsr_fail "session end: the policy was not set while the window is up"
+  assert_file_exists "$(saved_shortcuts)"
   assert_eq 1 "$(win_driver end-session --exe Tessarin.exe | tr -d '\r')" "session end: the window agrees"
   # The system ends the process after WM_ENDSESSION; until then the window
   # must not lock again.
   sleep 0.5
   assert_eq "<missing>" "$(tsr_reg_get "$POLICY" DisableTaskMgr)" "session end: the policy is removed and stays so"
   assert_eq "1 1" "$(taskbar)" "session end: the taskbar is shown and enabled"
+  assert_file_missing "$(saved_shortcuts)"
   assert_file_missing "$TSR_APP_DIR/anna_Declaration"
   win_stop
 }

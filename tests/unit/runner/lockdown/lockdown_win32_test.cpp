@@ -6,8 +6,10 @@
 #include <string>
 
 #include "runner/lockdown/lockdown_win32.h"
+#include "runner/lockdown/system_keys_win32.h"
 #include "runner/lockdown/task_manager_policy.h"
 #include "runner/lockdown/window_finder_win32.h"
+#include "shared/file_routines.h"
 #include "shared/registry_win32.h"
 
 namespace {
@@ -59,12 +61,21 @@ TEST(LockdownWin32, ClosesWholeTitlesOnlyAndSetsThePolicy) {
     EXPECT_FALSE(PolicyExists());
 }
 
-TEST(LockdownWin32, CrashGuardRemovesThePolicyAndLetsTheCrashGoOn) {
+TEST(LockdownWin32, CrashGuardUndoesThePolicyAndTheShortcutsAndLetsTheCrashGoOn) {
     Win32Registry registry;
     SetTaskManagerPolicy(registry, true);
     ASSERT_EQ(Policy(), "1");
+    // The user's flags as a held lockdown leaves them saved.
+    Win32Accessibility system;
+    AccessibilityFlags flags;
+    ASSERT_TRUE(system.Read(&flags));
+    const std::string saved = UserSavedShortcutsPath();
+    CreateFolder(FolderOf(saved));
+    ASSERT_TRUE(ReplaceFileAtomically(saved, FlagsText(flags)));
+
     EXPECT_EQ(UndoLockdownOnCrash(nullptr), EXCEPTION_CONTINUE_SEARCH);
     EXPECT_FALSE(PolicyExists());
+    EXPECT_FALSE(FileExists(saved));
 }
 
 }  // namespace
