@@ -4,26 +4,8 @@
 
 #include "runner/start/command_line.h"
 #include "shared/file_routines.h"
+#include "shared/run_decision.h"
 #include "shared/text_routines.h"
-
-namespace {
-
-const char kPeriodKey[] = "Declaration Period Days";
-const char kLastRunKey[] = "Last Run";
-
-std::vector<std::string> SplitAtDash(const std::string& text) {
-    std::vector<std::string> pieces;
-    std::string::size_type start = 0;
-    for (;;) {
-        const auto dash = text.find('-', start);
-        pieces.push_back(text.substr(start, dash - start));
-        if (dash == std::string::npos) break;
-        start = dash + 1;
-    }
-    return pieces;
-}
-
-}  // namespace
 
 RunControl::RunControl(std::string commandLine, std::string appFolder, const Calendar& calendar,
                        std::function<std::string()> logonUserName)
@@ -89,64 +71,19 @@ std::string RunControl::ProfileFilePath() const {
 bool RunControl::MayWriteProfile() const { return profileLoaded_ && !ProfileFilePath().empty(); }
 
 bool RunControl::IsDeclarationDue() {
-    std::string period = ToLower(GetSettingItem(kPeriodKey, Settings));
-    const CivilDate today = calendar_.Today();
-
-    std::string weekday = period;
-    if (IsWeekdayName(weekday, calendar_)) {
-        const std::string todayName = ToLower(calendar_.DayName(WeekdayOf(today), false));
-        return period == todayName || period == todayName.substr(0, 3);
-    }
-
-    if (const auto date = ReadDate(period, calendar_)) {
-        return DaysBetween(*date, today) == 0;
-    }
-
-    if (period.find('-') != std::string::npos && !ReadsAsNumber(period)) {
-        const auto pieces = SplitAtDash(period);
-        const auto first = ReadDate(pieces[0], calendar_);
-        const auto second = ReadDate(pieces.size() > 1 ? pieces[1] : std::string(), calendar_);
-        return first && second && DaysBetween(*first, today) >= 0 && DaysBetween(*second, today) <= 0;
-    }
-
-    return PeriodDaysDue(period);
-}
-
-bool RunControl::PeriodDaysDue(const std::string& period) {
-    const CivilDate today = calendar_.Today();
-    double days = 0;
-    const bool isNumber = ReadsAsNumber(period, &days);
-
-    CivilDate lastRun = today;
-    if (!ProfileUserName().empty()) {
-        // The screen saver keeps the profile only to preserve it on save;
-        // its "Last Run" does not take part in the decision.
-        const std::string stored_text =
-            IsScreenSaverMode() ? std::string() : GetSettingValue(kLastRunKey, UserSettings);
-        const auto stored = ReadDate(stored_text, calendar_);
-        if (stored) {
-            lastRun = *stored;
-        } else if (isNumber && days > 0) {
-            return true;  // first run of this user
-        }
-    }
-    if (!isNumber) days = 0;
-
-    const long sinceLastRun = DaysBetween(lastRun, today);
-    if (days == -1) return sinceLastRun >= 0;
-    if (days == -2) return false;
-    if (days == -3) {
-        UpdateLastRun();
-        return false;
-    }
-    if (days == -4) return true;
-    return days <= sinceLastRun;
+    // The screen saver keeps the profile only to preserve it on save; its
+    // "Last Run" does not take part in the decision.
+    const std::string lastRun = IsScreenSaverMode() ? std::string() : GetSettingValue(kLastRunKey, UserSettings);
+    const RunDecision decision =
+        DecideDeclarationDue(GetSettingItem(kPeriodDaysKey, Settings), !ProfileUserName().empty(), lastRun, calendar_);
+    if (decision.RecordLastRun) UpdateLastRun();
+    return decision.Due;
 }
 
 void RunControl::UpdateLastRun() {
     if (!MayWriteProfile()) return;
     double period = 0;
-    const bool once = ReadsAsNumber(GetSettingItem(kPeriodKey, Settings), &period) && period == -1;
+    const bool once = ReadsAsNumber(GetSettingItem(kPeriodDaysKey, Settings), &period) && period == -1;
     const CivilDate today = calendar_.Today();
     const CivilDate lastRun = once ? AddYears(today, 99) : today;
     // The date must reach the file, or the declaration comes back at the

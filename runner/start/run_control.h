@@ -47,7 +47,6 @@ public:
     const Calendar& Clock() const { return calendar_; }
 
 private:
-    bool PeriodDaysDue(const std::string& period);
     std::string UserFromSettings() const;
     bool MayWriteProfile() const;
 
