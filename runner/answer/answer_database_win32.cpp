@@ -184,6 +184,41 @@ void SendPendingAnswers(const std::string& connectionString) { Deliver(connectio
 
 void StoreAnswerRow(const std::string& connectionString, const AnswerRow& row) { Deliver(connectionString, &row); }
 
+namespace {
+
+struct DeliveryJob {
+    std::string Connection;
+    AnswerRow Row;
+};
+
+DWORD WINAPI DeliverOnThread(void* parameter) {
+    std::unique_ptr<DeliveryJob> job(static_cast<DeliveryJob*>(parameter));
+    StoreAnswerRow(job->Connection, job->Row);
+    return 0;
+}
+
+// The send's limit, and time enough to write the pending file after it.
+constexpr DWORD kDeliveryWaitMilliseconds = kDatabaseWaitMilliseconds + 3000;
+
+}  // namespace
+
+void AnswerRowDelivery::Start(const std::string& connectionString, const AnswerRow& row) {
+    Finish();
+    auto job = std::make_unique<DeliveryJob>(DeliveryJob{connectionString, row});
+    thread_.Reset(CreateThread(nullptr, 0, DeliverOnThread, job.get(), 0, nullptr));
+    if (thread_.Valid()) {
+        job.release();  // the thread's now
+    } else {
+        StoreAnswerRow(connectionString, row);
+    }
+}
+
+void AnswerRowDelivery::Finish() {
+    if (!thread_.Valid()) return;
+    WaitForSingleObject(thread_.Get(), kDeliveryWaitMilliseconds);
+    thread_.Reset();
+}
+
 std::string UtcTimeNow() {
     SYSTEMTIME now;
     GetSystemTime(&now);

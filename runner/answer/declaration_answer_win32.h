@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "runner/answer/answer_database_win32.h"
 #include "runner/answer/answer_flow.h"
 
 class DeclarationWindow;
@@ -27,6 +28,9 @@ public:
     bool OnCommand(int id, int code);
     // True once a click has started the closing sequence.
     bool Answered() const { return buttons_ && buttons_->Answered(); }
+    // Waits for the answer's row to reach the database or the pending file
+    // (the session is ending, or a decline action may end it).
+    void FinishDelivery() { delivery_.Finish(); }
 
 private:
     static LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
@@ -34,6 +38,7 @@ private:
     void OnButtonNotification(int index, int code);
 
     DeclarationWindow& window_;
+    AnswerRowDelivery delivery_;  // outlives the actions that start it
     std::unique_ptr<TsrLibrary> library_;
     std::unique_ptr<AnswerActions> actions_;
     std::unique_ptr<AnswerButtons> buttons_;
