@@ -6,13 +6,14 @@
 # lists all six with their statuses, filters them, and its export is read
 # back with openpyxl and Python's csv module. Test connection with a good
 # string, a wrong password and no driver named (the password in no message).
-# Without a database the view is fed from the record files.
+# Without a database the view is fed from the record files; a database that
+# refuses the view is named with the driver's text.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/window_lib.sh"
 source "$(dirname "$0")/console_tables_lib.sh"
 source "$(dirname "$0")/record_database_lib.sh"
 
-ID_FILTER=400 ID_EXPORT=403 ID_CLOSE_VIEW=404 ID_VIEW_STATUS=405
+ID_FILTER=400 ID_REFRESH=402 ID_EXPORT=403 ID_CLOSE_VIEW=404 ID_VIEW_STATUS=405
 VIEW="Compliance"
 PYTHON=/usr/bin/python3 # Debian's, where python3-openpyxl lives
 RECORD_ROW=4            # "Record Database" in the settings file below
@@ -130,6 +131,15 @@ dora|Decline|Declined
 emil|Accept|Due again
 frank||Never answered" "$(exported)" "record files: the same statuses"
   shot compliance-view-files
+
+  # A database that refuses the view: the driver's text, no password, no rows.
+  settings "$(db_pg_connection Wrong-Secret9)"
+  adm click --title "$VIEW" --id "$ID_REFRESH" >/dev/null
+  adm wait-window --class "#32770" --title "$VIEW" --timeout 15000 >/dev/null
+  shot compliance-view-refused
+  said=$(box_answer "$VIEW" OK)
+  assert_match "could not be reached.*authentication" "$(tr '\n' ' ' <<<"$said")" "refused: the driver's error"
+  assert_no_match "Wrong-Secret9|$DB_PG_PASSWORD" "$said$(view_status)" "refused: no password shown"
   console_close No
 }
 
