@@ -4,8 +4,9 @@
 # users answer through Tessarin.exe (one declines; one's "Last Run" is then
 # set past the period) and a sixth is only named in "Users.txt": the view
 # lists all six with their statuses, filters them, and its export is read
-# back with openpyxl and Python's csv module. Test connection with a good
-# string, a wrong password and no driver named (the password in no message).
+# back with openpyxl and Python's csv module; a header's sort orders it.
+# Test connection with a good string, a wrong password and no driver named
+# (the password in no message).
 # Without a database the view is fed from the record files; a database that
 # refuses the view is named with the driver's text.
 source "$(dirname "$0")/lib.sh"
@@ -13,7 +14,7 @@ source "$(dirname "$0")/window_lib.sh"
 source "$(dirname "$0")/console_tables_lib.sh"
 source "$(dirname "$0")/record_database_lib.sh"
 
-ID_FILTER=400 ID_REFRESH=402 ID_EXPORT=403 ID_CLOSE_VIEW=404 ID_VIEW_STATUS=405
+ID_FILTER=400 ID_GRID=401 ID_REFRESH=402 ID_EXPORT=403 ID_CLOSE_VIEW=404 ID_VIEW_STATUS=405
 VIEW="Compliance"
 PYTHON=/usr/bin/python3 # Debian's, where python3-openpyxl lives
 RECORD_ROW=4            # "Record Database" in the settings file below
@@ -131,6 +132,11 @@ dora|Decline|Declined
 emil|Accept|Due again
 frank||Never answered" "$(exported)" "record files: the same statuses"
   shot compliance-view-files
+  # The grid's own sort from the "User" header's list: no case, descending.
+  adm click --title "$VIEW" --id "$ID_GRID" --at 100,10 >/dev/null
+  adm key --title "$VIEW" DOWN key DOWN key DOWN key RETURN >/dev/null
+  export_view
+  assert_eq "frank emil dora carl bert anna" "$(exported | cut -d'|' -f1 | xargs)" "sorted by user, descending"
 
   # A database that refuses the view: the driver's text, no password, no rows.
   settings "$(db_pg_connection Wrong-Secret9)"
