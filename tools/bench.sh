@@ -13,6 +13,8 @@
 #                 records against cat of the same files, under Wine
 #                 (bench_records.sh)
 #   records_native  the same natively, against the system's cat (tools/bench_records)
+#   database      the compliance view over 50,000 answers in PostgreSQL, and one
+#                 answer's insert against closing without it (bench_database.sh)
 # Each benchmark is a function bench_<name> that returns non-zero when its
 # limit is broken; the timing helpers above it serve any new benchmark.
 # Settings: BENCH_RUNS (timed runs per program, at least 20), BENCH_LANG,
@@ -28,7 +30,7 @@ BENCH_TIMEOUT=${BENCH_TIMEOUT:-20}
 BENCH_FLAVOUR=${BENCH_FLAVOUR:-$(tsr_main_flavour)}
 BENCH_TESSARIN=${BENCH_TESSARIN:-$(tsr_runner_exe "$BENCH_FLAVOUR")}  # another build may be timed
 BENCHMARKS=(start_time window_paint lockdown_cpu grid_model grid_control console_start settings_tab records
-            records_native)
+            records_native database)
 
 # ---- timing library -----------------------------------------------------------
 
@@ -220,6 +222,8 @@ bench_grid_model() {
 
 # The log tab's file work under Wine: bench_records.
 source "$TSR_ROOT/tools/bench_records.sh"
+
+source "$TSR_ROOT/tools/bench_database.sh"
 
 bench_records_native() {
   "$TSR_ROOT/tools/bench_records"

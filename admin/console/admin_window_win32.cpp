@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "admin/compliance/compliance_window_win32.h"
 #include "admin/console/console_bench_win32.h"
 #include "admin/console/console_files.h"
 #include "admin/console/console_ids.h"
@@ -65,7 +66,8 @@ frmTessarinAdmin::frmTessarinAdmin() {
 }
 
 frmTessarinAdmin::~frmTessarinAdmin() {
-    // The tabs' windows go before the main window they live in.
+    // The tabs' windows (and the compliance view it owns) go before the main window.
+    compliance_.reset();
     for (auto& tab : tabs_) tab.reset();
 }
 
@@ -479,4 +481,17 @@ LRESULT frmTessarinAdmin::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefaultHandling(message, wParam, lParam);
     }
+}
+
+double frmTessarinAdmin::ShowCompliance() {
+    if (!compliance_ || !compliance_->Hwnd()) {
+        compliance_ = std::make_unique<frmCompliance>();
+        if (!compliance_->Load(*this)) {
+            compliance_.reset();
+            return 0;
+        }
+    }
+    compliance_->ShowMe();
+    UpdateWindow(compliance_->Hwnd());
+    return compliance_->Refresh();
 }

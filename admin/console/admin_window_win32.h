@@ -18,6 +18,7 @@
 #include "shared/win32/window.h"
 
 class ctlEditGrid;
+class frmCompliance;
 
 class frmTessarinAdmin : public Window, public ConsoleHost, public UsersParent {
 public:
@@ -36,6 +37,9 @@ public:
     };
     const OpeningTimes& OpeningTimesMs() const { return openingTimes_; }
     double TimeTablePaint(ConsoleTabId tab);
+    // Opens the compliance view (or brings it up again) and fills it;
+    // answers the time the fill took (ms).
+    double ShowCompliance();
 
     // ---- public operations ----
     void ShowStatusMsg(const std::string& message) override;
@@ -122,6 +126,7 @@ private:
     std::array<bool, 4> shown_{{true, true, true, false}};  // by TabControl
     CBalloonToolTip logTip_;
     std::array<std::unique_ptr<ConsoleTab>, kConsoleTabCount> tabs_;
+    std::unique_ptr<frmCompliance> compliance_;
     OpeningTimes openingTimes_;
     int twipsPerPixelX_ = 15;
     int twipsPerPixelY_ = 15;

@@ -20,6 +20,9 @@ private:
     LARGE_INTEGER frequency_{}, lap_{};
 };
 
+// "/compliance" with /bench: the compliance view is opened and its fill timed too.
+bool BenchCompliance();
+
 // The result file named after /bench, or empty when the program was started
 // without it.
 std::string BenchResultFile();

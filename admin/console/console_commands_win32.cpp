@@ -61,6 +61,7 @@ bool frmTessarinAdmin::OnMenuCommand(int id) {
     case ID_HELP_CONTENTS:
     case ID_HELP_SEARCH: ShowNoHelpBox(); return true;
     case ID_HELP_ABOUT: ShowVersionBox(); return true;
+    case ID_TOOLS_COMPLIANCE: ShowCompliance(); return true;
     case ID_KEY_HELP: ShowHelpFile(); return true;
     case ID_KEY_SAVE:
         // Ctrl+S does what the Save button does, where the button saves.

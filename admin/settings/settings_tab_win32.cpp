@@ -2,6 +2,9 @@
 
 #include "admin/console/admin_window_win32.h"
 #include "admin/profiles/users_window_win32.h"
+#include "admin/settings/connection_test_win32.h"
+#include "shared/connection_string.h"
+#include "shared/win32/window_helpers.h"
 
 namespace {
 
@@ -98,6 +101,7 @@ bool SettingsTab::Command(int id) {
     switch (id) {
     case ID_PROP_COPYSETTINGS: ShowUsersWindow(kUsersCopy); return true;
     case ID_PROP_DELETESETTINGS: ShowUsersWindow(kUsersDelete); return true;
+    case ID_PROP_TESTCONNECTION: TestRecordDatabase(); return true;
     default: return false;
     }
 }
@@ -113,4 +117,26 @@ void SettingsTab::ShowUsersWindow(int action) {
     GetWindowRect(Host().MainWindow(), &main);
     users.PlaceAt(main.right, main.top);
     users.ShowMe(action, *parent);
+}
+
+// ---- Test connection ----
+
+void SettingsTab::TestRecordDatabase() {
+    // The value as edited so far counts: the current row goes into the store.
+    EndEdit(true);
+    const long row = Grid().Grid().Row();
+    if (IsSettingRow(row, Host().AdminSettings()) &&
+        ApplyRowEdit(Grid().Model(), row, Host().AdminSettings()) == RowEdit::Applied)
+        Host().NoteEdit();
+    const std::string connection = RecordDatabase(Host().AdminSettings());
+    ConnectionTestResult result;
+    {
+        WaitCursor wait;
+        Host().ShowStatusMsg("Testing the \"Record Database\" connection...");
+        result = TestConnection(connection);
+    }
+    Host().ShowStatusMsg(ConnectionTestStatus(result, connection));
+    const bool good = result.Connected && ConnectionCheckProblem(connection).empty();
+    MessageBoxA(Host().MainWindow(), ConnectionTestMessage(result, connection).c_str(), kConnectionTestTitle,
+                MB_OK | (good ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
 }

@@ -36,6 +36,8 @@ private:
     void Refill();
     void ApplyValueEditor(const ValueEditor& editor);
     void ShowUsersWindow(int action);
+    // Connects with "Record Database" and reports the driver or its error.
+    void TestRecordDatabase();
 
     long lastSettingRow_ = 0;  // LastSettingRow
 };

@@ -13,11 +13,6 @@ std::string Text(DbmsKind kind, int size) {
 
 }  // namespace
 
-std::string RecordDatabase(const SettingsStore& settings) {
-    const std::string value = TrimBlanks(GetSettingValue("Record Database", settings));
-    return value.empty() || value[0] == ',' ? std::string() : value;
-}
-
 DbmsKind DbmsKindFromName(const std::string& dbmsName) {
     const std::string name = ToLower(dbmsName);
     if (name.find("sqlite") != std::string::npos) return DbmsKind::SQLite;
@@ -70,22 +65,6 @@ std::string InsertAnswerSql() {
 }
 
 std::string CountAnswerByIdSql() { return "SELECT COUNT(*) FROM tsr_answers WHERE id = ?"; }
-
-bool NamesDriver(const std::string& connectionString) {
-    std::size_t start = 0;
-    while (start <= connectionString.size()) {
-        std::size_t end = connectionString.find(';', start);
-        if (end == std::string::npos) end = connectionString.size();
-        const std::string pair = connectionString.substr(start, end - start);
-        const std::size_t equals = pair.find('=');
-        if (equals != std::string::npos && !TrimBlanks(pair.substr(equals + 1)).empty()) {
-            const std::string key = ToLower(TrimBlanks(pair.substr(0, equals)));
-            if (key == "driver" || key == "dsn" || key == "filedsn") return true;
-        }
-        start = end + 1;
-    }
-    return false;
-}
 
 std::vector<AnswerRow> SendAnswerRows(const std::vector<AnswerRow>& rows, AnswerDatabase& database) {
     if (rows.empty() || !database.Open()) return rows;

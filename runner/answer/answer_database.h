@@ -8,12 +8,8 @@
 #include <vector>
 
 #include "runner/answer/answer_row.h"
+#include "shared/connection_string.h"
 #include "shared/settings_store.h"
-
-// The "Record Database" connection string: the whole value, trimmed (a
-// connection string may hold commas, as in Server=db1,1433). A value that
-// begins with a comma holds only a note: no database. Empty: no database.
-std::string RecordDatabase(const SettingsStore& settings);
 
 enum class DbmsKind { SQLite, PostgreSQL, SqlServer, Other };
 
@@ -28,10 +24,6 @@ std::string ProbeAnswersTableSql();
 // One parameter per field, in the order of AnswerRow.
 std::string InsertAnswerSql();
 std::string CountAnswerByIdSql();
-
-// True when the connection string names a driver, a data source or a file
-// data source; a string without one can only fail, and does so at once.
-bool NamesDriver(const std::string& connectionString);
 
 // What the program needs from the database; the ODBC one is the real one.
 class AnswerDatabase {

@@ -1,9 +1,5 @@
 #include "runner/answer/answer_database_win32.h"
 
-#include <windows.h>
-#include <sql.h>
-#include <sqlext.h>
-
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -11,103 +7,19 @@
 #include "runner/answer/answer_database.h"
 #include "shared/file_operations.h"
 #include "shared/file_routines.h"
+#include "shared/odbc/odbc_win32.h"
 #include "shared/win32/handles.h"
 
 namespace {
 
-// The plain ODBC names: the ones every odbc32.dll exports (Wine's among them).
-struct OdbcApi {
-    decltype(&::SQLAllocHandle) AllocHandle = nullptr;
-    decltype(&::SQLFreeHandle) FreeHandle = nullptr;
-    decltype(&::SQLSetEnvAttr) SetEnvAttr = nullptr;
-    decltype(&::SQLSetConnectAttr) SetConnectAttr = nullptr;
-    decltype(&::SQLDriverConnect) DriverConnect = nullptr;
-    decltype(&::SQLDisconnect) Disconnect = nullptr;
-    decltype(&::SQLGetInfo) GetInfo = nullptr;
-    decltype(&::SQLExecDirect) ExecDirect = nullptr;
-    decltype(&::SQLPrepare) Prepare = nullptr;
-    decltype(&::SQLBindParameter) BindParameter = nullptr;
-    decltype(&::SQLExecute) Execute = nullptr;
-    decltype(&::SQLFetch) Fetch = nullptr;
-    decltype(&::SQLGetData) GetData = nullptr;
-    decltype(&::SQLGetDiagRec) GetDiagRec = nullptr;
-    decltype(&::SQLFreeStmt) FreeStmt = nullptr;
-    LibraryHandle Library;
-
-    template <class Proc>
-    bool Find(Proc* proc, const char* name) {
-        *proc = reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(Library.Get(), name)));
-        return *proc != nullptr;
-    }
-
-    bool Load() {
-        Library.Reset(LoadLibraryA("odbc32.dll"));
-        return Library.Valid() && Find(&AllocHandle, "SQLAllocHandle") && Find(&FreeHandle, "SQLFreeHandle") &&
-               Find(&SetEnvAttr, "SQLSetEnvAttr") && Find(&SetConnectAttr, "SQLSetConnectAttr") &&
-               Find(&DriverConnect, "SQLDriverConnect") && Find(&Disconnect, "SQLDisconnect") &&
-               Find(&GetInfo, "SQLGetInfo") && Find(&ExecDirect, "SQLExecDirect") && Find(&Prepare, "SQLPrepare") &&
-               Find(&BindParameter, "SQLBindParameter") && Find(&Execute, "SQLExecute") && Find(&Fetch, "SQLFetch") &&
-               Find(&GetData, "SQLGetData") && Find(&GetDiagRec, "SQLGetDiagRec") && Find(&FreeStmt, "SQLFreeStmt");
-    }
-};
-
-bool Ok(SQLRETURN result) { return result == SQL_SUCCESS || result == SQL_SUCCESS_WITH_INFO; }
-
-// An ODBC handle freed with its own kind.
-class OdbcHandle {
-public:
-    OdbcHandle(const OdbcApi& api, SQLSMALLINT kind) : api_(api), kind_(kind) {}
-    ~OdbcHandle() {
-        if (handle_) api_.FreeHandle(kind_, handle_);
-    }
-    OdbcHandle(const OdbcHandle&) = delete;
-    OdbcHandle& operator=(const OdbcHandle&) = delete;
-    bool Alloc(SQLHANDLE parent) { return Ok(api_.AllocHandle(kind_, parent, &handle_)); }
-    SQLHANDLE Get() const { return handle_; }
-
-private:
-    const OdbcApi& api_;
-    SQLSMALLINT kind_;
-    SQLHANDLE handle_ = SQL_NULL_HANDLE;
-};
-
-// Text goes as UTF-16, so names with accents reach every database as the
-// user wrote them, whatever its own character set.
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
-    return wide;
-}
-
 class OdbcAnswerDatabase : public AnswerDatabase {
 public:
     OdbcAnswerDatabase(OdbcApi& api, std::string connection)
-        : api_(api), connection_(std::move(connection)), env_(api, SQL_HANDLE_ENV), dbc_(api, SQL_HANDLE_DBC) {}
-    ~OdbcAnswerDatabase() override {
-        if (connected_) api_.Disconnect(dbc_.Get());
-    }
+        : api_(api), connectionString_(std::move(connection)), link_(api) {}
 
     bool Open() override {
-        if (!NamesDriver(connection_) || !env_.Alloc(SQL_NULL_HANDLE)) return false;
-        api_.SetEnvAttr(env_.Get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-        if (!dbc_.Alloc(env_.Get())) return false;
-        api_.SetConnectAttr(dbc_.Get(), SQL_ATTR_LOGIN_TIMEOUT,
-                            reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(kDatabaseLoginSeconds)), 0);
-        std::string in = connection_;
-        SQLCHAR out[1024];
-        SQLSMALLINT outLength = 0;
-        // No prompt: the user never sees a driver's dialog.
-        if (!Ok(api_.DriverConnect(dbc_.Get(), nullptr, reinterpret_cast<SQLCHAR*>(&in[0]),
-                                   static_cast<SQLSMALLINT>(in.size()), out, sizeof out, &outLength,
-                                   SQL_DRIVER_NOPROMPT)))
-            return false;
-        connected_ = true;
-        char name[128] = {};
-        SQLSMALLINT nameLength = 0;
-        api_.GetInfo(dbc_.Get(), SQL_DBMS_NAME, name, sizeof name, &nameLength);
-        kind_ = DbmsKindFromName(name);
+        if (!NamesDriver(connectionString_) || !link_.Connect(connectionString_, kDatabaseLoginSeconds)) return false;
+        kind_ = DbmsKindFromName(link_.Info(SQL_DBMS_NAME));
         return EnsureTable();
     }
 
@@ -121,8 +33,8 @@ private:
     bool Direct(const std::string& sql) {
         OdbcHandle stmt(api_, SQL_HANDLE_STMT);
         std::string text = sql;
-        return stmt.Alloc(dbc_.Get()) && Ok(api_.ExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(&text[0]),
-                                                            static_cast<SQLINTEGER>(text.size())));
+        return stmt.Alloc(link_.Get()) && OdbcOk(api_.ExecDirect(stmt.Get(), reinterpret_cast<SQLCHAR*>(&text[0]),
+                                                                 static_cast<SQLINTEGER>(text.size())));
     }
 
     bool EnsureTable() {
@@ -139,16 +51,16 @@ private:
         const SQLLEN bytes = static_cast<SQLLEN>((text.empty() ? 1 : text.size()) * sizeof(wchar_t));
         *length = text.empty() ? SQL_NULL_DATA : bytes;
         const SQLULEN size = text.empty() ? 1 : text.size();
-        return Ok(api_.BindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR, size, 0,
-                                     const_cast<wchar_t*>(text.c_str()), bytes, length));
+        return OdbcOk(api_.BindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR, size, 0,
+                                         const_cast<wchar_t*>(text.c_str()), bytes, length));
     }
 
     bool Exec(const std::string& sql, const AnswerRow& row) {
         lastState_.clear();
         OdbcHandle stmt(api_, SQL_HANDLE_STMT);
         std::string text = sql;
-        if (!stmt.Alloc(dbc_.Get()) ||
-            !Ok(api_.Prepare(stmt.Get(), reinterpret_cast<SQLCHAR*>(&text[0]), static_cast<SQLINTEGER>(text.size()))))
+        if (!stmt.Alloc(link_.Get()) || !OdbcOk(api_.Prepare(stmt.Get(), reinterpret_cast<SQLCHAR*>(&text[0]),
+                                                             static_cast<SQLINTEGER>(text.size()))))
             return false;
         const std::string* fields[] = {&row.Id,           &row.User,           &row.Machine,   &row.Ip,
                                        &row.Mac,          &row.Answer,         &row.LocalTime, nullptr,
@@ -167,46 +79,40 @@ private:
         for (SQLUSMALLINT i = 0; i < 11; ++i) {
             bool bound;
             if (fields[i]) {
-                wide[i] = Wide(*fields[i]);
+                wide[i] = OdbcWide(*fields[i]);
                 bound = BindText(stmt.Get(), i + 1, wide[i], &lengths[i]);
             } else {
                 lengths[i] = sizeof stamp;
-                bound = Ok(api_.BindParameter(stmt.Get(), i + 1, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
-                                              SQL_TYPE_TIMESTAMP, 19, 0, &stamp, sizeof stamp, &lengths[i]));
+                bound = OdbcOk(api_.BindParameter(stmt.Get(), i + 1, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
+                                                  SQL_TYPE_TIMESTAMP, 19, 0, &stamp, sizeof stamp, &lengths[i]));
             }
             if (!bound) return false;
         }
-        if (Ok(api_.Execute(stmt.Get()))) return true;
-        SQLCHAR state[6] = {};
-        SQLINTEGER native = 0;
-        SQLCHAR message[512];
-        SQLSMALLINT messageLength = 0;
-        if (Ok(api_.GetDiagRec(SQL_HANDLE_STMT, stmt.Get(), 1, state, &native, message, sizeof message,
-                               &messageLength)))
-            lastState_ = reinterpret_cast<char*>(state);
+        if (OdbcOk(api_.Execute(stmt.Get()))) return true;
+        OdbcDiagnostic(api_, stmt, &lastState_);
         return false;
     }
 
     int CountById(const std::string& id) {
         OdbcHandle stmt(api_, SQL_HANDLE_STMT);
         std::string text = CountAnswerByIdSql();
-        std::wstring wide = Wide(id);
+        std::wstring wide = OdbcWide(id);
         SQLLEN length = 0;
         SQLINTEGER count = 0;
         SQLLEN countLength = 0;
-        if (!stmt.Alloc(dbc_.Get()) ||
-            !Ok(api_.Prepare(stmt.Get(), reinterpret_cast<SQLCHAR*>(&text[0]), static_cast<SQLINTEGER>(text.size()))) ||
-            !BindText(stmt.Get(), 1, wide, &length) || !Ok(api_.Execute(stmt.Get())) || !Ok(api_.Fetch(stmt.Get())) ||
-            !Ok(api_.GetData(stmt.Get(), 1, SQL_C_SLONG, &count, sizeof count, &countLength)))
+        if (!stmt.Alloc(link_.Get()) ||
+            !OdbcOk(
+                api_.Prepare(stmt.Get(), reinterpret_cast<SQLCHAR*>(&text[0]), static_cast<SQLINTEGER>(text.size()))) ||
+            !BindText(stmt.Get(), 1, wide, &length) || !OdbcOk(api_.Execute(stmt.Get())) ||
+            !OdbcOk(api_.Fetch(stmt.Get())) ||
+            !OdbcOk(api_.GetData(stmt.Get(), 1, SQL_C_SLONG, &count, sizeof count, &countLength)))
             return -1;
         return static_cast<int>(count);
     }
 
     OdbcApi& api_;
-    std::string connection_;
-    OdbcHandle env_;
-    OdbcHandle dbc_;
-    bool connected_ = false;
+    std::string connectionString_;
+    OdbcConnection link_;
     DbmsKind kind_ = DbmsKind::Other;
     std::string lastState_;
 };
@@ -277,6 +183,41 @@ void Deliver(const std::string& connectionString, const AnswerRow* row) {
 void SendPendingAnswers(const std::string& connectionString) { Deliver(connectionString, nullptr); }
 
 void StoreAnswerRow(const std::string& connectionString, const AnswerRow& row) { Deliver(connectionString, &row); }
+
+namespace {
+
+struct DeliveryJob {
+    std::string Connection;
+    AnswerRow Row;
+};
+
+DWORD WINAPI DeliverOnThread(void* parameter) {
+    std::unique_ptr<DeliveryJob> job(static_cast<DeliveryJob*>(parameter));
+    StoreAnswerRow(job->Connection, job->Row);
+    return 0;
+}
+
+// The send's limit, and time enough to write the pending file after it.
+constexpr DWORD kDeliveryWaitMilliseconds = kDatabaseWaitMilliseconds + 3000;
+
+}  // namespace
+
+void AnswerRowDelivery::Start(const std::string& connectionString, const AnswerRow& row) {
+    Finish();
+    auto job = std::make_unique<DeliveryJob>(DeliveryJob{connectionString, row});
+    thread_.Reset(CreateThread(nullptr, 0, DeliverOnThread, job.get(), 0, nullptr));
+    if (thread_.Valid()) {
+        job.release();  // the thread's now
+    } else {
+        StoreAnswerRow(connectionString, row);
+    }
+}
+
+void AnswerRowDelivery::Finish() {
+    if (!thread_.Valid()) return;
+    WaitForSingleObject(thread_.Get(), kDeliveryWaitMilliseconds);
+    thread_.Reset();
+}
 
 std::string UtcTimeNow() {
     SYSTEMTIME now;

@@ -65,8 +65,9 @@ AnswerRow MakeAnswerRow(const RecordFacts& facts, const std::string& user, const
 
 class WindowAnswerActions : public AnswerActions {
 public:
-    WindowAnswerActions(DeclarationWindow& window, TsrLibrary& library, const std::unique_ptr<AnswerButtons>& buttons)
-        : window_(window), library_(library), buttons_(buttons) {}
+    WindowAnswerActions(DeclarationWindow& window, TsrLibrary& library, const std::unique_ptr<AnswerButtons>& buttons,
+                        AnswerRowDelivery& delivery)
+        : window_(window), library_(library), buttons_(buttons), delivery_(delivery) {}
 
     void SaveProfileSettings() override { window_.Run().SaveProfileSettings(); }
     void RecordResponse(const std::string& response) override {
@@ -81,10 +82,11 @@ public:
         WindowResponseSystem system(window_, library_);
         RecordFacts facts;
         ::RecordResponse(request, run.Settings, run.AppFolder(), system, &facts);
-        // The record itself is made and stored first: the database only adds to it.
+        // The record itself is made and stored first: the database only adds
+        // to it. The row is sent while the window goes on closing.
         const std::string database = RecordDatabase(run.Settings);
         if (facts.Made && !database.empty())
-            StoreAnswerRow(database, MakeAnswerRow(facts, request.ProfileUser, response, window_.DocumentLocation()));
+            delivery_.Start(database, MakeAnswerRow(facts, request.ProfileUser, response, window_.DocumentLocation()));
     }
     bool SpeakerVisible() const override { return IsWindowVisible(window_.Controls().Speaker.Hwnd()) != FALSE; }
     void Speak(const std::string& text) override { window_.Speak(text); }
@@ -103,7 +105,11 @@ public:
         window_.Run().UpdateLastRun();
     }
     void ShowTaskbarWindow() override { ::ShowTaskbarWindow(); }
-    void RunDeclineAction() override { ::RunDeclineAction(library_); }
+    void RunDeclineAction() override {
+        // A log-off or shutdown must not cut the row's send short.
+        delivery_.Finish();
+        ::RunDeclineAction(library_);
+    }
     void Unload() override { PostMessageA(window_.Hwnd(), WM_TSR_UNLOAD_NOW, 0, 0); }
     void ShowButtonPicture(int index, DeclarationPicture picture) override {
         window_.Controls().Button[index == kAcceptButton ? 0 : 1].SetPicture(&window_.Pictures().Picture(picture));
@@ -117,6 +123,7 @@ private:
     DeclarationWindow& window_;
     TsrLibrary& library_;
     const std::unique_ptr<AnswerButtons>& buttons_;  // made after the actions, which they call
+    AnswerRowDelivery& delivery_;
 };
 
 bool IsTicked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -130,7 +137,7 @@ DeclarationAnswer::~DeclarationAnswer() = default;
 void DeclarationAnswer::SetUp() {
     const DeclarationControls& controls = window_.Controls();
     library_ = std::make_unique<TsrLibrary>(window_.Run().AppFolder());
-    actions_ = std::make_unique<WindowAnswerActions>(window_, *library_, buttons_);
+    actions_ = std::make_unique<WindowAnswerActions>(window_, *library_, buttons_, delivery_);
     buttons_ = std::make_unique<AnswerButtons>(*actions_, IsTicked(controls.CheckBox),
                                                window_.Composition().AcceptEnabled, WindowText(controls.CheckCaption));
     SubclassWindow(controls.CheckBox, &DeclarationAnswer::CheckBoxProc);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "runner/answer/answer_database_win32.h"
 #include "runner/answer/answer_flow.h"
 #include "runner/answer/reading_gate.h"
 
@@ -33,6 +34,9 @@ public:
     // The window's timer: the document's scroll position is looked at until
     // it has reached the end once.
     void OnTimer();
+    // Waits for the answer's row to reach the database or the pending file
+    // (the session is ending, or a decline action may end it).
+    void FinishDelivery() { delivery_.Finish(); }
 
 private:
     static LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,6 +44,7 @@ private:
     void OnButtonNotification(int index, int code);
 
     DeclarationWindow& window_;
+    AnswerRowDelivery delivery_;  // outlives the actions that start it
     std::unique_ptr<TsrLibrary> library_;
     std::unique_ptr<AnswerActions> actions_;
     std::unique_ptr<AnswerButtons> buttons_;

@@ -4,27 +4,14 @@
 
 #include "runner/start/command_line.h"
 #include "shared/file_routines.h"
+#include "shared/run_decision.h"
 #include "shared/sha256.h"
 #include "shared/text_routines.h"
 
 namespace {
 
-const char kPeriodKey[] = "Declaration Period Days";
-const char kLastRunKey[] = "Last Run";
 const char kReacceptKey[] = "Reaccept On Change";
 const char kAcceptedDocumentKey[] = "Accepted Document";
-
-std::vector<std::string> SplitAtDash(const std::string& text) {
-    std::vector<std::string> pieces;
-    std::string::size_type start = 0;
-    for (;;) {
-        const auto dash = text.find('-', start);
-        pieces.push_back(text.substr(start, dash - start));
-        if (dash == std::string::npos) break;
-        start = dash + 1;
-    }
-    return pieces;
-}
 
 }  // namespace
 
@@ -92,10 +79,15 @@ std::string RunControl::ProfileFilePath() const {
 bool RunControl::MayWriteProfile() const { return profileLoaded_ && !ProfileFilePath().empty(); }
 
 bool RunControl::IsDeclarationDue() {
-    const std::string period = ToLower(GetSettingItem(kPeriodKey, Settings));
-    if (PeriodSaysDue(period)) return true;
+    // The screen saver keeps the profile only to preserve it on save; its
+    // "Last Run" does not take part in the decision.
+    const std::string period = GetSettingItem(kPeriodDaysKey, Settings);
+    const std::string lastRun = IsScreenSaverMode() ? std::string() : GetSettingValue(kLastRunKey, UserSettings);
+    const RunDecision decision = DecideDeclarationDue(period, !ProfileUserName().empty(), lastRun, calendar_);
+    if (decision.RecordLastRun) UpdateLastRun();
+    if (decision.Due) return true;
     double days = 0;
-    const bool never = ReadsAsNumber(period, &days) && (days == -2 || days == -3);
+    const bool never = ReadsAsNumber(ToLower(period), &days) && (days == -2 || days == -3);
     return !never && AcceptedDocumentChanged();
 }
 
@@ -110,60 +102,6 @@ bool RunControl::AcceptedDocumentChanged() {
     return !EqualsNoCase(Trim(GetSettingValue(kAcceptedDocumentKey, UserSettings)), today);
 }
 
-bool RunControl::PeriodSaysDue(const std::string& period) {
-    const CivilDate today = calendar_.Today();
-
-    std::string weekday = period;
-    if (IsWeekdayName(weekday, calendar_)) {
-        const std::string todayName = ToLower(calendar_.DayName(WeekdayOf(today), false));
-        return period == todayName || period == todayName.substr(0, 3);
-    }
-
-    if (const auto date = ReadDate(period, calendar_)) {
-        return DaysBetween(*date, today) == 0;
-    }
-
-    if (period.find('-') != std::string::npos && !ReadsAsNumber(period)) {
-        const auto pieces = SplitAtDash(period);
-        const auto first = ReadDate(pieces[0], calendar_);
-        const auto second = ReadDate(pieces.size() > 1 ? pieces[1] : std::string(), calendar_);
-        return first && second && DaysBetween(*first, today) >= 0 && DaysBetween(*second, today) <= 0;
-    }
-
-    return PeriodDaysDue(period);
-}
-
-bool RunControl::PeriodDaysDue(const std::string& period) {
-    const CivilDate today = calendar_.Today();
-    double days = 0;
-    const bool isNumber = ReadsAsNumber(period, &days);
-
-    CivilDate lastRun = today;
-    if (!ProfileUserName().empty()) {
-        // The screen saver keeps the profile only to preserve it on save;
-        // its "Last Run" does not take part in the decision.
-        const std::string stored_text =
-            IsScreenSaverMode() ? std::string() : GetSettingValue(kLastRunKey, UserSettings);
-        const auto stored = ReadDate(stored_text, calendar_);
-        if (stored) {
-            lastRun = *stored;
-        } else if (isNumber && days > 0) {
-            return true;  // first run of this user
-        }
-    }
-    if (!isNumber) days = 0;
-
-    const long sinceLastRun = DaysBetween(lastRun, today);
-    if (days == -1) return sinceLastRun >= 0;
-    if (days == -2) return false;
-    if (days == -3) {
-        UpdateLastRun();
-        return false;
-    }
-    if (days == -4) return true;
-    return days <= sinceLastRun;
-}
-
 void RunControl::RecordAcceptedDocument(const std::string& documentPath) {
     if (!IsOptedIn(kReacceptKey, Settings)) return;
     const std::string fingerprint = FileSha256Hex(documentPath);
@@ -173,7 +111,7 @@ void RunControl::RecordAcceptedDocument(const std::string& documentPath) {
 void RunControl::UpdateLastRun() {
     if (!MayWriteProfile()) return;
     double period = 0;
-    const bool once = ReadsAsNumber(GetSettingItem(kPeriodKey, Settings), &period) && period == -1;
+    const bool once = ReadsAsNumber(GetSettingItem(kPeriodDaysKey, Settings), &period) && period == -1;
     const CivilDate today = calendar_.Today();
     const CivilDate lastRun = once ? AddYears(today, 99) : today;
     // The date must reach the file, or the declaration comes back at the

@@ -56,8 +56,6 @@ public:
     const Calendar& Clock() const { return calendar_; }
 
 private:
-    bool PeriodSaysDue(const std::string& period);
-    bool PeriodDaysDue(const std::string& period);
     bool AcceptedDocumentChanged();
     std::string UserFromSettings() const;
     bool MayWriteProfile() const;

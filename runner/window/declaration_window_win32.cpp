@@ -552,7 +552,10 @@ LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     // The session ends under the window: the unload's clean-up at once, no
     // record; the system ends the program.
     case WM_ENDSESSION:
-        if (wParam) lockdown_.UnlockDesktop();
+        if (wParam) {
+            answer_.FinishDelivery();
+            lockdown_.UnlockDesktop();
+        }
         return 0;
     case WM_TSR_UNLOAD_NOW: DestroyWindow(Hwnd()); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
