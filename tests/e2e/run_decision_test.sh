@@ -11,15 +11,20 @@ expect_start() {
   local what=$1 expected=$2
   shift 2
   tsr_start "$TSR_APP_DIR" "$EXE" "$@"
-  if tsr_wait_exit 4; then
-    assert_eq "$expected" not-due "$what ($TSR_LANG)"
-    return
-  fi
-  if tsr_driver wait-window --exe "$EXE" --timeout 8000 >/dev/null; then
-    assert_eq "$expected" due "$what ($TSR_LANG)"
-  else
-    tsr_fail "$what ($TSR_LANG): neither ended nor showed a window"
-  fi
+  # Whichever comes first: the program ends (not due) or its window shows.
+  local deadline=$(( $(tsr_now_ms) + 12000 ))
+  while [ "$(tsr_now_ms)" -lt "$deadline" ]; do
+    if tsr_wait_exit 0; then
+      assert_eq "$expected" not-due "$what ($TSR_LANG)"
+      return
+    fi
+    if tsr_driver wait-window --exe "$EXE" --timeout 300 >/dev/null; then
+      assert_eq "$expected" due "$what ($TSR_LANG)"
+      tsr_stop
+      return
+    fi
+  done
+  tsr_fail "$what ($TSR_LANG): neither ended nor showed a window"
   tsr_stop
 }
 
