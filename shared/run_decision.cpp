@@ -69,3 +69,13 @@ RunDecision DecideDeclarationDue(const std::string& periodItem, bool profileUser
 
     return PeriodDaysDue(period, profileUserKnown, lastRunText, calendar);
 }
+
+bool AcceptedDocumentChanged(const std::string& periodItem, bool reacceptOptedIn,
+                             const std::string& acceptedFingerprint,
+                             const std::function<std::string()>& todaysFingerprint) {
+    if (!reacceptOptedIn || !todaysFingerprint) return false;
+    double days = 0;
+    if (ReadsAsNumber(ToLower(periodItem), &days) && (days == -2 || days == -3)) return false;
+    const std::string today = todaysFingerprint();
+    return !today.empty() && !EqualsNoCase(Trim(acceptedFingerprint), today);
+}

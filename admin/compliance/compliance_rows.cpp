@@ -71,7 +71,9 @@ ComplianceStatus DecideComplianceStatus(const LatestAnswer* answer, const UserDe
     if (ToLower(TrimBlanks(answer->Answer)) != ToLower(TrimBlanks(accept))) return ComplianceStatus::Declined;
     // The console knows the user: a profile user, as with "-U" at start.
     const RunDecision decision = DecideDeclarationDue(settings.PeriodItem, true, settings.LastRun, calendar);
-    return decision.Due ? ComplianceStatus::DueAgain : ComplianceStatus::Current;
+    const bool due = decision.Due || AcceptedDocumentChanged(settings.PeriodItem, settings.Reaccept,
+                                                             settings.AcceptedDocument, settings.TodaysFingerprint);
+    return due ? ComplianceStatus::DueAgain : ComplianceStatus::Current;
 }
 
 std::vector<ComplianceRow> BuildComplianceRows(

@@ -36,6 +36,11 @@ struct UserDecisionSettings {
     std::string PeriodItem;     // "Declaration Period Days"
     std::string LastRun;        // the profile's "Last Run"
     std::string AcceptCaption;  // "Button1 Caption", "Accept" when missing
+    // "Reaccept On Change": the profile's "Accepted Document", and today's
+    // document's fingerprint, asked only when the period alone says current.
+    bool Reaccept = false;
+    std::string AcceptedDocument;
+    std::function<std::string()> TodaysFingerprint;
 };
 
 // No answer: never answered. An answer other than the accept caption (any

@@ -1,5 +1,7 @@
 #include "admin/compliance/compliance_sources.h"
 
+#include <memory>
+
 #include "admin/profiles/user_profiles.h"
 #include "admin/records/log_files.h"
 #include "admin/settings/settings_table.h"
@@ -60,8 +62,9 @@ std::vector<std::string> ListedUsers(const std::string& appFolder) {
     return UserNamesFromText(ImportUsersText(path));
 }
 
-UserSettingsSource::UserSettingsSource(const SettingsStore& mainSettings, std::string appFolder)
-    : main_(mainSettings), appFolder_(std::move(appFolder)) {
+UserSettingsSource::UserSettingsSource(const SettingsStore& mainSettings, std::string appFolder,
+                                       Fingerprint todaysFingerprint)
+    : main_(mainSettings), appFolder_(std::move(appFolder)), todaysFingerprint_(std::move(todaysFingerprint)) {
     for (const std::string& name : ListProfiles(appFolder_)) profiles_[ToLower(name)] = name;
 }
 
@@ -73,6 +76,7 @@ UserDecisionSettings UserSettingsSource::For(const std::string& user) const {
     if (!hasProfile) {
         settings.PeriodItem = GetSettingItem(kPeriodDaysKey, main_);
         settings.AcceptCaption = CaptionOf("Button1 Caption", "Accept", main_);
+        AddReaccept(main_, nullptr, &settings);
         return settings;
     }
     // The file as the folder names it: user names are compared without case.
@@ -84,7 +88,19 @@ UserDecisionSettings UserSettingsSource::For(const std::string& user) const {
     settings.PeriodItem = GetSettingItem(kPeriodDaysKey, merged);
     settings.LastRun = GetSettingValue(kLastRunKey, profileSettings);
     settings.AcceptCaption = CaptionOf("Button1 Caption", "Accept", merged);
+    AddReaccept(merged, &profileSettings, &settings);
     return settings;
+}
+
+void UserSettingsSource::AddReaccept(const SettingsStore& merged, const SettingsStore* profile,
+                                     UserDecisionSettings* settings) const {
+    settings->Reaccept = IsOptedIn(kReacceptKey, merged);
+    if (!settings->Reaccept || !todaysFingerprint_) return;
+    if (profile) settings->AcceptedDocument = GetSettingValue(kAcceptedDocumentKey, *profile);
+    // The user's own settings may name another document: kept for the question.
+    auto userSettings = std::make_shared<SettingsStore>(merged);
+    const Fingerprint& fingerprint = todaysFingerprint_;
+    settings->TodaysFingerprint = [userSettings, &fingerprint] { return fingerprint(*userSettings); };
 }
 
 std::string LatestAnswersSql() {

@@ -4,6 +4,7 @@
 // settings as the declaration program would load them.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,12 +34,18 @@ std::vector<std::string> ListedUsers(const std::string& appFolder);
 // profile, and the profile's "Last Run". The profiles folder is listed once.
 class UserSettingsSource {
 public:
-    UserSettingsSource(const SettingsStore& mainSettings, std::string appFolder);
+    // todaysFingerprint: today's document's fingerprint for a user's merged
+    // settings (asked only for users with "Reaccept On Change").
+    using Fingerprint = std::function<std::string(const SettingsStore& userSettings)>;
+    UserSettingsSource(const SettingsStore& mainSettings, std::string appFolder, Fingerprint todaysFingerprint = {});
     UserDecisionSettings For(const std::string& user) const;
 
 private:
+    void AddReaccept(const SettingsStore& merged, const SettingsStore* profile, UserDecisionSettings* settings) const;
+
     const SettingsStore& main_;
     std::string appFolder_;
+    Fingerprint todaysFingerprint_;
     std::map<std::string, std::string> profiles_;  // file names by their lower-cased form
 };
 

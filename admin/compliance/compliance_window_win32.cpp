@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 
 #include "admin/compliance/compliance_database_win32.h"
 #include "admin/compliance/compliance_export.h"
@@ -12,8 +13,11 @@
 #include "admin/grid/grid_menu.h"
 #include "admin/records/ansi_utf8.h"
 #include "admin/records/log_files.h"
+#include "runner/document/document_selection.h"
 #include "shared/calendar_win32.h"
 #include "shared/connection_string.h"
+#include "shared/file_routines.h"
+#include "shared/sha256.h"
 #include "shared/win32/window_helpers.h"
 
 namespace {
@@ -139,7 +143,18 @@ double frmCompliance::Refresh() {
         return clock.Lap();
     }
     Win32Calendar calendar;
-    UserSettingsSource settings(main, appFolder);
+    // Each document is read once, however many users it is today's for. The
+    // users' own languages are not known here: the document without one.
+    std::map<std::string, std::string> fingerprints;
+    const auto todaysFingerprint = [&](const SettingsStore& userSettings) {
+        DocumentSelectionHooks hooks;
+        hooks.FileExists = FileExists;
+        const std::string path = TodaysDocumentPath(userSettings, calendar, appFolder, hooks);
+        const auto known = fingerprints.find(path);
+        if (known != fingerprints.end()) return known->second;
+        return fingerprints[path] = path.empty() ? std::string() : FileSha256Hex(path);
+    };
+    UserSettingsSource settings(main, appFolder, todaysFingerprint);
     rows_ = BuildComplianceRows(
         answers, users, [&settings](const std::string& user) { return settings.For(user); }, calendar);
     Fill();

@@ -8,13 +8,6 @@
 #include "shared/sha256.h"
 #include "shared/text_routines.h"
 
-namespace {
-
-const char kReacceptKey[] = "Reaccept On Change";
-const char kAcceptedDocumentKey[] = "Accepted Document";
-
-}  // namespace
-
 RunControl::RunControl(std::string commandLine, std::string appFolder, const Calendar& calendar,
                        std::function<std::string()> logonUserName)
     : commandLine_(std::move(commandLine)),
@@ -86,20 +79,11 @@ bool RunControl::IsDeclarationDue() {
     const RunDecision decision = DecideDeclarationDue(period, !ProfileUserName().empty(), lastRun, calendar_);
     if (decision.RecordLastRun) UpdateLastRun();
     if (decision.Due) return true;
-    double days = 0;
-    const bool never = ReadsAsNumber(ToLower(period), &days) && (days == -2 || days == -3);
-    return !never && AcceptedDocumentChanged();
-}
-
-// The screen saver leaves the profile's dates out of its decision; so too
-// the document last accepted.
-bool RunControl::AcceptedDocumentChanged() {
-    if (!fingerprint_ || IsScreenSaverMode() || ProfileUserName().empty()) return false;
-    if (!IsOptedIn(kReacceptKey, Settings)) return false;
-    const std::string today = fingerprint_();
-    // A document that cannot be read is no new version to accept.
-    if (today.empty()) return false;
-    return !EqualsNoCase(Trim(GetSettingValue(kAcceptedDocumentKey, UserSettings)), today);
+    // The screen saver leaves the profile out of its decision, so too the
+    // document last accepted.
+    if (IsScreenSaverMode() || ProfileUserName().empty()) return false;
+    return AcceptedDocumentChanged(period, IsOptedIn(kReacceptKey, Settings),
+                                   GetSettingValue(kAcceptedDocumentKey, UserSettings), fingerprint_);
 }
 
 void RunControl::RecordAcceptedDocument(const std::string& documentPath) {

@@ -56,7 +56,6 @@ public:
     const Calendar& Clock() const { return calendar_; }
 
 private:
-    bool AcceptedDocumentChanged();
     std::string UserFromSettings() const;
     bool MayWriteProfile() const;
 

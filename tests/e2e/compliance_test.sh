@@ -138,6 +138,18 @@ frank||Never answered" "$(exported)" "record files: the same statuses"
   export_view
   assert_eq "frank emil dora carl bert anna" "$(exported | cut -d'|' -f1 | xargs)" "sorted by user, descending"
 
+  # "Reaccept On Change" in two profiles: bert accepted today's document,
+  # anna an older one (the profile settings override the main ones).
+  local doc="$TSR_APP_DIR/rules.html" line
+  tsr_write_file "$doc" "<p>Rules of this year</p>"
+  line=$(printf 'Reaccept On Change=Yes\r\nDeclaration Document=%s\\rules.html' "$TSR_APP_WINDIR")
+  printf '%s\r\nAccepted Document=%s\r\n' "$line" "$(sha256sum "$doc" | cut -c1-64)" >>"$TSR_APP_DIR/Profiles/bert.ini"
+  printf '%s\r\nAccepted Document=%064d\r\n' "$line" 0 >>"$TSR_APP_DIR/Profiles/anna.ini"
+  adm click --title "$VIEW" --id "$ID_REFRESH" >/dev/null
+  export_view
+  assert_eq "anna|Accept|Due again bert|Accept|Current carl|Accept|Current dora|Decline|Declined \
+emil|Accept|Due again frank||Never answered" "$(exported | xargs)" "a changed document is due again"
+
   # A database that refuses the view: the driver's text, no password, no rows.
   settings "$(db_pg_connection Wrong-Secret9)"
   adm click --title "$VIEW" --id "$ID_REFRESH" >/dev/null

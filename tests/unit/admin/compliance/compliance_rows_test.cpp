@@ -75,6 +75,37 @@ TEST(ComplianceStatus, FourStatusesByTheRunDecision) {
     }
 }
 
+TEST(ComplianceStatus, ChangedDocumentIsDueAgainWithReaccept) {
+    FixedCalendar calendar;
+    struct Case {
+        bool Reaccept;
+        const char* Period;
+        const char* Accepted;
+        const char* Today;  // today's document's fingerprint
+        ComplianceStatus Expected;
+        int Reads;  // how often the document was asked for
+    } const cases[] = {
+        {true, "7", "aa", "aa", ComplianceStatus::Current, 1},  {true, "7", "aa", "bb", ComplianceStatus::DueAgain, 1},
+        {true, "7", "", "bb", ComplianceStatus::DueAgain, 1},   {true, "7", "aa", "", ComplianceStatus::Current, 1},
+        {true, "-2", "aa", "bb", ComplianceStatus::Current, 0}, {false, "7", "aa", "bb", ComplianceStatus::Current, 0},
+        {true, "0", "aa", "aa", ComplianceStatus::DueAgain, 0},  // due by the period alone: nothing read
+    };
+    for (const Case& c : cases) {
+        int reads = 0;
+        UserDecisionSettings settings{c.Period, "2/26/2025", ""};
+        settings.Reaccept = c.Reaccept;
+        settings.AcceptedDocument = c.Accepted;
+        settings.TodaysFingerprint = [&] {
+            ++reads;
+            return std::string(c.Today);
+        };
+        LatestAnswer answer;
+        answer.Answer = "Accept";
+        EXPECT_EQ(c.Expected, DecideComplianceStatus(&answer, settings, calendar)) << c.Period << " " << c.Today;
+        EXPECT_EQ(c.Reads, reads) << c.Period << " " << c.Today;
+    }
+}
+
 TEST(ComplianceRows, UsersMergedFromEverySourceOncePerName) {
     FixedCalendar calendar;
     std::vector<LatestAnswer> answers(3);
@@ -113,7 +144,9 @@ TEST(ComplianceSources, RecordFilesProfilesAndUsersList) {
     app.Write("bob_Declaration", "garbage without the separator");
     app.Write("notes.txt", "3/1/2025, x Accept");
     app.MakeFolder("Profiles");
-    app.Write("Profiles/carl.ini", "Declaration Period Days=-2\r\nLast Run=2/1/2025\r\n");
+    app.Write("Profiles/carl.ini",
+              "Declaration Period Days=-2\r\nLast Run=2/1/2025\r\nReaccept On Change=Yes\r\n"
+              "Accepted Document=aa\r\nDeclaration Document=carl.htm\r\n");
     app.Write("Users.txt", "dora\r\n e \r\neve\r\n");
     std::vector<std::string> unread;
     const auto answers = AnswersFromRecordFiles(app.Path(), kCaptions, &unread);
@@ -125,14 +158,22 @@ TEST(ComplianceSources, RecordFilesProfilesAndUsersList) {
 
     SettingsStore main;
     LoadSettingsText("Declaration Period Days=7\r\nButton1 Caption=I agree\r\n", main);
-    const UserSettingsSource source(main, app.Path());
+    const UserSettingsSource source(main, app.Path(), [](const SettingsStore& user) {
+        return GetSettingValue("Declaration Document", user);  // stands for the document's fingerprint
+    });
     const UserDecisionSettings carl = source.For("CARL");
-    EXPECT_EQ("-2", carl.PeriodItem);  // the profile overrides the main settings
+    EXPECT_TRUE(carl.Reaccept);
+    EXPECT_EQ("aa", carl.AcceptedDocument);
+    ASSERT_TRUE(carl.TodaysFingerprint);
+    EXPECT_EQ("carl.htm", carl.TodaysFingerprint());  // the user's own settings decide the document
+    EXPECT_EQ("-2", carl.PeriodItem);                 // the profile overrides the main settings
     EXPECT_EQ("2/1/2025", carl.LastRun);
     EXPECT_EQ("I agree", carl.AcceptCaption);
     const UserDecisionSettings dora = source.For("dora");
     EXPECT_EQ("7", dora.PeriodItem);
     EXPECT_EQ("", dora.LastRun);
+    EXPECT_FALSE(dora.Reaccept);
+    EXPECT_FALSE(dora.TodaysFingerprint);
 }
 
 }  // namespace
