@@ -15,13 +15,6 @@ LogTable ListedCompliance(const FlexGrid& grid) {
 
 OutputStatus ExportCompliance(const LogTable& table, const std::string& titleAnsi, const std::string& outputFolder,
                               AnsiToUtf8 convert) {
-    const std::string workbookPath = outputFolder + kComplianceWorkbookName;
-    const std::string csvPath = outputFolder + kComplianceCsvName;
-    const std::string workbook = WorkbookBytes(table, titleAnsi, convert);
-    if (workbook.empty()) return WriteFailure("The workbook", workbookPath, "too large for one workbook file");
-    OutputStatus written = WriteWhole("The workbook", workbookPath, workbook, "");
-    if (!written.Written) return written;
-    written = WriteWhole("The CSV file", csvPath, CsvBytes(table, convert), "");
-    if (!written.Written) return written;
-    return OutputStatus{true, "The compliance view has been exported to " + workbookPath + " and " + csvPath};
+    return ExportTable(table, titleAnsi, outputFolder + kComplianceWorkbookName, outputFolder + kComplianceCsvName,
+                       convert, "The compliance view has been exported to");
 }

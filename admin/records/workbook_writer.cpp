@@ -201,15 +201,19 @@ std::string CsvBytes(const LogTable& table, AnsiToUtf8 convert) {
     return csv;
 }
 
-OutputStatus ExportWorkbook(const LogTable& table, const std::string& titleAnsi, const std::string& outputFolder,
-                            AnsiToUtf8 convert) {
-    const std::string workbookPath = outputFolder + kWorkbookFileName;
-    const std::string csvPath = outputFolder + kCsvFileName;
+OutputStatus ExportTable(const LogTable& table, const std::string& titleAnsi, const std::string& workbookPath,
+                         const std::string& csvPath, AnsiToUtf8 convert, const std::string& doneText) {
     const std::string workbook = WorkbookBytes(table, titleAnsi, convert);
     if (workbook.empty()) return WriteFailure("The workbook", workbookPath, "too large for one workbook file");
     OutputStatus written = WriteWhole("The workbook", workbookPath, workbook, "");
     if (!written.Written) return written;
     written = WriteWhole("The CSV file", csvPath, CsvBytes(table, convert), "");
     if (!written.Written) return written;
-    return OutputStatus{true, "Logs have been exported to " + workbookPath + " and " + csvPath};
+    return OutputStatus{true, doneText + " " + workbookPath + " and " + csvPath};
+}
+
+OutputStatus ExportWorkbook(const LogTable& table, const std::string& titleAnsi, const std::string& outputFolder,
+                            AnsiToUtf8 convert) {
+    return ExportTable(table, titleAnsi, outputFolder + kWorkbookFileName, outputFolder + kCsvFileName, convert,
+                       "Logs have been exported to");
 }

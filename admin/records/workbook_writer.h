@@ -30,6 +30,11 @@ std::string WorkbookBytes(const LogTable& table, const std::string& titleAnsi, A
 // doubled); records end in CR LF; UTF-8 with a byte-order mark.
 std::string CsvBytes(const LogTable& table, AnsiToUtf8 convert);
 
+// Writes the table as a workbook and as CSV, each whole; the status names
+// both files after doneText, or the one that failed and why.
+OutputStatus ExportTable(const LogTable& table, const std::string& titleAnsi, const std::string& workbookPath,
+                         const std::string& csvPath, AnsiToUtf8 convert, const std::string& doneText);
+
 // Writes "TessarinLog.xlsx" and "TessarinLog.csv" into the output folder,
 // each whole. The status names both files, or the one that failed and why.
 OutputStatus ExportWorkbook(const LogTable& table, const std::string& titleAnsi, const std::string& outputFolder,
