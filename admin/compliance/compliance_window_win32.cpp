@@ -33,7 +33,7 @@ constexpr int kButtonHeight96 = 25;
 constexpr int kFilterWidth96 = 140;
 constexpr int kLabelWidth96 = 40;
 // Column widths in per cent of the grid's width: No, then the view's columns.
-constexpr int kColumnPercent[] = {6, 16, 11, 18, 14, 21, 12};
+constexpr int kColumnPercent[] = {5, 13, 12, 19, 12, 22, 15};
 
 }  // namespace
 
