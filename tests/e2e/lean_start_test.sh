@@ -38,6 +38,9 @@ for flavour in $(tsr_flavours); do
   tsr_prefix "$flavour"
 
   tsr_app_folder "LeanStart" "$(tsr_runner_exe)" "$(tsr_setup_exe)" >/dev/null
+  # Shortcut flags left by a run an earlier scenario killed would be given
+  # back at this start, which takes user32.
+  rm -f "$(tsr_user_data)/SavedShortcuts.txt"
   tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=7,days between showings"
   tsr_write_file "$TSR_APP_DIR/Profiles/anna.ini" "Last Run=$(tsr_short_date "$TSR_LANG" -1)"
   loaded_by Tessarin.exe -U anna
@@ -49,7 +52,7 @@ for flavour in $(tsr_flavours); do
   # A record database set, no answers pending for it: odbc32.dll stays unloaded.
   tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=7,days between showings" \
     "Record Database=Driver=SQLite3;Database=/nonexistent/answers.db"
-  rm -f "$WINEPREFIX"/drive_c/users/*/AppData/Local/Tessarin/PendingAnswers.txt
+  rm -f "$(tsr_user_data)"/PendingAnswers*.txt
   loaded_by Tessarin.exe -U anna
   assert_eq 0 "$RUN_EXIT_CODE" "not due with a record database: exit code"
   assert_match 'advapi32\.dll' "$LOADED" "not due with a record database: the trace lists the program's DLLs"

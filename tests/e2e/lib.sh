@@ -255,6 +255,14 @@ tsr_reg_get() {
   if [ -z "$line" ]; then echo "<missing>"; else echo "${line#*    REG_SZ    }"; fi
 }
 
+# tsr_user_data: the programs' folder in the local application data of the
+# prefix's user (pending answers, saved shortcut flags).
+tsr_user_data() {
+  local user
+  user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
+  echo "$WINEPREFIX/drive_c/users/$user/AppData/Local/Tessarin"
+}
+
 # tsr_driver ARGS...: the UI driver of the current flavour, in the same prefix.
 tsr_driver() {
   local driver

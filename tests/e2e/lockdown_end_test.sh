@@ -25,9 +25,7 @@ wait_policy() {
 
 # The user's accessibility flags, saved while the shortcuts are off.
 saved_shortcuts() {
-  local user
-  user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
-  echo "$WINEPREFIX/drive_c/users/$user/AppData/Local/Tessarin/SavedShortcuts.txt"
+  echo "$(tsr_user_data)/SavedShortcuts.txt"
 }
 
 session_end() {

@@ -14,9 +14,7 @@ db_settings() {
 
 # The pending answers of the prefix's user.
 db_pending_file() {
-  local user
-  user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
-  echo "$WINEPREFIX/drive_c/users/$user/AppData/Local/Tessarin/PendingAnswers.txt"
+  echo "$(tsr_user_data)/PendingAnswers.txt"
 }
 
 # ---- SQLite ---------------------------------------------------------------

@@ -12,13 +12,15 @@ expect_start() {
   shift 2
   tsr_start "$TSR_APP_DIR" "$EXE" "$@"
   # Whichever comes first: the program ends (not due) or its window shows.
+  # The driver runs in the same language: a Wine process started in another
+  # one rewrites the user's regional settings while the program reads them.
   local deadline=$(( $(tsr_now_ms) + 12000 ))
   while [ "$(tsr_now_ms)" -lt "$deadline" ]; do
     if tsr_wait_exit 0; then
       assert_eq "$expected" not-due "$what ($TSR_LANG)"
       return
     fi
-    if tsr_driver wait-window --exe "$EXE" --timeout 300 >/dev/null; then
+    if LANG=$TSR_LANG LC_ALL=$TSR_LANG tsr_driver wait-window --exe "$EXE" --timeout 300 >/dev/null; then
       assert_eq "$expected" due "$what ($TSR_LANG)"
       tsr_stop
       return

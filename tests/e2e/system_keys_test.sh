@@ -17,9 +17,7 @@ FREE="12 09 5B 74"
 settings() { tsr_write_file "$TSR_APP_DIR/Tessarin.ini" "Declaration Period Days=0" "CloseAction=None" "$@"; }
 
 saved_file() {
-  local user
-  user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
-  echo "$WINEPREFIX/drive_c/users/$user/AppData/Local/Tessarin/SavedShortcuts.txt"
+  echo "$(tsr_user_data)/SavedShortcuts.txt"
 }
 
 witness_start() {
