@@ -48,7 +48,7 @@ std::vector<ValueSpan> PasswordValues(const std::string& connection) {
 }  // namespace
 
 std::string RecordDatabase(const SettingsStore& settings) {
-    const std::string value = TrimBlanks(GetSettingValue("Record Database", settings));
+    const std::string value = TrimBlanks(GetSettingValue(kRecordDatabaseKey, settings));
     return value.empty() || value[0] == ',' ? std::string() : value;
 }
 

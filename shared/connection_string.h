@@ -6,6 +6,8 @@
 
 #include "shared/settings_store.h"
 
+constexpr char kRecordDatabaseKey[] = "Record Database";
+
 // The "Record Database" connection string: the whole value, trimmed (a
 // connection string may hold commas, as in Server=db1,1433). A value that
 // begins with a comma holds only a note: no database. Empty: no database.

@@ -1,5 +1,6 @@
 #include "admin/settings/editing_table.h"
 
+#include "shared/connection_string.h"
 #include "shared/text_routines.h"
 
 namespace {
@@ -52,7 +53,9 @@ EditingTableWidths SizeEditingTable(EditGridModel& table, long innerWidth) {
 }
 
 bool IsTextKey(const std::string& key) {
-    return EndsWith(key, "Message") || EndsWith(key, "Caption") || EndsWith(key, "Msg");
+    // A connection string's commas are its own (Server=db1,1433), not choices.
+    return EndsWith(key, "Message") || EndsWith(key, "Caption") || EndsWith(key, "Msg") ||
+           EqualsNoCase(key, kRecordDatabaseKey);
 }
 
 std::string ShownValue(const std::string& key, const std::string& value) {

@@ -59,6 +59,8 @@ TEST(SettingsTable, RowEditsGoIntoTheStoreAsTheFileWillShow) {
         {"CheckBox Caption=I, User Name, have read", "I, User Name, have read",
          "CheckBox Caption=I, User Name, have read", "I, User Name, have read"},
         {"Button1 Caption=I, accept", " You, too ", "Button1 Caption=You, too", " You, too "},
+        {"Record Database=,a note", "Server=db1,1433;Driver={X}", "Record Database=Server=db1,1433;Driver={X}",
+         "Server=db1,1433;Driver={X}"},                     // a connection string is kept whole
         {"Log File=a.log,note", "", "Log File=,note", ""},  // keys with "File" may be blanked
         {"Note=,remark", "", "Note=", ""},                  // restoring an empty item empties the value
         {"remark line", "", "remark line=", ""},
