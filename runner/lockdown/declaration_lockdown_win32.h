@@ -28,6 +28,8 @@ public:
     // enforcement stops for good. Safe to call more than once.
     void UnlockDesktop();
     bool Locked() const { return locked_; }
+    // The switch-away keys are being swallowed ("Block System Keys").
+    bool KeysHeld() const { return systemKeys_.Held(); }
 
 private:
     void NextEyeFrame();

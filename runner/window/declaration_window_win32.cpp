@@ -545,6 +545,9 @@ LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     // there is a button to answer with.
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE && ClosingRefused()) return 0;
+        // The Alt of a swallowed Alt+Tab comes up alone, which would open the
+        // system menu's keyboard mode (and its Minimize) on the next key.
+        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && lockdown_.KeysHeld()) return 0;
         break;
     case WM_CLOSE:
         if (ClosingRefused()) return 0;

@@ -52,6 +52,12 @@ held_until_answer() {
   assert_file_exists "$(saved_file)"
   assert_eq "$HELD" "$(witness_keys)" "while the window is up Alt+Tab and the Windows key reach no other window"
   tsr_screenshot "system-keys-held-$TSR_FLAVOUR" >/dev/null
+  # The Alt of a swallowed Alt+Tab, released alone, opens no menu either.
+  win_driver key --exe Tessarin.exe ALT+TAB key DOWN >/dev/null
+  sleep 0.3
+  tsr_screenshot "system-keys-alt-tab-$TSR_FLAVOUR" >/dev/null
+  assert_eq "" "$(win_driver list --class "#32768" 2>/dev/null | tr -d '\r')" "Alt+Tab then Down: no menu opens"
+  win_driver key --exe Tessarin.exe ESCAPE >/dev/null
   win_driver click --exe Tessarin.exe --id "$ID_ACCEPT" --post >/dev/null
   tsr_wait_exit 10 || { tsr_fail "the answer did not end the program"; win_stop; }
   assert_eq "$FREE" "$(witness_keys)" "after the answer the keys reach other windows again"
