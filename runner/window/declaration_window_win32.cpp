@@ -548,6 +548,8 @@ LRESULT DeclarationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         // The Alt of a swallowed Alt+Tab comes up alone, which would open the
         // system menu's keyboard mode (and its Minimize) on the next key.
         if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && lockdown_.KeysHeld()) return 0;
+        // Minimised, the declaration would leave the desktop free.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && lockdown_.KeysHeld()) return 0;
         break;
     case WM_CLOSE:
         if (ClosingRefused()) return 0;

@@ -19,12 +19,6 @@ VIEW="Compliance"
 PYTHON=/usr/bin/python3 # Debian's, where python3-openpyxl lives
 RECORD_ROW=4            # "Record Database" in the settings file below
 
-assert_no_match() {
-  TSR_CHECKS=$((TSR_CHECKS + 1))
-  if ! [[ "$2" =~ $1 ]]; then tsr_pass "${3:-value} does not match $1"; return 0; fi
-  tsr_fail "${3:-value}: '$2' matches /$1/"
-}
-
 # set_value FILE KEY VALUE: the key's line replaced (CR LF kept).
 set_value() { KEY=$2 VALUE=$3 perl -i -pe 's/^\Q$ENV{KEY}\E=.*?(\r?)$/$ENV{KEY}=$ENV{VALUE}$1/' "$1"; }
 

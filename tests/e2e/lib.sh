@@ -118,6 +118,13 @@ assert_match() {
   return 1
 }
 
+assert_no_match() {
+  TSR_CHECKS=$((TSR_CHECKS + 1))
+  if ! [[ "$2" =~ $1 ]]; then tsr_pass "${3:-value} does not match $1"; return 0; fi
+  tsr_fail "${3:-value}: '$2' matches /$1/"
+  return 1
+}
+
 assert_file_exists() {
   TSR_CHECKS=$((TSR_CHECKS + 1))
   if [ -f "$1" ]; then tsr_pass "$1 exists"; return 0; fi

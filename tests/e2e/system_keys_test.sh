@@ -58,6 +58,10 @@ held_until_answer() {
   tsr_screenshot "system-keys-alt-tab-$TSR_FLAVOUR" >/dev/null
   assert_eq "" "$(win_driver list --class "#32768" 2>/dev/null | tr -d '\r')" "Alt+Tab then Down: no menu opens"
   win_driver key --exe Tessarin.exe ESCAPE >/dev/null
+  # Nor does the system menu's Minimize free the desktop.
+  win_driver key --exe Tessarin.exe ALT+SPACE key N >/dev/null
+  sleep 0.3
+  assert_no_match "minimized" "$(win_driver list --exe Tessarin.exe | head -n 1)" "Alt+Space, Minimize: the window stays"
   win_driver click --exe Tessarin.exe --id "$ID_ACCEPT" --post >/dev/null
   tsr_wait_exit 10 || { tsr_fail "the answer did not end the program"; win_stop; }
   assert_eq "$FREE" "$(witness_keys)" "after the answer the keys reach other windows again"
