@@ -56,7 +56,7 @@ held_until_answer() {
   win_driver key --exe Tessarin.exe ALT+TAB key DOWN >/dev/null
   sleep 0.3
   tsr_screenshot "system-keys-alt-tab-$TSR_FLAVOUR" >/dev/null
-  assert_eq "" "$(win_driver list --class "#32768" 2>/dev/null | tr -d '\r')" "Alt+Tab then Down: no menu opens"
+  assert_eq "" "$(win_driver list --class "#32768" --timeout 200 2>/dev/null | tr -d '\r')" "Alt+Tab then Down: no menu opens"
   win_driver key --exe Tessarin.exe ESCAPE >/dev/null
   # Nor does the system menu's Minimize free the desktop.
   win_driver key --exe Tessarin.exe ALT+SPACE key N >/dev/null
