@@ -153,7 +153,7 @@ void DeclarationAnswer::OnTimer() {
     if (lastLook_ != 0 && now - lastLook_ < 50) return;
     lastLook_ = now;
     long top = 0, view = 0, page = 0;
-    if (window_.DocumentScrollState(top, view, page)) gate_.Update(top, view, page);
+    if (!window_.DocumentScrollState(top, view, page) || !gate_.Update(top, view, page)) gate_.NoPosition(now);
     if (gate_.MayAccept()) buttons_->ReadingDone();
 }
 

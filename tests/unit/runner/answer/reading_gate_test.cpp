@@ -20,3 +20,16 @@ TEST(ReadingGate, OpensAtTheEndOnceAndStaysOpen) {
     longDoc.Update(0, 600, 5000);  // scrolled back up
     EXPECT_TRUE(longDoc.MayAccept());
 }
+
+TEST(ReadingGate, ADocumentThatCannotBeMeasuredOpensItAfterAWhile) {
+    ReadingGate gate(true);
+    gate.NoPosition(1000);
+    gate.NoPosition(1000 + kUnmeasuredMilliseconds - 1);
+    EXPECT_FALSE(gate.MayAccept());
+    EXPECT_TRUE(gate.Update(0, 600, 5000));  // measured again: the wait starts over
+    gate.NoPosition(20000);
+    gate.NoPosition(20000 + kUnmeasuredMilliseconds - 1);
+    EXPECT_FALSE(gate.MayAccept());
+    gate.NoPosition(20000 + kUnmeasuredMilliseconds);
+    EXPECT_TRUE(gate.MayAccept());
+}
